@@ -1,0 +1,73 @@
+// The one seam between the library and the operating system. Every system
+// call the library makes goes through a PortDriver: the termios driver for
+// real ports and pseudo-terminals, and a scripted fake for tests.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tovaline {
+
+// Line settings as the driver holds them. Parity uses the library's codes
+// (0 none, 1 even, 2 odd, 3 mark, 4 space); stopBits 0 one, 1 two, 2 one and a half.
+struct LineSettings {
+    int32_t speed = 0;
+    int parity = 0;
+    int dataBits = 8;
+    int stopBits = 0;
+};
+
+// Driver modem bits, as the library reports them.
+constexpr uint32_t kModemCts = 0x10;
+constexpr uint32_t kModemDsr = 0x20;
+constexpr uint32_t kModemRi = 0x40;
+constexpr uint32_t kModemDcd = 0x80;
+
+// Driver line-error bits.
+constexpr uint32_t kErrRxOverflow = 0x01;
+constexpr uint32_t kErrOverrun = 0x02;
+constexpr uint32_t kErrParity = 0x04;
+constexpr uint32_t kErrFraming = 0x08;
+constexpr uint32_t kErrBreak = 0x10;
+
+struct WriteResult {
+    bool ok = false;     // false: the write failed outright
+    size_t taken = 0;    // bytes the line took (may be fewer than asked when the time-out ran out)
+};
+
+class PortDriver {
+public:
+    virtual ~PortDriver() = default;
+
+    // Opens the named port ("COMn" or a device path), raw, exclusive, non-blocking.
+    virtual bool open(const char* name) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    virtual bool readSettings(LineSettings& out) = 0;
+    // Applies the settings; false when the driver refused or silently substituted one.
+    // A successful application raises DTR and RTS.
+    virtual bool applySettings(const LineSettings& settings) = 0;
+
+    // Takes at most `max` queued bytes without waiting; -1 on failure.
+    virtual long read(uint8_t* buf, size_t max) = 0;
+    // Writes, waiting at most 100 ms for the line to take the bytes.
+    virtual WriteResult write(const uint8_t* data, size_t length) = 0;
+    // Discards both queues.
+    virtual void purge() = 0;
+
+    virtual bool setDtr(bool on) = 0;
+    virtual bool setRts(bool on) = 0;
+    virtual bool setBreak(bool on) = 0;
+
+    // kModem* bits of the input lines; false when the driver cannot report them.
+    virtual bool modemLines(uint32_t& bits) = 0;
+    // kErr* bits of the line errors since the last call; false when unavailable.
+    virtual bool takeLineErrors(uint32_t& mask) = 0;
+};
+
+// The driver every export works through: the termios driver unless a test installed another.
+PortDriver& driver();
+void setDriver(PortDriver* replacement);  // nullptr restores the termios driver
+
+}  // namespace tovaline
