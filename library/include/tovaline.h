@@ -54,7 +54,9 @@ TOVALINE_API int16_t OpenCommPort(const char* portName);
  * The flow code, the data-bits state and the XOFF states change even on refusal. */
 TOVALINE_API int32_t SetCommPortParam(const char* paramText);
 
-/* As SetCommPortParam with any speed; *bps := the speed set, 0 on refusal. */
+/* As SetCommPortParam with any positive speed (0 or below is refused);
+ * *bps := the speed set, 0 on refusal. The driver may refuse a speed or a
+ * frame it cannot hold exactly (a speed more than 3 % off counts as refused). */
 TOVALINE_API int32_t SetCommPortParamAnyBPS(const char* paramText, int32_t* bps);
 
 /* *bps := the port's speed, 0 with no port. */
@@ -66,12 +68,15 @@ TOVALINE_API void CloseCommPort(void);
 
 /* ---- Sending, line signals, break ------------------------------------- */
 
-/* Sends `length` bytes under the library's own flow control (SendStatus).
- * A negative length sends nothing and reports written 0, ok -1. */
+/* Sends `length` bytes under the library's own flow control (SendStatus):
+ * FlowCode 1 holds while CTS is off (a modem status the driver cannot read is
+ * a failure), any other nonzero FlowCode while the peer's last flow character
+ * was XOFF. A negative length sends nothing and reports written 0, ok -1. */
 TOVALINE_API void SendData(const char* data, int32_t length, int32_t* written, int16_t* ok);
 TOVALINE_API void SendDataByteNS(const uint8_t* data, int32_t length, int32_t* written,
                                  int16_t* ok);
-/* Sends the one byte `byte` (length is always 1). Under XON/XOFF flow the
+/* Sends the one byte `byte` (its low 8 bits; any length of 1 or more sends
+ * that one byte, below 1 nothing). Under XON/XOFF flow the
  * bytes 11h and 13h leave even while the peer has sent XOFF. */
 TOVALINE_API void SendDataByte(int32_t byte, int32_t length, int32_t* written, int16_t* ok);
 /* Sends the one byte with no flow check at all. */

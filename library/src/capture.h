@@ -1,0 +1,49 @@
+// The capture file: how a received block reaches it, by LogMode, in the
+// receive calls and in the direct capture read (LogCont).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "lib_state.h"
+
+namespace tovaline {
+
+// LogMode.
+enum LogMode : int16_t {
+    kLogRawLimited = 0, // raw bytes up to the limit (LogCont: without limit)
+    kLogDleFrame = 1,   // DLE-framed transfer, decoded
+    kLogUpToEof = 2,    // LogCont only: bytes up to the first 1Ah
+    kLogRaw = 3,        // raw bytes without limit (receive calls only)
+};
+
+// logTotal -1 tells the receive poll that the capture ended: a write error,
+// or the end of a framed transfer.
+constexpr int32_t kLogEndSignal = -1;
+
+// LogContResult.
+enum LogContResult : int32_t {
+    kLogContWriteError = 0,
+    kLogContFinished = 1,
+    kLogContContinue = -1,
+};
+
+// Removes XON and XOFF in place; returns the remaining length.
+size_t removeXonXoff(uint8_t* data, size_t n);
+
+// Captures a block the receive call has just stored. The block is the call's
+// own work area and may be rewritten. Returns the new logTotal, or nothing
+// when logTotal stays untouched.
+std::optional<int32_t> captureReceivedBlock(CaptureState& capture, int16_t flowCode, uint8_t* block,
+                                            size_t n);
+
+struct LogContStep {
+    int32_t result = kLogContContinue;
+    int32_t length = 0;
+};
+
+// LogCont's handling of one block read straight from the port (already counted).
+LogContStep captureDirectBlock(CaptureState& capture, int16_t flowCode, uint8_t* block, size_t n);
+
+} // namespace tovaline
