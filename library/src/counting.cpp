@@ -14,20 +14,4 @@ void countSentByte(uint8_t byte) {
     }
 }
 
-void countReceivedByte(uint8_t byte) {
-    bump(g_lib.counters.rcvCodes[byte]);
-    if (byte == kXon)
-        bumpLine(kXonReceivedCount);
-    else if (byte == kXoff)
-        bumpLine(kXoffReceivedCount);
-}
-
-void countBitEdges(uint8_t byte) {
-    Counters& c = g_lib.counters;
-    const uint8_t risen = byte & static_cast<uint8_t>(~c.prevByte);
-    for (int i = 0; i < 8; ++i)
-        if (risen & (0x80 >> i)) bump(c.bitOn[i]); // index 0 counts bit 7
-    c.prevByte = byte;
-}
-
 } // namespace tovaline

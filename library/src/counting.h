@@ -45,12 +45,4 @@ inline void addSaturating(int32_t& total, int64_t n) {
 // sent (the XOFF-sent state follows even when the counter is capped).
 void countSentByte(uint8_t byte);
 
-// A received byte's per-value count and XON/XOFF received counts, under every
-// flow mode. Used by the receive store and by the direct capture read.
-void countReceivedByte(uint8_t byte);
-
-// Bit-edge counting of the receive store: each bit that is 1 in `byte` and
-// was 0 in the byte received before it.
-void countBitEdges(uint8_t byte);
-
 } // namespace tovaline

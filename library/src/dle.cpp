@@ -30,6 +30,11 @@ DleDecoded decode(const uint8_t* in, size_t n, uint8_t* out, int16_t& dleState,
             }
             continue;
         }
+        if (in[i] == kDle) {  // doubled DLEs come in runs: no search needed
+            dleState = 1;
+            ++i;
+            continue;
+        }
         const void* found = std::memchr(in + i, kDle, n - i);
         const size_t runEnd =
             found ? static_cast<size_t>(static_cast<const uint8_t*>(found) - in) : n;

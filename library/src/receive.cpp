@@ -1,8 +1,5 @@
 // The receive calls: one non-blocking read, the block counted, stored and
 // captured, then a view of the stores. Also the raw read past the store.
-#include <algorithm>
-#include <cstring>
-
 #include "capture.h"
 #include "flow_control.h"
 #include "lib_state.h"

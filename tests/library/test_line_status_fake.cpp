@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "counting.h"
+#include "receive_store.h"
 #include "fake_port_driver.h"
 #include "lib_state.h"
 #include "library_test_helpers.h"
@@ -196,8 +197,8 @@ TEST_F(LineStatusFake, ByteValueCountersOfEachSide) {
 }
 
 TEST_F(LineStatusFake, ReceivedBytesAreCountedByValueAndAsFlowCharacters) {
-    for (uint8_t b : {0x41, 0x11, 0x13, 0x13})
-        countReceivedByte(b);
+    const uint8_t block[] = {0x41, 0x11, 0x13, 0x13};
+    countReceivedBlock(block, sizeof block);
     EXPECT_EQ(readCodeCounts(0)[0x41], 1);
     EXPECT_EQ(readCodeCounts(0)[0x13], 2);
     const auto c = readLineCounts();
@@ -206,14 +207,14 @@ TEST_F(LineStatusFake, ReceivedBytesAreCountedByValueAndAsFlowCharacters) {
     EXPECT_EQ(g_lib.port.xoffReceived, 0); // counting alone is no flow tracking
 
     ClearCodeCounter(0x41, kCountMax, 0);
-    countReceivedByte(0x41);
+    countReceivedBlock(block, 1);
     EXPECT_EQ(readCodeCounts(0)[0x41], kCountMax);
 }
 
 TEST_F(LineStatusFake, BitEdgesAreCountedAndClearedByBit) {
     // 00h -> A5h raises bits 7, 5, 2, 0; then 5Ah raises 6, 4, 3, 1; then FFh raises 7, 5, 2, 0.
-    for (uint8_t b : {0xA5, 0x5A, 0xFF})
-        countBitEdges(b);
+    const uint8_t bytes[] = {0xA5, 0x5A, 0xFF};
+    storeReceivedBlock(bytes, sizeof bytes);
     const int32_t expected[8] = {2, 1, 2, 1, 1, 2, 1, 2}; // index 0 = bit 7
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(g_lib.counters.bitOn[i], expected[i]) << i;
