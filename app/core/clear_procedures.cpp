@@ -1,0 +1,40 @@
+#include "core/clear_procedures.h"
+
+#include "core/main_controls.h"
+#include "core/settings.h"
+#include "core/shared_state.h"
+#include "core/tovaline_api.h"
+#include "ui/vb_color.h"
+
+namespace {
+
+// The bit-edge counter display draws its own counts, not the store.
+constexpr int16_t kDispBitCount = 30;
+
+void showZero(QLabel* label) {
+    if (!label) return;
+    label->setText(QStringLiteral("0"));
+    vbcolor::setForeColor(label, 0);
+}
+
+}  // namespace
+
+void ClearDispBuffer() {
+    const SharedState& s = shared();
+    lib().OpenDisp(s.DispPageLines, s.DispColumns, 10, 10, settings().CrNewLineFlg, settings().LfNewLineFlg);
+    MainControls& c = mainControls();
+    if (settings().DispMode != kDispBitCount && c.ClsRcvPicture) c.ClsRcvPicture();
+    if (c.LblDecHex) c.LblDecHex->hide();
+    if (c.VScroll1) c.VScroll1->hide();
+    if (c.ResetScrollBack) c.ResetScrollBack();
+}
+
+void ClearSendCount() {
+    lib().ClearSendSu();
+    showZero(mainControls().Label8);
+}
+
+void ClearRcvCount() {
+    shared().RcvTotal = 0;
+    showZero(mainControls().Label4);
+}

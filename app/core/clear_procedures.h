@@ -1,0 +1,13 @@
+// Clearing the receive store and screen and the two byte totals.
+#pragma once
+
+// Empties the library's display store and the receive screen (kept in the
+// bit-edge counter mode 30), hides the value label and the scroll bar and
+// puts the scroll-back state to 0.
+void ClearDispBuffer();
+
+// The library's sent total and Label8 to 0.
+void ClearSendCount();
+
+// RcvTotal and Label4 to 0.
+void ClearRcvCount();

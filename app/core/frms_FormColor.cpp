@@ -1,0 +1,101 @@
+#include "core/frms_FormColor.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "core/color_dialog.h"
+#include "core/color_presets.h"
+#include "core/msgbox.h"
+#include "ui/picture_box.h"
+#include "ui/twips.h"
+#include "ui/vb_timer.h"
+
+using twips::toPixels;
+
+int32_t frms_FormColor::Run(int32_t& colour, QWidget* parent) {
+    frms_FormColor window(colour, parent ? parent : QApplication::activeWindow());
+    window.showModal();
+    if (window.result_ == 1) colour = window.colour_;
+    return window.result_;
+}
+
+frms_FormColor::frms_FormColor(int32_t colour, QWidget* parent)
+    : ModalWindow(parent), colour_(colour) {
+    setWindowTitle(QStringLiteral("フロントパネルの色を指定します。"));
+    setFixedSize(toPixels(4800), toPixels(3600));
+
+    auto button = [this](const QString& caption, int row) {
+        auto* b = new QPushButton(caption, this);
+        b->setGeometry(toPixels(240), toPixels(240 + row * 480), toPixels(1500), toPixels(400));
+        return b;
+    };
+    Cmd_Default = button(QStringLiteral("標準"), 0);
+    Command2 = button(QStringLiteral("Paturn 1"), 1);
+    Command3 = button(QStringLiteral("Paturn 2"), 2);
+    Command4 = button(QStringLiteral("Paturn 3"), 3);
+    Command5 = button(QStringLiteral("Paturn 4"), 4);
+    Cmd_Set_Color = button(QStringLiteral("色指定"), 5);
+
+    connect(Cmd_Default, &QPushButton::clicked, this, [this] { SetColour(kFormColorStandard); });
+    const std::array<QPushButton*, 4> patterns{Command2, Command3, Command4, Command5};
+    for (size_t i = 0; i < patterns.size(); ++i) {
+        connect(patterns[i], &QPushButton::clicked, this,
+                [this, i] { SetColour(kFormColorPatterns[i]); });
+    }
+    connect(Cmd_Set_Color, &QPushButton::clicked, this, &frms_FormColor::Cmd_Set_Color_Click);
+
+    PicDisp = new PictureBox(this);
+    PicDisp->setGeometry(toPixels(2040), toPixels(240), toPixels(2520), toPixels(2280));
+
+    Cmd_OK = new QPushButton(QStringLiteral("O K"), this);
+    Cmd_OK->setGeometry(toPixels(3000), toPixels(2820), toPixels(1560), toPixels(480));
+    connect(Cmd_OK, &QPushButton::clicked, this, [this] {
+        result_ = 1;
+        accept();
+    });
+
+    Timer1 = new VbTimer(this, 1, true);
+    Timer1->setHandler([this] { Timer1_Timer(); });
+
+    SetColour(colour_);
+}
+
+void frms_FormColor::SetColour(int32_t colour) {
+    colour_ = colour;
+    PicDisp->BackColor = colour_;
+    PicDisp->Cls();
+}
+
+void frms_FormColor::Cmd_Set_Color_Click() {
+    const int32_t chosen = ShowColorDialog(this, colour_);
+    if (chosen == -1) return;
+    if (isRefusedFormColor(chosen)) {
+        MsgBoxXShow(QStringLiteral("この色は、指定できません。"), 0, QString());
+        return;
+    }
+    SetColour(chosen);
+}
+
+void frms_FormColor::Timer1_Timer() {
+    Timer1->setEnabled(false);
+    switch (formColorFocusButton(colour_)) {
+    case FormColorButton::Cmd_Default:
+        Cmd_Default->setFocus();
+        break;
+    case FormColorButton::Command2:
+        Command2->setFocus();
+        break;
+    case FormColorButton::Command3:
+        Command3->setFocus();
+        break;
+    case FormColorButton::Command4:
+        Command4->setFocus();
+        break;
+    case FormColorButton::Command5:
+        Command5->setFocus();
+        break;
+    case FormColorButton::Cmd_Set_Color:
+        Cmd_Set_Color->setFocus();
+        break;
+    }
+}

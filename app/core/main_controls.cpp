@@ -1,0 +1,6 @@
+#include "core/main_controls.h"
+
+MainControls& mainControls() {
+    static MainControls controls;
+    return controls;
+}

@@ -1,0 +1,401 @@
+#include "core/settings_file.h"
+
+#include "core/program_folder.h"
+#include "core/tovaline_api.h"
+#include "text/cp932.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+QString OvrFileName;
+
+namespace {
+
+const QString kStandardTitle = QStringLiteral("VELDRAKON");
+const QString kHeaderText = QStringLiteral("システムファイルです｡");
+
+// Counters stop at this value instead of wrapping; a stored count beyond it
+// (or below zero) cannot have come from the library.
+constexpr int32_t kCountMax = 2100000000;
+
+// The real file is a few kilobytes; the cap only keeps a stray huge file
+// from being read whole.
+constexpr qint64 kMaxFileBytes = 1 << 20;
+
+// ---- The layout: one list of items per line, shared by reader and writer.
+
+struct HeaderText {};        // line 1: written always, read and ignored
+struct KeptAtEnd {           // line 7: at the end of the file the entry keeps its value
+    QString* text;
+};
+enum class CounterTable { Line, Received, Sent };  // lines 8 to 10: library counters
+
+using Item = std::variant<HeaderText, int16_t*, int32_t*, float*, QString*, KeptAtEnd,
+                          CounterTable>;
+using Line = std::vector<Item>;
+
+std::vector<Line> fileLayout(Settings& s) {
+    Line symbols;
+    for (int i = 0; i < 32; ++i) symbols.push_back(KeptAtEnd{&s.CtrlCodeSymbol[i]});
+    Line customColors;
+    for (int32_t& c : s.CustomColors) customColors.push_back(&c);
+
+    std::vector<Line> lines = {
+        {HeaderText{}},
+        {&s.SpareLong},
+        {&s.ComOnFlg, &s.ComPortName, &s.ComBps, &s.ComParity, &s.ComDataBit, &s.ComStopBit,
+         &s.ComFlow},
+        {&s.KeySendUnit, &s.KeySendEnter, &s.KeySendMode},
+        {&s.CrSendMode, &s.LfSendMode, &s.BsSendMode, &s.DelSendMode, &s.NulSendMode,
+         &s.SubSendMode},
+        {&s.CrNewLineFlg, &s.LfNewLineFlg},
+        symbols,
+        {CounterTable::Line},
+        {CounterTable::Received},
+        {CounterTable::Sent, &s.ReservedInt1, &s.ReservedInt2},
+        {&s.FileSendExit, &s.UFSmallExitFlg, &s.UFSendExitFlg},
+        {&s.SendFileFolder},
+        {&s.RcvFileFolder},
+        {&s.OrgFileFolder},
+        {&s.LogFolder},
+        {&s.OpenFileFolder},
+        {&s.FileDumpDispMode, &s.RcvDumpDispMode},
+        {&s.AppDrive, &s.SpareSingle},
+        {&s.LogSizeKB},
+    };
+    for (QString& reserved : s.ReservedText) lines.push_back({&reserved});
+    const std::vector<Line> rest = {
+        {&s.DumpScaleFlg, &s.FileDumpScaleFlg},
+        {&s.CurSignMode},
+        {&s.DispMode, &s.ScopeJis8Flg, &s.GraphSignFlg},
+        {&s.GraphLineColor, &s.DumpGraphColor, &s.FileDumpGraphColor},
+        {&s.ScopeCharCode, &s.FileScopeCharCode},
+        {&s.GraphScaleFlg},
+        {&s.ScopeSjisFlg},
+        {&s.SpareInt3, &s.SpareInt4},
+        {&s.KuriFlg, &s.KuriCount},
+        {&s.LineViewFont, &s.FontChoice, &s.FileDumpFont, &s.FileScopeFont, &s.DumpFont,
+         &s.ScopeFont, &s.UFEditFont, &s.TxtSendFont},
+        {&s.TxtDirPath},
+        {&s.TxtKuriFlg, &s.TxtKuriSu},
+        {&s.SpareInt1, &s.SpareInt2},
+        {&s.SpareCount},
+        {&s.ScopeDispPat, &s.FileScopeDispPat},
+        {&s.UFListColWidth1, &s.UFListColWidth2, &s.UFListColWidth3, &s.UFListColWidth5,
+         &s.UFListColWidth4, &s.UFIchiranExitFlg, &s.UFListWidth, &s.UFListHeight},
+        {&s.ScopeGraphSign, &s.ScopeGraphSel, &s.ScopeGraphColor},
+        {&s.FileScopeGraphSign, &s.FileScopeGraphSel, &s.FileScopeGraphColor},
+        {&s.UFEditListColWidth1, &s.UFEditListColWidth2, &s.UFEditListColWidth3,
+         &s.UFEditListColWidth5, &s.UFEditListColWidth4, &s.UFEditListWidth,
+         &s.UFEditListHeight},
+        {&s.EndMsgBeep, &s.WarnBeep, &s.PortErrBeep},
+        {&s.LineView2FontName, &s.LineView2FontSize},
+        {&s.RcvForeColor, &s.RcvBackColor},
+        customColors,
+        {&s.LineViewForeColor, &s.LineView2ForeColor},
+        {&s.GraphBackColor, &s.ScopeBackColor, &s.DumpBackColor, &s.FileScopeBackColor,
+         &s.FileDumpBackColor},
+        {&s.LineViewBackColor, &s.LineView2BackColor},
+        {&s.WindowColor, &s.WindowColorSel},
+        {&s.RandPattern},
+        {&s.KeySendFont, &s.KeySendFontSize, &s.LineSendMode, &s.LineSendEnter,
+         &s.KeySendBackColor, &s.KeySendForeColor, &s.KeySendWidth, &s.KeySendHeight},
+        {&s.CsvSignMode, &s.CsvKugiri},
+        {&s.CsvSrcFolder},
+        {&s.CsvDstFolder},
+        {&s.UFEditFontSize, &s.UFEditBackColor, &s.UFEditForeColor, &s.UFEditWidth,
+         &s.UFEditHeight},
+    };
+    lines.insert(lines.end(), rest.begin(), rest.end());
+    return lines;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool endsValue(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+// ---- Reading.
+
+// Values separated by "," or line ends (CR LF, CR or LF). Blanks before a
+// value are skipped; a value starting with a quote runs to the closing quote,
+// with "" standing for one quote inside.
+class ValueReader {
+public:
+    explicit ValueReader(QByteArrayView data) : data_(data) {}
+
+    bool atEnd() const { return pos_ >= data_.size(); }
+
+    // The raw bytes of the next value; nothing past the end of the file or
+    // for a quoted value that is not closed.
+    std::optional<QByteArray> next() {
+        if (atEnd()) return std::nullopt;
+        while (!atEnd() && isBlank(peek())) ++pos_;
+        std::optional<QByteArray> value = !atEnd() && peek() == '"' ? quoted() : plain();
+        if (value) skipSeparator();
+        return value;
+    }
+
+private:
+    char peek() const { return data_[pos_]; }
+
+    QByteArray plain() {
+        const qsizetype start = pos_;
+        while (!atEnd() && !endsValue(peek())) ++pos_;
+        return data_.sliced(start, pos_ - start).toByteArray();
+    }
+
+    std::optional<QByteArray> quoted() {
+        QByteArray value;
+        ++pos_;
+        for (;;) {
+            if (atEnd()) return std::nullopt;
+            const char c = data_[pos_++];
+            if (c != '"') {
+                value += c;
+            } else if (!atEnd() && peek() == '"') {
+                value += '"';
+                ++pos_;
+            } else {
+                break;
+            }
+        }
+        while (!atEnd() && isBlank(peek())) ++pos_;
+        if (!atEnd() && !endsValue(peek())) return std::nullopt;
+        return value;
+    }
+
+    void skipSeparator() {
+        if (atEnd()) return;
+        const char c = data_[pos_++];
+        if (c == '\r' && !atEnd() && peek() == '\n') ++pos_;
+    }
+
+    QByteArrayView data_;
+    qsizetype pos_ = 0;
+};
+
+template <typename Number> std::optional<Number> toNumber(QByteArrayView token) {
+    while (!token.isEmpty() && isBlank(token.back())) token.chop(1);
+    if (token.startsWith('+')) token = token.sliced(1);
+    Number value{};
+    const char* end = token.data() + token.size();
+    const auto [stop, error] = std::from_chars(token.data(), end, value);
+    if (error != std::errc() || stop != end || token.isEmpty()) return std::nullopt;
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(value)) return std::nullopt;
+    }
+    return value;
+}
+
+int32_t asLibraryCount(int32_t value) { return std::clamp(value, 0, kCountMax); }
+
+void handCounterToLibrary(CounterTable table, int16_t index, int32_t value) {
+    switch (table) {
+    case CounterTable::Line: lib().SetClearCount(index, value); break;
+    case CounterTable::Received: lib().ClearCodeCounter(index, value, 0); break;
+    case CounterTable::Sent: lib().ClearCodeCounter(index, value, 1); break;
+    }
+}
+
+int counterCount(CounterTable table) { return table == CounterTable::Line ? 16 : 256; }
+
+// Reads one item; false stops the whole read.
+bool readItem(ValueReader& in, const Item& item) {
+    return std::visit(
+        [&in](auto target) -> bool {
+            using T = decltype(target);
+            if constexpr (std::is_same_v<T, HeaderText>) {
+                return in.next().has_value();
+            } else if constexpr (std::is_same_v<T, QString*>) {
+                const auto token = in.next();
+                if (token) *target = cp932::toUnicode(*token);
+                return token.has_value();
+            } else if constexpr (std::is_same_v<T, KeptAtEnd>) {
+                if (in.atEnd()) return true;
+                const auto token = in.next();
+                if (token) *target.text = cp932::toUnicode(*token);
+                return token.has_value();
+            } else if constexpr (std::is_same_v<T, CounterTable>) {
+                // Every index is handed over, 0 for those past the end of the file.
+                for (int i = 0; i < counterCount(target); ++i) {
+                    int32_t value = 0;
+                    if (!in.atEnd()) {
+                        const auto token = in.next();
+                        const auto number = token ? toNumber<int32_t>(*token) : std::nullopt;
+                        if (!number) return false;
+                        value = asLibraryCount(*number);
+                    }
+                    handCounterToLibrary(target, static_cast<int16_t>(i), value);
+                }
+                return true;
+            } else {
+                const auto token = in.next();
+                const auto number =
+                    token ? toNumber<std::remove_pointer_t<T>>(*token) : std::nullopt;
+                if (number) *target = *number;
+                return number.has_value();
+            }
+        },
+        item);
+}
+
+// ---- Writing.
+
+// Quotes only what the reader could not take back plainly, so that every
+// ordinary file stays as the plain writer gives it.
+QByteArray textValue(const QString& text) {
+    const QByteArray bytes = cp932::fromUnicode(text);
+    const bool needsQuotes =
+        bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') ||
+        bytes.contains('\n') ||
+        (!bytes.isEmpty() && (isBlank(bytes.front()) || isBlank(bytes.back())));
+    if (!needsQuotes) return bytes;
+    QByteArray quoted = bytes;
+    quoted.replace("\"", "\"\"");
+    return '"' + quoted + '"';
+}
+
+QByteArray singleValue(float value) {
+    char buffer[32];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
+    return QByteArray(buffer, result.ptr - buffer);
+}
+
+QByteArray counterValues(CounterTable table, const SavedCounters& counters) {
+    const int32_t* values = table == CounterTable::Line       ? counters.lines.data()
+                            : table == CounterTable::Received ? counters.received.data()
+                                                              : counters.sent.data();
+    QByteArray out;
+    for (int i = 0; i < counterCount(table); ++i) {
+        if (i > 0) out += ',';
+        out += QByteArray::number(values[i]);
+    }
+    return out;
+}
+
+QByteArray itemText(const Item& item, const SavedCounters& counters) {
+    return std::visit(
+        [&counters](auto target) -> QByteArray {
+            using T = decltype(target);
+            if constexpr (std::is_same_v<T, HeaderText>) {
+                return cp932::fromUnicode(kHeaderText);
+            } else if constexpr (std::is_same_v<T, QString*>) {
+                return textValue(*target);
+            } else if constexpr (std::is_same_v<T, KeptAtEnd>) {
+                return textValue(*target.text);
+            } else if constexpr (std::is_same_v<T, CounterTable>) {
+                return counterValues(target, counters);
+            } else if constexpr (std::is_same_v<T, float*>) {
+                return singleValue(*target);
+            } else {
+                return QByteArray::number(*target);
+            }
+        },
+        item);
+}
+
+QString programFolderPath() {
+    return QFile::decodeName(QByteArray::fromStdString(programFolder()));
+}
+
+bool fileExists(const QString& folder, const QString& name) {
+    return QFileInfo::exists(folder + '/' + name);
+}
+
+}  // namespace
+
+QString applicationTitle() {
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? kStandardTitle : name;
+}
+
+QString ownSettingsFileName(const QString& title) { return title + QStringLiteral(".OVR"); }
+
+QString seedSettingsFileName(const QString& title, const QString& folder) {
+    const QString standard = ownSettingsFileName(kStandardTitle);
+    if (title == kStandardTitle || fileExists(folder, ownSettingsFileName(title)) ||
+        !fileExists(folder, standard))
+        return {};
+    return standard;
+}
+
+QString settingsFilePath() {
+    const QString name = OvrFileName.isEmpty() ? ownSettingsFileName(applicationTitle())
+                                               : OvrFileName;
+    return programFolderPath() + '/' + name;
+}
+
+void readSettingsText(const QByteArray& text, Settings& s) {
+    ValueReader in(text);
+    for (const Line& line : fileLayout(s))
+        for (const Item& item : line)
+            if (!readItem(in, item)) return;
+}
+
+void LoadSetting() {
+    QFile file(settingsFilePath());
+    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+    readSettingsText(file.read(kMaxFileBytes), settings());
+    clampToValidRanges(settings());
+}
+
+void LoadStartUpSettings() {
+    const QString title = applicationTitle();
+    const QString seed = seedSettingsFileName(title, programFolderPath());
+    if (!seed.isEmpty()) {
+        OvrFileName = seed;
+        LoadSetting();
+    }
+    OvrFileName = ownSettingsFileName(title);
+    LoadSetting();
+}
+
+SavedCounters readLibraryCounters() {
+    SavedCounters c;
+    auto& l = c.lines;
+    lib().ReadCount(&l[0], &l[1], &l[2], &l[3], &l[4], &l[5], &l[6], &l[7], &l[8], &l[9],
+                    &l[10], &l[11], &l[12], &l[13], &l[14], &l[15]);
+    lib().ReadCodeCounter(c.received.data(), 0);
+    lib().ReadCodeCounter(c.sent.data(), 1);
+    return c;
+}
+
+QByteArray settingsFileText(const Settings& s, const SavedCounters& counters) {
+    Settings values = s;  // the layout points into a copy: writing changes nothing
+    QByteArray out;
+    for (const Line& line : fileLayout(values)) {
+        for (size_t i = 0; i < line.size(); ++i) {
+            if (i > 0) out += ',';
+            out += itemText(line[i], counters);
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool SaveSetting() {
+    const QByteArray text = settingsFileText(settings(), readLibraryCounters());
+    // Unbuffered, and every byte checked here: a buffered QSaveFile commits a
+    // file that a full disk or a size limit cut short as if it were whole.
+    QSaveFile file(settingsFilePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    for (qsizetype done = 0; done < text.size();) {
+        const qint64 n = file.write(text.constData() + done, text.size() - done);
+        if (n <= 0) {
+            file.cancelWriting();
+            return false;
+        }
+        done += n;
+    }
+    return file.commit();
+}

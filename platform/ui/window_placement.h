@@ -1,0 +1,28 @@
+// Where a tool window opens. Each tool window remembers its position for the
+// run (in twips); a Left of -10000 means not placed yet, so the window is
+// centred and that position remembered. A position that would leave the
+// window off the screen falls back to 0.
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+struct WindowPlace {
+    int32_t left = kNotPlaced;
+    int32_t top = 0;
+
+    static constexpr int32_t kNotPlaced = -10000;
+};
+
+// The position to show at (twips), given the remembered one, the window's
+// outer size and the screen's size.
+WindowPlace placeToolWindow(WindowPlace remembered, int32_t width, int32_t height, int32_t screenWidth,
+                            int32_t screenHeight);
+
+// Moves the window to its place before it is shown, and remembers the place
+// (a centred window remembers where it was centred).
+void placeOnShow(QWidget* window, int32_t& rememberedLeft, int32_t& rememberedTop);
+
+// Remembers where the window is now (at unload).
+void rememberPlace(const QWidget* window, int32_t& rememberedLeft, int32_t& rememberedTop);

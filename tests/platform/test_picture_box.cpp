@@ -1,0 +1,148 @@
+#include "platform_test_app.h"
+#include "ui/picture_box.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int32_t Black = 0x000000;
+constexpr int32_t White = 0xFFFFFF;
+constexpr int32_t Red = 0x0000FF;
+constexpr int32_t Green = 0x00FF00;
+constexpr int32_t Blue = 0xFF0000;
+
+// The application must exist before the fixture's picture.
+struct ApplicationFirst {
+    ApplicationFirst() { ensurePlatformTestApp(); }
+};
+
+class PictureBoxTest : public ::testing::Test, ApplicationFirst {
+  protected:
+    void SetUp() override {
+        pic.resize(200, 100);
+        pic.BackColor = Black;
+        pic.Cls();
+    }
+
+    // True when some pixel of the rectangle has the colour.
+    bool anyPixel(int left, int top, int right, int bottom, int32_t color) const {
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                if (pic.Point(x, y) == color) return true;
+            }
+        }
+        return false;
+    }
+
+    PictureBox pic;
+};
+
+TEST_F(PictureBoxTest, ClsPaintsBackColourAndHomesThePosition) {
+    pic.CurrentX = 50;
+    pic.CurrentY = 40;
+    pic.BackColor = Blue;
+    pic.Cls();
+    EXPECT_EQ(pic.Point(0, 0), Blue);
+    EXPECT_EQ(pic.Point(199, 99), Blue);
+    EXPECT_EQ(pic.CurrentX, 0);
+    EXPECT_EQ(pic.CurrentY, 0);
+    EXPECT_EQ(pic.Point(200, 0), -1);
+}
+
+TEST_F(PictureBoxTest, DrawingStaysAcrossResizeAndNewAreaTakesBackColour) {
+    pic.PSet(10, 10, Red);
+    pic.resize(300, 150);
+    EXPECT_EQ(pic.ScaleWidth(), 300);
+    EXPECT_EQ(pic.Point(10, 10), Red);
+    EXPECT_EQ(pic.Point(250, 120), Black);
+}
+
+TEST_F(PictureBoxTest, LinesBoxesAndPoints) {
+    pic.Line(10, 20, 60, 20, Green);
+    EXPECT_EQ(pic.Point(10, 20), Green);
+    EXPECT_EQ(pic.Point(60, 20), Green);
+    EXPECT_EQ(pic.Point(35, 21), Black);
+    EXPECT_EQ(pic.CurrentX, 60); // a line leaves the position at its end
+
+    pic.Box(100, 30, 120, 50, Red, true);
+    EXPECT_EQ(pic.Point(100, 30), Red);
+    EXPECT_EQ(pic.Point(120, 50), Red); // both corners belong to a filled box
+    EXPECT_EQ(pic.Point(121, 50), Black);
+
+    pic.Box(140, 30, 160, 50, Blue, false);
+    EXPECT_EQ(pic.Point(140, 40), Blue);
+    EXPECT_EQ(pic.Point(150, 40), Black); // outline only
+
+    pic.ForeColor = White;
+    pic.PSet(5, 90);
+    EXPECT_EQ(pic.Point(5, 90), White);
+}
+
+TEST_F(PictureBoxTest, CirclesAreFilledOnlyWithSolidFillStyle) {
+    pic.FillColor = Green;
+    pic.FillStyle = PictureBox::FillSolid;
+    pic.Circle(40, 50, 10, Red);
+    EXPECT_EQ(pic.Point(40, 50), Green);
+    EXPECT_TRUE(anyPixel(29, 49, 31, 51, Red));
+
+    pic.FillStyle = PictureBox::FillTransparent;
+    pic.Circle(100, 50, 10, Red);
+    EXPECT_EQ(pic.Point(100, 50), Black);
+    EXPECT_TRUE(anyPixel(89, 49, 91, 51, Red));
+}
+
+TEST_F(PictureBoxTest, PrintPlacesTextByItsTopAndAdvancesThePosition) {
+    pic.ForeColor = White;
+    pic.FontSize = 12;
+    const double h = pic.TextHeight(QStringLiteral("W"));
+    const double w = pic.TextWidth(QStringLiteral("WW"));
+    ASSERT_GT(h, 10);
+    ASSERT_GT(w, 10);
+
+    pic.CurrentX = 20;
+    pic.CurrentY = 30;
+    pic.Print(QStringLiteral("WW"), false);
+    EXPECT_DOUBLE_EQ(pic.CurrentX, 20 + w);
+    EXPECT_DOUBLE_EQ(pic.CurrentY, 30);
+    // The ink lies inside the cell below the position, none above it.
+    EXPECT_TRUE(anyPixel(20, 30, static_cast<int>(20 + w), static_cast<int>(30 + h), White));
+    EXPECT_FALSE(anyPixel(0, 0, 199, 29, White));
+
+    pic.Print(QStringLiteral("W"));
+    EXPECT_EQ(pic.CurrentX, 0);
+    EXPECT_DOUBLE_EQ(pic.CurrentY, 30 + h);
+    EXPECT_DOUBLE_EQ(pic.TextHeight(QStringLiteral("a\nb")), 2 * h);
+}
+
+TEST_F(PictureBoxTest, ScaleTopMovesTheDrawing) {
+    pic.ScaleTop = 100;
+    pic.PSet(3, 105, Red);
+    EXPECT_EQ(pic.Point(3, 105), Red);
+    pic.ScaleTop = 0;
+    EXPECT_EQ(pic.Point(3, 5), Red);
+}
+
+TEST_F(PictureBoxTest, MouseUpReportsTheButtonAndPosition) {
+    int calls = 0;
+    Qt::MouseButton button = Qt::NoButton;
+    double x = 0, y = 0;
+    QObject::connect(&pic, &PictureBox::MouseUp, [&](Qt::MouseButton b, double ax, double ay) {
+        ++calls;
+        button = b;
+        x = ax;
+        y = ay;
+    });
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(12, 34),
+                        pic.mapToGlobal(QPointF(12, 34)), Qt::RightButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(&pic, &release);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(button, Qt::RightButton);
+    EXPECT_DOUBLE_EQ(x, 12);
+    EXPECT_DOUBLE_EQ(y, 34);
+}
+
+} // namespace
