@@ -1,0 +1,76 @@
+#include "core/program_folder.h"
+#include "core/shared_state.h"
+#include "core/tovaline_api.h"
+#include "fkeys/script_procedures.h"
+#include "fkeys/script_window.h"
+#include "fkeys/send_host.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// LogStart and LogCont report -1 for "open" and "go on".
+constexpr int32_t LogRunning = -1, LogWriteError = 0, LogFinished = 1;
+
+QString modeText(ReceiveFileMode mode) {
+    switch (mode) {
+    case ReceiveDle:
+        return QStringLiteral("DLE Operation ");
+    case ReceiveToCtrlZ:
+        return QStringLiteral("^Z Operation");
+    default:
+        return QStringLiteral("中止が押されるまで");
+    }
+}
+
+bool windowStaysOpen(ScriptWindow* window) {
+    return window && shared().FormUnloadFlg == 0;
+}
+
+// The library appends to an existing capture file; a receive step starts
+// its file afresh.
+void emptyFile(const QString& path) {
+    QFile file(path);
+    if (file.exists()) file.resize(0);
+}
+
+void captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode) {
+    SharedState& s = shared();
+    emptyFile(path);
+    int32_t r = lib().LogStart(QFile::encodeName(path).constData(), mode, 0);
+    if (r != LogRunning) return;
+    while (r != LogWriteError && r != LogFinished) {
+        host.pumpEventsWaiting();
+        if (s.FRStopFlg == 1 || s.StopFlg == 1) break;
+        int32_t handled = 0;
+        r = lib().LogCont(&handled);
+        if (r == LogWriteError) host.fileWriteErrMsg();
+    }
+    lib().LogStop();
+}
+
+} // namespace
+
+QString receiveFilePath(const QString& name) {
+    if (QDir::isAbsolutePath(name)) return name;
+    return QString::fromStdString(programFolder()) + u'/' + name;
+}
+
+void ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name,
+                   ReceiveFileMode mode) {
+    SharedState& s = shared();
+    if (s.LogFlg == 1) return;
+    const QString path = receiveFilePath(name);
+    if (windowStaysOpen(window)) window->showFileReceive(path, modeText(mode));
+
+    // Every byte that arrives now belongs to the file: the main window's
+    // refreshes draw from the store without reading the port.
+    host.setReceiveTimerEnabled(false);
+    s.PortInputOwned = true;
+    captureUntilDone(host, path, mode);
+    s.PortInputOwned = false;
+    s.FRStopFlg = 0;
+    host.setReceiveTimerEnabled(true);
+    if (windowStaysOpen(window)) window->hideFileReceive();
+}

@@ -1,0 +1,90 @@
+#include "fkeys/fkey_files.h"
+
+#include "core/program_folder.h"
+#include "text/cp932.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+QString ufFilePath(int keyNo, const char* extension) {
+    return QStringLiteral("%1/UF%2.%3")
+        .arg(QString::fromStdString(programFolder()))
+        .arg(keyNo, 4, 10, QLatin1Char('0'))
+        .arg(QLatin1String(extension));
+}
+
+int digitValue(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
+} // namespace
+
+QString ufDataFilePath(int keyNo) {
+    return ufFilePath(keyNo, "UFK");
+}
+
+QString ufNameFilePath(int keyNo) {
+    return ufFilePath(keyNo, "UFN");
+}
+
+UFKeyFile readUFKeyFile(int keyNo, int32_t maxData) {
+    UFKeyFile key;
+    const QString path = ufDataFilePath(keyNo);
+    if (!QFileInfo(path).isFile()) return key;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        key.status = UFKeyStatus::ReadError;
+        return key;
+    }
+    const qint64 dataLength = file.size() - UFHeaderSize;
+    if (dataLength < 0) {
+        key.status = UFKeyStatus::TooShort;
+        return key;
+    }
+    if (dataLength > maxData) {
+        key.status = UFKeyStatus::TooLong;
+        return key;
+    }
+    const QByteArray bytes = file.read(file.size());
+    if (bytes.size() != file.size()) {
+        key.status = UFKeyStatus::ReadError;
+        return key;
+    }
+    const int digits[3] = {digitValue(bytes[0]), digitValue(bytes[1]), digitValue(bytes[2])};
+    if (digits[0] < 0 || digits[1] < 0 || digits[2] < 0) {
+        key.status = UFKeyStatus::BadHeader;
+        return key;
+    }
+    key.header = {digits[0], digits[1], digits[2]};
+    key.data = bytes.mid(UFHeaderSize);
+    key.status = UFKeyStatus::Ok;
+    return key;
+}
+
+bool writeUFKeyFile(int keyNo, bool translated, QByteArrayView data) {
+    QFile file(ufDataFilePath(keyNo));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QByteArray bytes = translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120");
+    bytes.append(data);
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+int32_t ufKeyDataLength(int keyNo) {
+    const QFileInfo info(ufDataFilePath(keyNo));
+    if (!info.isFile() || info.size() < UFHeaderSize) return 0;
+    return int32_t(qMin<qint64>(info.size() - UFHeaderSize, INT32_MAX));
+}
+
+QString readUFKeyName(int keyNo) {
+    QFile file(ufNameFilePath(keyNo));
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) return {};
+    QByteArray bytes = file.readAll();
+    const auto lineEnd =
+        std::find_if(bytes.cbegin(), bytes.cend(), [](char c) { return c == '\r' || c == '\n'; });
+    bytes.truncate(lineEnd - bytes.cbegin());
+    return cp932::toUnicode(bytes);
+}

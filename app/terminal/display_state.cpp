@@ -1,0 +1,6 @@
+#include "terminal/display_state.h"
+
+DisplayState& displayState() {
+    static DisplayState state;
+    return state;
+}

@@ -1,0 +1,52 @@
+#include "terminal/file_view_check.h"
+
+#include "core/file_dialogs.h"
+#include "core/msgbox.h"
+#include "core/program_folder.h"
+#include "core/settings.h"
+#include "core/shared_state.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The file a path names: its canonical path when it exists, else the
+// cleaned absolute path.
+QString fileIdentity(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+}  // namespace
+
+bool isCaptureFile(const QString& path, const QString& logFilePath) {
+    if (path.isEmpty() || logFilePath.isEmpty()) return false;
+    return fileIdentity(path) == fileIdentity(logFilePath);
+}
+
+bool CheckViewFile(const QString& path) {
+    if (isCaptureFile(path, shared().LogFilePath)) {
+        MsgBoxXShow(QStringLiteral("このファイルはロギング処理で使用しています｡"), 0, QString());
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MsgBoxXShow(QStringLiteral("ファイルを開く事ができません。"), 0, QString());
+        return false;
+    }
+    return true;
+}
+
+QString ChooseViewFile() {
+    shared().StopFlg = 1;
+    Settings& st = settings();
+    if (!QFileInfo(st.OpenFileFolder).isDir()) {
+        st.OpenFileFolder = QString::fromStdString(programFolder()) + QLatin1Char('/');
+    }
+    const QString path = FileOpenDlg();
+    if (path.isEmpty() || !CheckViewFile(path)) return QString();
+    return path;
+}

@@ -1,0 +1,109 @@
+#include "terminal/scope_draw.h"
+
+#include "core/settings.h"
+#include "core/tables.h"
+#include "terminal/display_state.h"
+#include "terminal/graph_draw.h"
+#include "terminal/scope_columns.h"
+#include "ui/picture_box.h"
+
+namespace {
+
+constexpr int32_t White = 0xFFFFFF;
+constexpr int32_t Cyan = 0xFFFF00;
+constexpr int32_t Green = 0x00FF00;
+constexpr int32_t Yellow = 0x00FFFF;
+
+// Where each row line of the 40-column layout starts.
+constexpr double WideLayoutLeft = 42;
+constexpr int MaxMarkColumns = 80;
+
+bool wideLayout() {
+    return runSettings().ScopeLayout == 0;
+}
+
+void printRow(PictureBox& pic, const QString& row) {
+    pic.CurrentX = wideLayout() ? WideLayoutLeft : 0;
+    pic.Print(row);
+}
+
+int32_t charColor(ScopeCharKind kind) {
+    switch (kind) {
+    case ScopeCharKind::Digit:
+        return White;
+    case ScopeCharKind::Double:
+        return Cyan;
+    case ScopeCharKind::Single:
+        break;
+    }
+    return Green;
+}
+
+void printCharRow(PictureBox& pic, const std::vector<ScopeChar>& chars) {
+    pic.CurrentX = wideLayout() ? WideLayoutLeft : 0;
+    // In the large font a double-byte character is held to exactly two
+    // columns, so the columns below stay under their bytes.
+    const double twoColumns = 2 * pic.TextWidth(QStringLiteral("W"));
+    for (const ScopeChar& c : chars) {
+        const double before = pic.CurrentX;
+        pic.ForeColor = charColor(c.kind);
+        pic.Print(c.text, false);
+        if (wideLayout() && c.kind == ScopeCharKind::Double) {
+            pic.CurrentX = before + twoColumns;
+        }
+    }
+}
+
+} // namespace
+
+void InitScopeMode() {
+    displayState().ScopeColumns = runSettings().ScopeLayout > 0 ? 80 : 40;
+}
+
+void DrawScope(PictureBox& pic) {
+    Settings& s = settings();
+    if (s.ScopeSjisFlg == 1) {
+        s.ScopeJis8Flg = 1;
+    }
+    pic.ForeColor = s.GraphLineColor;
+    pic.FillColor = s.GraphLineColor;
+    const ScopeCharset charset{s.ScopeJis8Flg == 1, s.ScopeSjisFlg == 1};
+    const ScopeScreen screen =
+        buildScopeScreen(screenBytes(), charset, !wideLayout(), CtrlCodeName);
+
+    pic.Print(QString());
+    pic.ForeColor = Cyan;
+    pic.Print(QString());
+    for (const QString& row : screen.nameRows) {
+        printRow(pic, row);
+    }
+    pic.Print(QString());
+    printCharRow(pic, screen.chars);
+    pic.ForeColor = Yellow;
+    pic.Print(QString());
+    for (const QString& row : screen.hexRows) {
+        printRow(pic, row);
+    }
+    if (!wideLayout()) {
+        DrawScopeMarks(pic, screen.marks);
+    }
+}
+
+void DrawScopeMarks(PictureBox& pic, const std::vector<std::array<bool, 8>>& marks) {
+    const auto count = static_cast<int>(marks.size());
+    if (count < 1 || count > MaxMarkColumns) {
+        return;
+    }
+    const ScopeTables& t = scopeTables();
+    for (int r = 0; r < 8; ++r) {
+        const int32_t color = BitMaskTbl[static_cast<std::size_t>(r)].Color;
+        pic.ForeColor = color;
+        pic.FillColor = color;
+        for (int c = 0; c < count; ++c) {
+            const bool set = marks[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
+            pic.FillStyle = set ? PictureBox::FillSolid : PictureBox::FillTransparent;
+            pic.Circle(t.ScopeColX[static_cast<std::size_t>(c)],
+                       t.ScopeBitY[static_cast<std::size_t>(r)], 3);
+        }
+    }
+}

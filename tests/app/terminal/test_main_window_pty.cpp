@@ -1,0 +1,231 @@
+// The main window over a real pseudo-terminal: what the far side writes
+// appears in the receive area, typed keys reach the far side, and a capture
+// stops at its limit with the file holding exactly the limit.
+#include <gtest/gtest.h>
+
+#include "core/settings.h"
+#include "core/shared_state.h"
+#include "core/tovaline_api.h"
+#include "modal_auto_closer.h"
+#include "modal_dialog_driver.h"
+#include "real_tovaline_api.h"
+#include "terminal/receive_poll.h"
+#include "terminal/t_term_frm.h"
+#include "text/cp932.h"
+#include "ui/picture_box.h"
+#include "ui/vb_timer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// The far side of a pseudo-terminal; the slave path serves as the port name.
+class PtyPeer {
+public:
+    PtyPeer() {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) {
+            slavePath_ = QString::fromLocal8Bit(ptsname(master_));
+        }
+    }
+    ~PtyPeer() {
+        if (master_ >= 0) close(master_);
+    }
+    PtyPeer(const PtyPeer&) = delete;
+    PtyPeer& operator=(const PtyPeer&) = delete;
+
+    const QString& slavePath() const { return slavePath_; }
+    void write(const QByteArray& bytes) const {
+        ASSERT_EQ(::write(master_, bytes.constData(), bytes.size()), bytes.size());
+    }
+    QByteArray readAll() const {
+        QByteArray out;
+        char buf[4096];
+        for (;;) {
+            const ssize_t n = ::read(master_, buf, sizeof buf);
+            if (n <= 0) break;
+            out.append(buf, n);
+        }
+        return out;
+    }
+
+private:
+    int master_ = -1;
+    QString slavePath_;
+};
+
+class MainWindowPty : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureTestApplication();
+        installRealTovalineApi();
+        ASSERT_FALSE(peer.slavePath().isEmpty());
+        shared() = SharedState{};
+        settings() = Settings{};
+        settings().ComOnFlg = 1;
+        settings().ComPortName = peer.slavePath();
+        form = &mainForm();
+        // The test drives the polls itself.
+        form->Timer_Screen_init->setEnabled(false);
+        form->Timer1->setEnabled(false);
+        form->Timer3->setEnabled(false);
+        StartComm();
+        ASSERT_EQ(shared().ComOpenFlg, 1);
+    }
+    void TearDown() override {
+        StopComm();
+        installTovalineApi(nullptr);
+    }
+
+    // Polls until the library has taken `count` bytes from the line.
+    void receive(int32_t count) {
+        for (int i = 0; i < 200 && shared().RcvTotal < count; ++i) {
+            Timer1_Timer();
+            if (shared().RcvTotal < count) QThread::msleep(5);
+        }
+        ASSERT_EQ(shared().RcvTotal, count);
+    }
+
+    QByteArray farSideReceives(qsizetype count) {
+        QByteArray got;
+        for (int i = 0; i < 200 && got.size() < count; ++i) {
+            got += peer.readAll();
+            if (got.size() < count) QThread::msleep(5);
+        }
+        return got;
+    }
+
+    void key(int qtKey, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(form->Text1, &press);
+    }
+
+    QString storedTextPage() {
+        QByteArray page(1800, '\0');
+        int32_t len = 0, read = 0, total = 0, logTotal = 0;
+        int16_t ok = 0;
+        lib().ReadDisp(page.data(), &len, -1, &read, &total, 0, &logTotal, &ok, 0, 0);
+        return cp932::toUnicode(page.left(len));
+    }
+
+    static int darkPixels(const QImage& image) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 128) ++dark;
+            }
+        }
+        return dark;
+    }
+
+    PtyPeer peer;
+    T_Term_frm* form = nullptr;
+};
+
+TEST_F(MainWindowPty, BytesFromTheFarSideAppearInThePageAndTheTotal) {
+    settings().DispMode = 0;
+    form->Pic_Rcv_Data->Cls();
+    ASSERT_EQ(darkPixels(form->Pic_Rcv_Data->image()), 0);
+
+    const QByteArray text = QByteArray("Hello far side\r\n") + QByteArray("\x82\xA0\x82\xA2", 4);
+    peer.write(text);
+    receive(static_cast<int32_t>(text.size()));
+
+    EXPECT_EQ(form->Label4->text(), QString::number(text.size()));
+    EXPECT_TRUE(storedTextPage().contains(QStringLiteral("Hello far side")));
+    EXPECT_TRUE(storedTextPage().contains(QStringLiteral("あい")));
+    EXPECT_GT(darkPixels(form->Pic_Rcv_Data->image()), 50);
+}
+
+TEST_F(MainWindowPty, ATickWithoutBytesLeavesTheAreaAsItIs) {
+    settings().DispMode = 0;
+    form->Pic_Rcv_Data->Cls();
+    Timer1_Timer();
+    EXPECT_EQ(darkPixels(form->Pic_Rcv_Data->image()), 0);
+    EXPECT_EQ(form->Label4->text(), "0");
+}
+
+TEST_F(MainWindowPty, TypedKeysAndInputMethodTextReachTheFarSideWithTheNextStatusTick) {
+    settings().KeySendUnit = 0;
+    settings().KeySendEnter = 1;
+    key(Qt::Key_A, "a");
+    key(Qt::Key_Return, "\r");
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("あ"));
+    QCoreApplication::sendEvent(form->Text1, &commit);
+    EXPECT_EQ(shared().KeySendBuf, QByteArray("a\r\n\x82\xA0", 5));
+
+    form->MainTimer3();
+    EXPECT_EQ(farSideReceives(5), QByteArray("a\r\n\x82\xA0", 5));
+    EXPECT_TRUE(shared().KeySendBuf.isEmpty());
+    EXPECT_TRUE(form->Text1->toPlainText().startsWith(QStringLiteral("a\n")));
+}
+
+TEST_F(MainWindowPty, PerLineModeSendsTheEditedLineOnEnter) {
+    settings().KeySendUnit = 1;
+    settings().KeySendMode = 0;
+    settings().KeySendEnter = 0;
+    key(Qt::Key_A, "A");
+    key(Qt::Key_B, "B");
+    key(Qt::Key_Backspace, "\b");
+    key(Qt::Key_C, "C");
+    form->MainTimer3();
+    EXPECT_TRUE(peer.readAll().isEmpty());
+    key(Qt::Key_Return, "\r");
+    form->MainTimer3();
+    EXPECT_EQ(farSideReceives(3), QByteArray("AC\r"));
+}
+
+TEST_F(MainWindowPty, ACharacterWithoutACp932FormIsNotSent) {
+    settings().KeySendUnit = 0;
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("😀b"));
+    QCoreApplication::sendEvent(form->Text1, &commit);
+    EXPECT_EQ(shared().KeySendBuf, QByteArray("b"));
+}
+
+TEST_F(MainWindowPty, ACaptureStopsAtItsLimitAndTheFileHoldsExactlyTheLimit) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("capture.log");
+    SharedState& s = shared();
+    s.LogLimitKB = 1;
+    ASSERT_NE(lib().LogStart(path.toLocal8Bit().constData(), 0, s.LogLimitKB * 1024), 0);
+    s.LogFlg = 1;
+    s.LogTotal = 0;
+    s.LogFilePath = path;
+    s.LogErrFlg = 0;
+    form->Picl5->show();
+    form->Command18->setEnabled(false);
+
+    peer.write(QByteArray(3000, 'x'));
+    receive(3000);
+
+    EXPECT_EQ(s.LogFlg, 0);
+    EXPECT_TRUE(s.LogFilePath.isEmpty());
+    EXPECT_EQ(s.LogErrFlg, 0);
+    EXPECT_FALSE(form->Picl5->isVisible());
+    EXPECT_TRUE(form->Command18->isEnabled());
+    EXPECT_EQ(QFile(path).size(), 1024);
+}
+
+TEST_F(MainWindowPty, WhileAnotherPartOwnsThePortARefreshDrawsWithoutReading) {
+    settings().DispMode = 0;
+    peer.write("unread");
+    QThread::msleep(20);
+    shared().PortInputOwned = true;
+    RefreshMainScreen();
+    EXPECT_EQ(shared().RcvTotal, 0);
+    shared().PortInputOwned = false;
+    receive(6);
+}
+
+}  // namespace
