@@ -65,14 +65,6 @@ UFKeyFile readUFKeyFile(int keyNo, int32_t maxData) {
     return key;
 }
 
-bool writeUFKeyFile(int keyNo, bool translated, QByteArrayView data) {
-    QFile file(ufDataFilePath(keyNo));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    QByteArray bytes = translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120");
-    bytes.append(data);
-    return file.write(bytes) == bytes.size() && file.flush();
-}
-
 int32_t ufKeyDataLength(int keyNo) {
     const QFileInfo info(ufDataFilePath(keyNo));
     if (!info.isFile() || info.size() < UFHeaderSize) return 0;

@@ -42,10 +42,6 @@ struct UFKeyFile {
 // before the header is looked at).
 UFKeyFile readUFKeyFile(int keyNo, int32_t maxData);
 
-// Writes header "12" and "1" (translated) or "0", then the data, replacing
-// the file. False when it could not be written.
-bool writeUFKeyFile(int keyNo, bool translated, QByteArrayView data);
-
 // The data length a list shows: file length - 3; 0 for a missing file or one
 // shorter than its header.
 int32_t ufKeyDataLength(int keyNo);

@@ -36,6 +36,15 @@ TEST_F(FkeyFilesTest, FileNamesCarryFourDigits) {
     EXPECT_EQ(ufDataFilePath(1000), folder_.path() + "/UF1000.UFK");
 }
 
+// A key file as the editor writes it: header "12" + "0"/"1", then the data.
+bool writeUFKeyFile(int keyNo, bool translated, QByteArrayView data) {
+    QFile file(ufDataFilePath(keyNo));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QByteArray bytes = translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120");
+    bytes.append(data);
+    return file.write(bytes) == bytes.size();
+}
+
 TEST_F(FkeyFilesTest, WrittenKeysReadBack) {
     const QByteArray data("line 1\r\n^0D\x83\x41\x1a", 13);
     ASSERT_TRUE(writeUFKeyFile(12, true, data));

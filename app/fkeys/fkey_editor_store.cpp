@@ -1,0 +1,133 @@
+#include "fkeys/fkey_editor_store.h"
+
+#include "fkeys/fkey_files.h"
+#include "fkeys/fkey_text_lines.h"
+#include "text/cp932.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+UFEditContents contentsOfDataFile(const QByteArray& bytes) {
+    UFEditContents contents;
+    contents.header.clear();
+    contents.fileLength = int32_t(bytes.size());
+    const std::vector<QByteArray> lines = ufTextLines(bytes);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        QString line = cp932::toUnicode(lines[i]);
+        if (i == 0) {
+            contents.header = line.left(UFHeaderSize);
+            line = line.mid(UFHeaderSize);
+        }
+        contents.text += line;
+        if (i + 1 < lines.size()) contents.text += CrLf;
+    }
+    if (!bytes.isEmpty() && bytes.back() == '\n') contents.text += CrLf;
+    return contents;
+}
+
+std::string nativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Writes the bytes to a new file beside finalPath; tempPath receives its
+// name. Returns 0 or the errno of the failing step (the temporary file is
+// then gone again).
+int writeBeside(const std::string& finalPath, const QByteArray& bytes, std::string& tempPath) {
+    std::vector<char> name(finalPath.begin(), finalPath.end());
+    const std::string suffix = ".XXXXXX";
+    name.insert(name.end(), suffix.begin(), suffix.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) return errno;
+    tempPath = name.data();
+
+    // mkstemp makes the file private; a key file gets the usual mode.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    int error = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
+    qsizetype done = 0;
+    while (error == 0 && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0)
+            error = n < 0 ? errno : EIO;
+        else
+            done += n;
+    }
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) ::unlink(tempPath.c_str());
+    return error;
+}
+
+} // namespace
+
+UFEditContents loadUFKeyForEdit(int keyNo) {
+    UFEditContents contents;
+    const QString path = ufDataFilePath(keyNo);
+    if (QFileInfo(path).isFile()) {
+        QFile file(path);
+        QByteArray bytes;
+        const bool read =
+            file.open(QIODevice::ReadOnly) && (bytes = file.readAll()).size() == file.size();
+        if (read) {
+            contents = contentsOfDataFile(bytes);
+            contents.found = true;
+        }
+    }
+    contents.name = readUFKeyName(keyNo);
+    return contents;
+}
+
+UFOutputMode outputModeOfHeader(const QString& header) {
+    if (header.size() < UFHeaderSize) return UFOutputMode::Unchanged;
+    if (header[2] == QLatin1Char('0')) return UFOutputMode::Normal;
+    if (header[2] == QLatin1Char('1')) return UFOutputMode::Translated;
+    return UFOutputMode::Unchanged;
+}
+
+int32_t ufEditByteCount(const QString& text) {
+    return int32_t(cp932::fromUnicode(text).size());
+}
+
+int saveUFKeyFromEdit(int keyNo, bool translated, const QString& text, const QString& name) {
+    QByteArray data = translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120");
+    data += cp932::fromUnicode(text);
+    const std::string dataPath = nativePath(ufDataFilePath(keyNo));
+    const std::string namePath = nativePath(ufNameFilePath(keyNo));
+
+    std::string dataTemp, nameTemp;
+    int error = writeBeside(dataPath, data, dataTemp);
+    if (error != 0) return error;
+    error = writeBeside(namePath, cp932::fromUnicode(name), nameTemp);
+    if (error != 0) {
+        ::unlink(dataTemp.c_str());
+        return error;
+    }
+    // The data file first: should the name fail after it, the key still
+    // sends what was saved.
+    if (::rename(dataTemp.c_str(), dataPath.c_str()) != 0) {
+        error = errno;
+        ::unlink(dataTemp.c_str());
+        ::unlink(nameTemp.c_str());
+        return error;
+    }
+    if (::rename(nameTemp.c_str(), namePath.c_str()) != 0) {
+        error = errno;
+        ::unlink(nameTemp.c_str());
+        return error;
+    }
+    return 0;
+}

@@ -1,0 +1,149 @@
+#include "fkeys/fkey_window.h"
+
+#include "core/port_guard.h"
+#include "core/shared_state.h"
+#include "core/status_display.h"
+#include "core/tovaline_api.h"
+#include "fkeys/program_send_host.h"
+#include "terminal/frms_Main_Disp.h"
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+using twips::toPixels;
+
+FKeyWindow::FKeyWindow(QWidget* parent) : ModalWindow(parent) {}
+
+void FKeyWindow::buildProgressControls() {
+    Picl2 = new QFrame(this);
+    Picl2->setFrameShape(QFrame::Box);
+    Picl2->setGeometry(toPixels(120), toPixels(60), toPixels(2400), toPixels(330));
+    lblRept = new QLabel(Picl2);
+    lblRept->setGeometry(toPixels(60), toPixels(30), toPixels(2280), toPixels(270));
+    lblRept->setStyleSheet(QStringLiteral("color: red"));
+
+    fra_FR = new QGroupBox(QStringLiteral("ファイル受信中"), this);
+    fra_FR->resize(toPixels(4800), toPixels(1500));
+    lbl_FR = new QLabel(fra_FR);
+    lbl_FR->setGeometry(toPixels(120), toPixels(300), toPixels(4560), toPixels(300));
+    lbl_FR1 = new QLabel(fra_FR);
+    lbl_FR1->setGeometry(toPixels(120), toPixels(640), toPixels(2800), toPixels(300));
+    cmd_FR = new QPushButton(QStringLiteral("中    止"), fra_FR);
+    cmd_FR->setGeometry(toPixels(3240), toPixels(880), toPixels(1440), toPixels(480));
+    connect(cmd_FR, &QPushButton::clicked, this, [] { shared().FRStopFlg = 1; });
+
+    progress_.Picl2 = Picl2;
+    progress_.lblRept = lblRept;
+    progress_.fra_FR = fra_FR;
+    progress_.lbl_FR = lbl_FR;
+    progress_.lbl_FR1 = lbl_FR1;
+    hideProgressControls();
+}
+
+void FKeyWindow::hideProgressControls() {
+    if (fra_FR) fra_FR->hide();
+    if (Picl2) Picl2->hide();
+}
+
+void FKeyWindow::centreProgressFrame() {
+    if (!fra_FR) return;
+    fra_FR->move((width() - fra_FR->width()) / 2, (height() - fra_FR->height()) / 2);
+    fra_FR->raise();
+}
+
+void FKeyWindow::sendKey(int keyNo, const std::function<void(bool)>& showSending,
+                         const QCheckBox* exitAfterSend) {
+    if (BusyFlg == 1 || !ChkComOpen()) return;
+    SharedState& s = shared();
+    BusyFlg = 1;
+    s.StopFlg = 0;
+    s.FRStopFlg = 0;
+    showSending(true);
+
+    sending_ = true;
+    SendUFKey(keyNo, progress_);
+    DispModemStatus();
+    sending_ = false;
+
+    // Whether this window is closing is its own unload's to say, not a
+    // FormUnloadFlg that an earlier window may have left at 1.
+    if (finishPendingClose()) return;
+    showSending(false);
+    BusyFlg = 0;
+    if (exitAfterSend && exitAfterSend->isChecked() && s.StopFlg != 1) close();
+}
+
+void FKeyWindow::whileBusy(const std::function<void()>& step) {
+    BusyFlg = 1;
+    sending_ = true;
+    step();
+    sending_ = false;
+    if (!finishPendingClose()) BusyFlg = 0;
+}
+
+bool FKeyWindow::finishPendingClose() {
+    if (!closePending_) return false;
+    ModalWindow::done(closeResult_);
+    return true;
+}
+
+void FKeyWindow::done(int result) {
+    if (closeRefused() && shared().EndFlg != 1) return;
+    if (!unloaded_) {
+        unloaded_ = true;
+        SharedState& s = shared();
+        s.StopFlg = 1;
+        s.FormUnloadFlg = 1;
+        lib().ClearBreak();
+        Form_Unload();
+    }
+    // The send runs inside one of this window's handlers: the window goes
+    // once it has returned.
+    if (sending_) {
+        closePending_ = true;
+        closeResult_ = result;
+        hide();
+        return;
+    }
+    ModalWindow::done(result);
+}
+
+void FKeyWindow::openSelectorOnRightClick(QWidget* widget) {
+    selectorTargets_.append(widget);
+    widget->installEventFilter(this);
+}
+
+void FKeyWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) frms_Main_Disp::Show();
+    ModalWindow::mouseReleaseEvent(event);
+}
+
+// These windows close by their close box and their own buttons only: Escape
+// would leave the editor unsaved and stop a running send.
+void FKeyWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;
+    ModalWindow::keyPressEvent(event);
+}
+
+// Enter in a text box must not press a button (the editor's name box would
+// send the key).
+void FKeyWindow::showEvent(QShowEvent* event) {
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+    ModalWindow::showEvent(event);
+}
+
+bool FKeyWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (selectorTargets_.contains(watched) && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        frms_Main_Disp::Show();
+        return true;
+    }
+    return ModalWindow::eventFilter(watched, event);
+}

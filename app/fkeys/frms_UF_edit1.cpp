@@ -1,0 +1,358 @@
+#include "fkeys/frms_UF_edit1.h"
+
+#include "core/error_messages.h"
+#include "core/frms_ChrColor.h"
+#include "core/settings.h"
+#include "core/shared_state.h"
+#include "fkeys/fkey_editor_store.h"
+#include "fkeys/fkey_pages.h"
+#include "ui/fonts.h"
+#include "ui/picture_box.h"
+#include "ui/twips.h"
+#include "ui/vb_color.h"
+#include "ui/window_placement.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+using twips::toPixels;
+
+namespace {
+
+constexpr int MinWidth = 11625, MinHeight = 8010; // twips
+constexpr int TextLeft = 120, TextTop = 1380, PicFuncHeight = 1260;
+constexpr int MinFontSize = 8, MaxFontSize = 50;
+const char* const FontNames[2] = {"ＭＳ 明朝", "ＭＳ ゴシック"};
+
+// The editor box shows line breaks as Qt does (one LF); the key keeps CR LF.
+QString toStored(QString shown) {
+    return shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+QString toShown(QString stored) {
+    return stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+void frms_UF_edit1::Show(QWidget* parent) {
+    frms_UF_edit1 editor(parent);
+    editor.Form_Load();
+    editor.showModal();
+}
+
+frms_UF_edit1::frms_UF_edit1(QWidget* parent) : FKeyWindow(parent) {
+    setWindowTitle(QStringLiteral("ﾕｰｻﾞｰ ﾌｧﾝｸｼｮﾝ Keyの登録・編集"));
+    setSizeGripEnabled(true);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
+    setMinimumSize(toPixels(MinWidth), toPixels(MinHeight));
+    buildControls();
+}
+
+void frms_UF_edit1::buildControls() {
+    Label1 = new QLabel(this);
+    Label1->setGeometry(toPixels(120), toPixels(420), toPixels(1200), toPixels(420));
+    Label1->setFont(fonts::programFont(QStringLiteral("ＭＳ ゴシック"), 14));
+
+    Label8 = new QLabel(QStringLiteral("UF Key Name （キーの名前：任意） 100文字以内"), this);
+    Label8->setGeometry(toPixels(1440), toPixels(120), toPixels(6000), toPixels(270));
+    Text2 = new QLineEdit(this);
+    Text2->setGeometry(toPixels(1440), toPixels(420), toPixels(6000), toPixels(390));
+
+    Frame1 = new QGroupBox(QStringLiteral("出力方式の選択"), this);
+    Frame1->setGeometry(toPixels(7680), toPixels(60), toPixels(3720), toPixels(1020));
+    Option1[0] = new QRadioButton(QStringLiteral("通常で出力します｡"), Frame1);
+    Option1[0]->setGeometry(toPixels(180), toPixels(300), toPixels(3400), toPixels(300));
+    Option1[1] = new QRadioButton(QStringLiteral("翻訳で出力します｡"), Frame1);
+    Option1[1]->setGeometry(toPixels(180), toPixels(630), toPixels(3400), toPixels(300));
+
+    Label3 = new QLabel(QStringLiteral("編集文字数"), this);
+    Label3->setGeometry(toPixels(120), toPixels(1020), toPixels(1100), toPixels(300));
+    Label2 = new QLabel(QStringLiteral("0"), this);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2->setGeometry(toPixels(1200), toPixels(1020), toPixels(900), toPixels(300));
+    Label4 = new QLabel(QStringLiteral("バイト"), this);
+    Label4->setGeometry(toPixels(2160), toPixels(1020), toPixels(700), toPixels(300));
+    Label5 = new QLabel(QStringLiteral("最大で 30,720バイトです｡"), this);
+    Label5->setGeometry(toPixels(3000), toPixels(1020), toPixels(3000), toPixels(300));
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setTabChangesFocus(false);
+    Text1->installEventFilter(this);
+
+    PicFunc = new PictureBox(this);
+    PicFunc->BackColor = static_cast<int32_t>(0x8000000Fu);
+    PicFunc->Cls();
+    openSelectorOnRightClick(PicFunc);
+
+    Frame2 = new QGroupBox(PicFunc);
+    Frame2->setGeometry(toPixels(120), toPixels(60), toPixels(2520), toPixels(1080));
+    Label10 = new QLabel(QStringLiteral("フォント名"), Frame2);
+    Label10->setGeometry(toPixels(120), toPixels(120), toPixels(1500), toPixels(270));
+    Opt_Font[0] = new QRadioButton(QStringLiteral("明朝"), Frame2);
+    Opt_Font[0]->setGeometry(toPixels(120), toPixels(420), toPixels(1100), toPixels(300));
+    Opt_Font[1] = new QRadioButton(QStringLiteral("ゴシック"), Frame2);
+    Opt_Font[1]->setGeometry(toPixels(1260), toPixels(420), toPixels(1200), toPixels(300));
+
+    Label9 = new QLabel(QStringLiteral("フォントサイズ"), PicFunc);
+    Label9->setGeometry(toPixels(2820), toPixels(120), toPixels(1500), toPixels(270));
+    CmbFontSize = new QComboBox(PicFunc);
+    CmbFontSize->setEditable(true);
+    CmbFontSize->setInsertPolicy(QComboBox::NoInsert);
+    CmbFontSize->setGeometry(toPixels(2820), toPixels(420), toPixels(1100), toPixels(360));
+    Cmd_F_Color = new QPushButton(QStringLiteral("Color"), PicFunc);
+    Cmd_F_Color->setGeometry(toPixels(4080), toPixels(360), toPixels(1000), toPixels(480));
+
+    Command2 = new QPushButton(QStringLiteral("送信"), PicFunc);
+    Command2->setGeometry(toPixels(5400), toPixels(360), toPixels(1300), toPixels(480));
+    Command3 = new QPushButton(QStringLiteral("中止"), PicFunc);
+    Command3->setGeometry(toPixels(6780), toPixels(360), toPixels(1300), toPixels(480));
+    Command1 = new QPushButton(QStringLiteral("編集終了"), PicFunc);
+    Command1->setGeometry(toPixels(7740), toPixels(360), toPixels(1500), toPixels(480));
+    Label6 = new QLabel(QStringLiteral("×ボタンは編集されずに"), PicFunc);
+    Label6->setGeometry(toPixels(9360), toPixels(300), toPixels(2200), toPixels(270));
+    Label7 = new QLabel(QStringLiteral("終了します｡"), PicFunc);
+    Label7->setGeometry(toPixels(9360), toPixels(600), toPixels(2200), toPixels(270));
+
+    buildProgressControls();
+
+    connect(Text1->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) {
+                insertedFrom_ = position;
+                insertedCount_ = added;
+            });
+    connect(Text1, &QPlainTextEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(Text2, &QLineEdit::textChanged, this, [this] { EditedFlg = 1; });
+    for (int i = 0; i < 2; ++i) {
+        connect(Option1[size_t(i)], &QRadioButton::clicked, this, [this, i] {
+            EditedFlg = 1;
+            Option1[size_t(i)]->setFocusPolicy(Qt::ClickFocus);
+            if (FocusReadyFlg == 1) Text1->setFocus();
+        });
+        connect(Opt_Font[size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { Opt_Font_Click(i); });
+    }
+    connect(CmbFontSize, &QComboBox::textActivated, this,
+            [this](const QString& t) { CmbFontSize_Click(t); });
+    connect(Cmd_F_Color, &QPushButton::clicked, this, [this] { Cmd_F_Color_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [] { shared().StopFlg = 1; });
+}
+
+void frms_UF_edit1::Form_Load() {
+    SharedState& s = shared();
+    Settings& set = settings();
+    s.FormUnloadFlg = 0;
+    BusyFlg = 0;
+    SizeReadyFlg = 0;
+    InitFontSizeList();
+
+    FocusReadyFlg = 0;
+    LoadingFlg = 1;
+    Text1->clear();
+    Label1->setText(QStringLiteral("UF%1").arg(s.UFKeyNo));
+
+    const UFEditContents key = loadUFKeyForEdit(s.UFKeyNo);
+    if (key.found) s.SendFileLen = key.fileLength;
+    Text1->setPlainText(toShown(key.text));
+    Label2->setText(QString::number(ufEditByteCount(key.text)));
+    switch (outputModeOfHeader(key.header)) {
+    case UFOutputMode::Normal:
+        Option1[0]->setChecked(true);
+        break;
+    case UFOutputMode::Translated:
+        Option1[1]->setChecked(true);
+        break;
+    case UFOutputMode::Unchanged:
+        break;
+    }
+
+    if (set.UFEditFont < 0 || set.UFEditFont > 1) set.UFEditFont = 0;
+    Opt_Font[size_t(set.UFEditFont)]->setChecked(true);
+    Opt_Font_Click(set.UFEditFont);
+    Text2->setText(key.name);
+
+    FocusReadyFlg = 1;
+    LoadingFlg = 0;
+
+    resize(toPixels(std::max<int32_t>(set.UFEditWidth, MinWidth)),
+           toPixels(std::max<int32_t>(set.UFEditHeight, MinHeight)));
+    placeOnShow(this, runSettings().UFEdit1Left, runSettings().UFEdit1Top);
+
+    applyTextColors();
+    SizeReadyFlg = 1;
+    hideProgressControls();
+    Command3->hide();
+    s.StopFlg = 1;
+    s.UFHoverNo = UFHoverNone;
+    EditedFlg = 0;
+}
+
+void frms_UF_edit1::InitFontSizeList() {
+    CmbFontSize->clear();
+    for (int size = MinFontSize; size <= MaxFontSize; ++size)
+        CmbFontSize->addItem(QString::number(size));
+    CmbFontSize->setEditText(QString::number(settings().UFEditFontSize));
+    QFont font = Text1->font();
+    font.setPointSizeF(settings().UFEditFontSize);
+    Text1->setFont(font);
+}
+
+QString frms_UF_edit1::storedText() const {
+    return toStored(Text1->toPlainText());
+}
+
+void frms_UF_edit1::Text1_Change() {
+    keepWithinMaxLength();
+    Label2->setText(QString::number(ufEditByteCount(storedText())));
+    EditedFlg = 1;
+}
+
+// What the user types or pastes may bring the box to UFEditMaxChars
+// characters as stored (a line break counts two); the rest of that input is
+// taken back. A longer key loaded from its file stays whole.
+void frms_UF_edit1::keepWithinMaxLength() {
+    const int from = insertedFrom_;
+    const int count = insertedCount_;
+    insertedCount_ = 0;
+    if (LoadingFlg == 1 || count <= 0) return;
+    const QString shown = Text1->toPlainText();
+    qsizetype excess = shown.size() + shown.count(QLatin1Char('\n')) - UFEditMaxChars;
+    const int end = int(std::min<qsizetype>(from + count, shown.size()));
+    int start = end;
+    while (excess > 0 && start > from) {
+        --start;
+        excess -= shown.at(start) == QLatin1Char('\n') ? 2 : 1;
+    }
+    if (start == end) return;
+    const QSignalBlocker block(Text1);
+    QTextCursor cursor(Text1->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+int16_t frms_UF_edit1::SaveUFKey() {
+    const bool translated = !Option1[0]->isChecked();
+    const int error = saveUFKeyFromEdit(shared().UFKeyNo, translated, storedText(), Text2->text());
+    if (error != 0) {
+        FileErrMsg(error);
+        return 0;
+    }
+    shared().UFHoverNo = UFHoverNone;
+    return 1;
+}
+
+void frms_UF_edit1::Command1_Click() {
+    if (SaveUFKey() != 1) return;
+    Text1->clear();
+    close();
+}
+
+void frms_UF_edit1::Command2_Click() {
+    if (BusyFlg != 0) return;
+    if (EditedFlg == 1) {
+        EditedFlg = 0;
+        if (SaveUFKey() != 1) {
+            // Still unsaved: the next press tries the save again rather than
+            // sending the key as it was.
+            EditedFlg = 1;
+            return;
+        }
+    }
+    TestSendUFKey(shared().UFKeyNo);
+    if (shared().FormUnloadFlg != 1) Text1->setFocus();
+}
+
+void frms_UF_edit1::TestSendUFKey(int keyNo) {
+    sendKey(
+        keyNo,
+        [this](bool sending) {
+            Command3->setVisible(sending);
+            Command1->setEnabled(!sending);
+            Text1->setEnabled(!sending);
+            Text2->setEnabled(!sending);
+        },
+        nullptr);
+}
+
+void frms_UF_edit1::Opt_Font_Click(int index) {
+    QFont font =
+        fonts::programFont(QString::fromUtf8(FontNames[index]), Text1->font().pointSizeF());
+    Text1->setFont(font);
+    settings().UFEditFont = int16_t(index);
+    Opt_Font[size_t(index)]->setFocusPolicy(Qt::ClickFocus);
+    Text1->setFocus();
+}
+
+void frms_UF_edit1::CmbFontSize_Click(const QString& text) {
+    bool ok = false;
+    const float size = text.trimmed().toFloat(&ok);
+    if (ok && size > 0) {
+        QFont font = Text1->font();
+        font.setPointSizeF(size);
+        Text1->setFont(font);
+        settings().UFEditFontSize = size;
+    }
+    Text1->setFocus();
+}
+
+void frms_UF_edit1::Cmd_F_Color_Click() {
+    Settings& set = settings();
+    if (frms_ChrColor::Run(set.UFEditBackColor, set.UFEditForeColor, this) == 1) applyTextColors();
+    Text1->setFocus();
+}
+
+void frms_UF_edit1::applyTextColors() {
+    QPalette pal = Text1->palette();
+    pal.setColor(QPalette::Base, vbcolor::toQColor(settings().UFEditBackColor));
+    pal.setColor(QPalette::Text, vbcolor::toQColor(settings().UFEditForeColor));
+    Text1->setPalette(pal);
+}
+
+void frms_UF_edit1::LayoutEditor() {
+    if (isMinimized()) return;
+    if (SizeReadyFlg == 1 && !isMaximized()) {
+        settings().UFEditWidth = twips::fromPixels(width());
+        settings().UFEditHeight = twips::fromPixels(height());
+    }
+    const int left = toPixels(TextLeft), top = toPixels(TextTop), strip = toPixels(PicFuncHeight);
+    const int gap = 7;
+    Text1->setGeometry(left, top, width() - 2 * left, std::max(0, height() - top - strip - gap));
+    PicFunc->setGeometry(0, Text1->y() + Text1->height() + gap, width(), strip);
+    centreProgressFrame();
+}
+
+void frms_UF_edit1::resizeEvent(QResizeEvent* event) {
+    FKeyWindow::resizeEvent(event);
+    LayoutEditor();
+}
+
+void frms_UF_edit1::Form_Unload() {
+    if (!isMinimized() && !isMaximized())
+        rememberPlace(this, runSettings().UFEdit1Left, runSettings().UFEdit1Top);
+}
+
+bool frms_UF_edit1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1) {
+        if (event->type() == QEvent::FocusIn) LoadingFlg = 0;
+        // Ctrl+Z typed as a character (26) never enters the key.
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->text() == QString(QChar(0x1A)))
+            return true;
+    }
+    return FKeyWindow::eventFilter(watched, event);
+}

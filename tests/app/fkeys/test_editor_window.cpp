@@ -1,0 +1,258 @@
+// The key editor as a window: what its load shows, the save of "編集終了",
+// a save that fails, the size it opens at, and the test send of "送信" over
+// a pseudo-terminal, with a close during a send.
+#include "core/program_folder.h"
+#include "core/settings.h"
+#include "core/shared_state.h"
+#include "fkeys/fkey_files.h"
+#include "fkeys/frms_UF_edit1.h"
+#include "modal_auto_closer.h"
+#include "modal_dialog_driver.h"
+#include "pty_key_port.h"
+#include "terminal/t_term_frm.h"
+#include "text/cp932.h"
+#include "ui/twips.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTimer>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class EditorWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ensureTestApplication();
+        ASSERT_TRUE(folder_.isValid());
+        setProgramFolderForTests(folder_.path().toStdString());
+        shared() = SharedState{};
+        settings() = Settings{};
+        runSettings() = RunSettings{};
+        shared().UFKeyNo = 7;
+        installRealTovalineApi();
+    }
+    void TearDown() override { installTovalineApi(nullptr); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(EditorWindow, LoadShowsTheStoredKey) {
+    writeFile(ufDataFilePath(7), cp932::fromUnicode(u"121AT^0D\r\n漢字"));
+    writeFile(ufNameFilePath(7), cp932::fromUnicode(u"名前\r\n2行目"));
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    EXPECT_EQ(editor.Label1->text(), QStringLiteral("UF7"));
+    EXPECT_EQ(editor.storedText(), QStringLiteral("AT^0D\r\n漢字"));
+    EXPECT_EQ(editor.Label2->text(), QStringLiteral("11"));
+    EXPECT_TRUE(editor.Option1[1]->isChecked());
+    EXPECT_EQ(editor.Text2->text(), QStringLiteral("名前"));
+    EXPECT_EQ(shared().SendFileLen, 14);
+    EXPECT_EQ(editor.EditedFlg, 0);
+    EXPECT_EQ(editor.LoadingFlg, 0);
+    EXPECT_EQ(shared().StopFlg, 1);
+    EXPECT_FALSE(editor.Command3->isVisibleTo(&editor));
+    EXPECT_FALSE(editor.fra_FR->isVisibleTo(&editor));
+}
+
+TEST_F(EditorWindow, EditingCountsBytesAndSavingClosesTheWindow) {
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    EXPECT_TRUE(editor.Option1[0]->isChecked()) << "a new key is normal";
+    editor.Text1->setPlainText(QStringLiteral("A\nｶﾅ"));
+    EXPECT_EQ(editor.Label2->text(), QStringLiteral("5"));
+    EXPECT_EQ(editor.EditedFlg, 1);
+    editor.Option1[1]->click();
+    editor.Text2->setText(QStringLiteral("キー"));
+    editor.show();
+    editor.Command1_Click();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(readFile(ufDataFilePath(7)), QByteArray("121A\r\n\xB6\xC5"));
+    EXPECT_EQ(readFile(ufNameFilePath(7)), cp932::fromUnicode(u"キー"));
+    EXPECT_EQ(shared().FormUnloadFlg, 1);
+}
+
+TEST_F(EditorWindow, CtrlZTypedIntoTheDataIsDiscarded) {
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    QKeyEvent ctrlZ(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, QString(QChar(0x1A)));
+    QCoreApplication::sendEvent(editor.Text1, &ctrlZ);
+    QKeyEvent a(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(editor.Text1, &a);
+    EXPECT_EQ(editor.storedText(), QStringLiteral("a"));
+}
+
+TEST_F(EditorWindow, TypingStopsAtTheMaximumButALongerStoredKeyLoadsWhole) {
+    const auto type = [](QWidget* box, const QString& text) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(box, &key);
+    };
+    writeFile(ufDataFilePath(7), "120" + QByteArray(30718, 'a') + "\r\n");
+    {
+        frms_UF_edit1 editor;
+        editor.Form_Load();
+        editor.Text1->moveCursor(QTextCursor::End);
+        type(editor.Text1, QStringLiteral("x"));
+        EXPECT_EQ(editor.storedText().size(), 30720) << "the line break already fills it";
+        EXPECT_FALSE(editor.storedText().contains(u'x'));
+    }
+    writeFile(ufDataFilePath(7), "120" + QByteArray(30719, 'a'));
+    {
+        frms_UF_edit1 editor;
+        editor.Form_Load();
+        editor.Text1->moveCursor(QTextCursor::End);
+        editor.Text1->insertPlainText(QStringLiteral("xyz"));
+        EXPECT_EQ(editor.storedText(), QString(30719, u'a') + u'x');
+        EXPECT_EQ(editor.Label2->text(), QStringLiteral("30720"));
+    }
+    writeFile(ufDataFilePath(7), "120" + QByteArray(40000, 'a'));
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    EXPECT_EQ(editor.storedText().size(), 40000);
+    QTextCursor at(editor.Text1->document());
+    at.setPosition(10);
+    editor.Text1->setTextCursor(at);
+    type(editor.Text1, QStringLiteral("x"));
+    EXPECT_EQ(editor.storedText(), QString(40000, u'a')) << "only the new input is taken back";
+}
+
+TEST_F(EditorWindow, EnterInTheNameAndEscapeNeitherSendNorClose) {
+    writeFile(ufDataFilePath(7), "120X");
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    editor.show();
+    ModalAutoCloser boxes; // a send with the port closed would warn
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(editor.Text2, &enter);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(editor.Text2, &escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_TRUE(editor.isVisible());
+    editor.close();
+    EXPECT_FALSE(editor.isVisible());
+}
+
+TEST_F(EditorWindow, OpensAtLeastAtItsSmallestSize) {
+    settings().UFEditWidth = 11624;
+    settings().UFEditHeight = 12000;
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    EXPECT_EQ(editor.width(), twips::toPixels(11625));
+    EXPECT_EQ(editor.height(), twips::toPixels(12000));
+}
+
+TEST_F(EditorWindow, AFailedSaveShowsTheErrorAndKeepsTheWindowAndTheOldKey) {
+    writeFile(ufDataFilePath(7), "120OLD");
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    editor.show();
+    editor.Text1->setPlainText(QString(100, QLatin1Char('N')));
+
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    ModalAutoCloser boxes;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    editor.Command1_Click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(boxes.count(), 1) << "FileErrMsg";
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(readFile(ufDataFilePath(7)), "120OLD");
+    editor.close();
+}
+
+class EditorSend : public EditorWindow {
+  protected:
+    void SetUp() override {
+        EditorWindow::SetUp();
+        mainForm();
+        port_ = std::make_unique<PtyKeyPort>();
+        ASSERT_TRUE(port_->isOpen());
+    }
+    void TearDown() override { port_.reset(); }
+    std::unique_ptr<PtyKeyPort> port_;
+};
+
+TEST_F(EditorSend, SendSavesAnEditedKeyAndSendsItAsStored) {
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    editor.Option1[1]->click();
+    editor.Text1->setPlainText(QStringLiteral("A^42\n^0D^t01C"));
+    editor.Command2_Click();
+    EXPECT_EQ(port_->farSideReceives(4), "AB\rC");
+    EXPECT_EQ(readFile(ufDataFilePath(7)), "121A^42\r\n^0D^t01C");
+    EXPECT_EQ(editor.EditedFlg, 0);
+    EXPECT_EQ(editor.BusyFlg, 0);
+    EXPECT_FALSE(editor.Command3->isVisibleTo(&editor));
+    EXPECT_TRUE(editor.Command1->isEnabled());
+    EXPECT_TRUE(editor.Text1->isEnabled());
+
+    // Unchanged: the stored file goes out again without a save.
+    writeFile(ufDataFilePath(7), "120XY");
+    editor.Command2_Click();
+    EXPECT_EQ(port_->farSideReceives(2), "XY");
+}
+
+TEST_F(EditorSend, ClosingDuringASendStopsItAndTheWindowGoesAfterwards) {
+    writeFile(ufDataFilePath(7), "121A^T05B");
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    editor.show();
+    bool sendingAtFinish = true;
+    QObject::connect(&editor, &QDialog::finished, [&] { sendingAtFinish = editor.sending(); });
+    QTimer::singleShot(100, &editor, [&] {
+        EXPECT_TRUE(editor.sending());
+        editor.close();
+        EXPECT_TRUE(editor.isHidden());
+    });
+    editor.Command2_Click();
+    EXPECT_FALSE(sendingAtFinish) << "the window finished only after its send returned";
+    EXPECT_EQ(shared().StopFlg, 1);
+    EXPECT_EQ(shared().FormUnloadFlg, 1);
+    EXPECT_EQ(port_->farSideRest(), "A") << "the wait was stopped before B";
+    EXPECT_TRUE(editor.Command3->isVisibleTo(&editor))
+        << "a closing window's controls are left alone";
+}
+
+TEST_F(EditorSend, PortClosedWarnsAndSendsNothing) {
+    shared().ComOpenFlg = 0;
+    writeFile(ufDataFilePath(7), "120X");
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    ModalAutoCloser boxes;
+    editor.Command2_Click();
+    EXPECT_EQ(boxes.count(), 1);
+    EXPECT_EQ(port_->farSideRest(), "");
+    EXPECT_EQ(editor.BusyFlg, 0);
+}
+
+} // namespace

@@ -1,0 +1,164 @@
+// The rows of the key lists over a folder of key files: which files are
+// keys, what each row shows, and that rows are read only when asked for.
+#include "core/program_folder.h"
+#include "fkeys/fkey_files.h"
+#include "fkeys/key_list_model.h"
+#include "modal_dialog_driver.h"
+#include "text/cp932.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+class KeyListModel : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ensureTestApplication();
+        ASSERT_TRUE(folder_.isValid());
+        setProgramFolderForTests(folder_.path().toStdString());
+    }
+    void store(const QString& fileName, const QByteArray& bytes) {
+        writeFile(folder_.filePath(fileName), bytes);
+    }
+
+    QStringList column(const UFKeyListModel& model, int col) {
+        QStringList texts;
+        for (int r = 0; r < model.rowCount(); ++r)
+            texts << model.index(r, col).data().toString();
+        return texts;
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(KeyListModel, OnlyUFAndFourDigitsAreKeyFiles) {
+    EXPECT_EQ(ufKeyNoOfFileName(QStringLiteral("UF0007.UFK")), 7);
+    EXPECT_EQ(ufKeyNoOfFileName(QStringLiteral("UF1000.UFK")), 1000);
+    for (const char* stray :
+         {"UF0000.UFK", "UF1001.UFK", "UF12AB.UFK", "UF007.UFK", "UF00007.UFK", "UF0007.UFN",
+          "uf0007.ufk", "UF0007.UFK.bak", "UF-007.UFK", "UF 007.UFK", "UF+007.UFK"}) {
+        EXPECT_EQ(ufKeyNoOfFileName(QString::fromLatin1(stray)), std::nullopt) << stray;
+    }
+}
+
+TEST_F(KeyListModel, SendListShowsEachRegisteredKeyOnceInKeyOrder) {
+    for (const char* name : {"UF1000.UFK", "UF0012.UFK", "UF0003.UFK", "UF12AB.UFK", "UF0000.UFK",
+                             "UF1001.UFK", "UF0012.UFN", "UF012.UFK"})
+        store(QString::fromLatin1(name), "120X");
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("UF0005.UFK"))); // a folder is no key
+
+    UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
+    model.fill();
+    EXPECT_EQ(column(model, 0), (QStringList{"UF3", "UF12", "UF1000"}));
+    EXPECT_EQ(model.keyOfRow(2), 1000);
+}
+
+TEST_F(KeyListModel, EmptyFolderGivesNoRows) {
+    UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
+    model.fill();
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.keyOfRow(0), 0);
+}
+
+TEST_F(KeyListModel, RowCellsFromTheKeyFiles) {
+    store(QStringLiteral("UF0001.UFK"), "120");
+    store(QStringLiteral("UF0002.UFK"), "121\r\nABC\r\nDEF");
+    store(QStringLiteral("UF0003.UFK"), "120" + QByteArray(30000, 'x'));
+    store(QStringLiteral("UF0004.UFK"), "1"); // shorter than its header
+    store(QStringLiteral("UF0005.UFK"), cp932::fromUnicode(u"100漢字データ\r\n"));
+    store(QStringLiteral("UF0005.UFN"),
+          cp932::fromUnicode(QString(150, u'名') + QStringLiteral("\r\nsecond")));
+    store(QStringLiteral("UF0006.UFK"), "120\r\n\r\n" + QByteArray(120, 'p'));
+
+    UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
+    model.fill();
+    ASSERT_EQ(model.rowCount(), 6);
+    const QStringList sizes{"0", "10", "30,000", "0", "12", "124"};
+    const QStringList marks{" ", "*", " ", " ", " ", " "};
+    const QStringList previews{
+        "", "ABC", QString(100, u'x'), "", QStringLiteral("漢字データ"), QString(100, u'p')};
+    EXPECT_EQ(column(model, 2), sizes);
+    EXPECT_EQ(column(model, 3), marks);
+    EXPECT_EQ(column(model, 4), previews);
+    EXPECT_EQ(model.index(4, 1).data().toString(), QString(100, u'名'));
+    EXPECT_EQ(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("サイズ(Byte)"));
+}
+
+TEST_F(KeyListModel, EditListHasAllKeysAndLeavesUnregisteredRowsEmpty) {
+    store(QStringLiteral("UF0009.UFN"), "named only");
+    store(QStringLiteral("UF0010.UFK"), "121^0D");
+    UFKeyListModel model(UFKeyListModel::Kind::AllKeys);
+    model.fill();
+    ASSERT_EQ(model.rowCount(), 1000);
+    EXPECT_EQ(model.index(999, 0).data().toString(), QStringLiteral("UF1000"));
+    EXPECT_EQ(model.index(8, 1).data().toString(), QString())
+        << "no data file: the row stays empty";
+    EXPECT_EQ(model.index(8, 3).data().toString(), QString());
+    EXPECT_EQ(model.index(9, 2).data().toString(), QStringLiteral("3"));
+    EXPECT_EQ(model.index(9, 3).data().toString(), QStringLiteral("*"));
+}
+
+TEST_F(KeyListModel, SendListRowOfAKeyWhoseFileWentAway) {
+    store(QStringLiteral("UF0004.UFK"), "120AB");
+    store(QStringLiteral("UF0004.UFN"), "name");
+    UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
+    model.fill();
+    QFile::remove(folder_.filePath(QStringLiteral("UF0004.UFK")));
+    EXPECT_EQ(model.index(0, 1).data().toString(), QStringLiteral("name"));
+    EXPECT_EQ(model.index(0, 2).data().toString(), QStringLiteral("0"));
+    EXPECT_EQ(model.index(0, 3).data().toString(), QStringLiteral(" "));
+}
+
+TEST_F(KeyListModel, RowsAreReadOnceWhenFirstShownAndAgainWhenRefreshed) {
+    store(QStringLiteral("UF0500.UFK"), "120old");
+    UFKeyListModel model(UFKeyListModel::Kind::AllKeys);
+    model.fill();
+    EXPECT_EQ(model.rowsRead(), 0);
+    EXPECT_EQ(model.index(499, 4).data().toString(), QStringLiteral("old"));
+    EXPECT_EQ(model.index(499, 2).data().toString(), QStringLiteral("3"));
+    EXPECT_EQ(model.rowsRead(), 1);
+
+    store(QStringLiteral("UF0500.UFK"), "120newer");
+    EXPECT_EQ(model.index(499, 4).data().toString(), QStringLiteral("old"))
+        << "kept until refreshed";
+    model.refreshRow(499);
+    EXPECT_EQ(model.index(499, 4).data().toString(), QStringLiteral("newer"));
+}
+
+TEST_F(KeyListModel, RowPaintsGiveTheRowColours) {
+    store(QStringLiteral("UF0001.UFK"), "120");
+    UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
+    model.fill();
+    const auto back = [&] { return model.index(0, 3).data(Qt::BackgroundRole).value<QColor>(); };
+    const auto fore = [&] { return model.index(0, 3).data(Qt::ForegroundRole).value<QColor>(); };
+    EXPECT_EQ(back(), QColor(Qt::white));
+    EXPECT_EQ(fore(), QColor(Qt::black));
+    model.paintRow(0, UFRowPaint::Sending);
+    EXPECT_EQ(back(), QColor(0, 255, 0));
+    EXPECT_EQ(fore(), QColor(Qt::white));
+    model.paintRow(0, UFRowPaint::Selected);
+    EXPECT_EQ(fore(), QColor(Qt::white));
+    EXPECT_EQ(model.paintOfRow(0), UFRowPaint::Selected);
+}
+
+TEST(GroupedThousands, FormatsAsTheListShowsSizes) {
+    EXPECT_EQ(groupedThousands(0), QStringLiteral("0"));
+    EXPECT_EQ(groupedThousands(999), QStringLiteral("999"));
+    EXPECT_EQ(groupedThousands(1000), QStringLiteral("1,000"));
+    EXPECT_EQ(groupedThousands(30720), QStringLiteral("30,720"));
+    EXPECT_EQ(groupedThousands(1234567), QStringLiteral("1,234,567"));
+}
+
+} // namespace
