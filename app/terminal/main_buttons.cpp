@@ -34,8 +34,6 @@
 namespace main_buttons {
 namespace {
 
-constexpr std::array<const char*, 4> ErrorStsTitle{"Over Run", "Parity Err", "Frame Err", "ﾌﾞﾚｰｸ検出"};
-
 // SetLineSt codes of the DTR and RTS buttons, ON (index 0) and OFF (1).
 constexpr int16_t DtrCode[2] = {static_cast<int16_t>(0x8002), 2};
 constexpr int16_t RtsCode[2] = {static_cast<int16_t>(0x8001), 1};
@@ -69,7 +67,7 @@ protected:
         if (event->type() != QEvent::MouseButtonRelease) return false;
         auto* w = static_cast<QWidget*>(watched);
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (!w->isEnabled() || !w->rect().contains(mouse->position().toPoint())) return false;
+        if (!w->rect().contains(mouse->position().toPoint())) return false;
         const int16_t button = programButton(mouse->button());
         if (button == 0 || button == MouseLeft) return false;
         handler_(button);
@@ -189,7 +187,7 @@ void Command24_Click(T_Term_frm& f) {
 void Cmd_Error_Sts_Click(T_Term_frm& f, int index) {
     vbcolor::setBackColor(f.Cmd_Error_Sts[index], settings().WindowColor);
     f.ErrStsCount[index] = 0;
-    f.SetErrorStsTitle(f.Cmd_Error_Sts[index], QString::fromUtf8(ErrorStsTitle[index]));
+    f.SetErrorStsTitle(f.Cmd_Error_Sts[index], QString::fromUtf8(T_Term_frm::ErrorStsTitle[index]));
     f.focusKeyBox();
 }
 

@@ -141,6 +141,8 @@ public:
     int16_t KeyBusyFlg = 0;
     int16_t ViewerBusyFlg = 0;
     std::array<int32_t, 4> ErrStsCount{};
+    // The error buttons' titles, shown until an error is counted and after a reset.
+    static constexpr std::array<const char*, 4> ErrorStsTitle{"Over Run", "Parity Err", "Frame Err", "ﾌﾞﾚｰｸ検出"};
 
     // The status poll (one tick).
     void MainTimer3();

@@ -139,11 +139,10 @@ void T_Term_frm::buildStatusArea() {
     lblFlow = label(this, QString());
     place(lblFlow, 9780, 7680, 1140, 390);
 
-    static const char* const errTitles[4] = {"Over Run", "Parity Err", "Frame Err", "ﾌﾞﾚｰｸ検出"};
     static const char* const errTips[4] = {"赤色：受信オーバーラン　エラー", "黄色：受信パリティ　エラー",
                                            "黄色：受信フレーミング　エラー", "黄色：受信ブレーク信号検出"};
     for (int i = 0; i < 4; ++i) {
-        Cmd_Error_Sts[i] = button(this, QString::fromUtf8(errTitles[i]), 120 + i * 1470, 7680, 1410,
+        Cmd_Error_Sts[i] = button(this, QString::fromUtf8(ErrorStsTitle[i]), 120 + i * 1470, 7680, 1410,
                                   390, QString::fromUtf8(errTips[i]));
     }
 

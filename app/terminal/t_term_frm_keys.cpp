@@ -64,6 +64,7 @@ int T_Term_frm::Text1_KeyPress(int k) {
 void T_Term_frm::Command10_Click() {
     focusKeyBox();
     resendLastLine(Text1->toPlainText().isEmpty(), KeyBusyFlg, keyActions());
+    focusKeyBox();  // the translated line pumps events on its way
 }
 
 void T_Term_frm::checkKeyBoxLimits(int length) {
