@@ -49,20 +49,13 @@ int graphColorPresetOf(int32_t line, int32_t back) {
 }
 
 FormColorButton formColorFocusButton(int32_t colour) {
-    switch (colour) {
-    case 0xFFD0D0:
-        return FormColorButton::Command2;
-    case 0xFFD9EC:
-        return FormColorButton::Command3;
-    case 0xFFE8D0:
-        return FormColorButton::Command4;
-    case 0xDDFFDD:
-        return FormColorButton::Command5;
-    case kFormColorStandard:
-        return FormColorButton::Cmd_Default;
-    default:
-        return FormColorButton::Cmd_Set_Color;
+    if (colour == kFormColorStandard) return FormColorButton::Cmd_Default;
+    // The pattern buttons Command2 to Command5 follow each other in the enum.
+    for (size_t i = 0; i < kFormColorPatterns.size(); ++i) {
+        if (kFormColorPatterns[i] == colour)
+            return static_cast<FormColorButton>(static_cast<size_t>(FormColorButton::Command2) + i);
     }
+    return FormColorButton::Cmd_Set_Color;
 }
 
 bool isRefusedFormColor(int32_t colour) {

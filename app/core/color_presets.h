@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "ui/vb_color.h"
+
 // 0x00BBGGRR from its three components.
 constexpr int32_t rgbColor(int r, int g, int b) {
     return r | (g << 8) | (b << 16);
@@ -63,7 +65,7 @@ constexpr int graphPreviewX(int i) {
 // ---- Window colour (frms_FormColor) ---------------------------------------
 enum class FormColorButton { Cmd_Default, Command2, Command3, Command4, Command5, Cmd_Set_Color };
 
-inline constexpr int32_t kFormColorStandard = static_cast<int32_t>(0x8000000Fu); // button face
+inline constexpr int32_t kFormColorStandard = vbcolor::kButtonFace;
 // Command2 to Command5 ("Paturn 1" to "Paturn 4").
 inline constexpr std::array<int32_t, 4> kFormColorPatterns{0xFFD0D0, 0xFFD9EC, 0xFFE8D0, 0xDDFFDD};
 

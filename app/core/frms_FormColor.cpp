@@ -78,24 +78,8 @@ void frms_FormColor::Cmd_Set_Color_Click() {
 
 void frms_FormColor::Timer1_Timer() {
     Timer1->setEnabled(false);
-    switch (formColorFocusButton(colour_)) {
-    case FormColorButton::Cmd_Default:
-        Cmd_Default->setFocus();
-        break;
-    case FormColorButton::Command2:
-        Command2->setFocus();
-        break;
-    case FormColorButton::Command3:
-        Command3->setFocus();
-        break;
-    case FormColorButton::Command4:
-        Command4->setFocus();
-        break;
-    case FormColorButton::Command5:
-        Command5->setFocus();
-        break;
-    case FormColorButton::Cmd_Set_Color:
-        Cmd_Set_Color->setFocus();
-        break;
-    }
+    // In the order of FormColorButton.
+    const std::array<QPushButton*, 6> buttons{Cmd_Default, Command2, Command3,
+                                              Command4,    Command5, Cmd_Set_Color};
+    buttons[static_cast<size_t>(formColorFocusButton(colour_))]->setFocus();
 }

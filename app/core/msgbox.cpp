@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "core/settings_file.h"
 #include "ui/timer_tick.h"
 #include "ui/twips.h"
@@ -73,7 +75,7 @@ MsgBoxLayout msgBoxLayout(const MsgBoxMeasures& m) {
 
     MsgBoxLayout l;
     l.windowHeight = m.labelHeight + m.buttonHeight + (m.iconSize > 0 ? 1200 : 900);
-    l.windowWidth = textWidth > rowWidth ? textWidth : rowWidth;
+    l.windowWidth = std::max(textWidth, rowWidth);
     l.labelLeft = m.iconSize + 300;
     l.labelTop = m.iconSize > 0 ? 300 : 200;
     l.iconTop = l.labelTop + (m.labelHeight - m.iconSize) / 2;
@@ -89,7 +91,6 @@ int msgBoxCentredOffset(int screenSize, int windowSize) {
 }
 
 MsgBoxX::MsgBoxX(QWidget* parent) : ModalWindow(parent) {
-
     Text1 = new QLineEdit(QStringLiteral("Dummy"), this);
     // Out of sight: it only holds the focus for the first instant.
     Text1->move(-toPixels(3000), 0);
@@ -132,12 +133,11 @@ void MsgBoxX::load() {
     Label1->adjustSize();
 
     const int icon = msgBoxIconIndex(MsgType);
-    iconSize_ = icon >= 0 ? kIconTwips : 0;
     if (icon >= 0) Icon1[icon]->show();
 
     const std::vector<int16_t> buttons = msgBoxButtons(MsgType);
     MsgBoxMeasures m;
-    m.iconSize = iconSize_;
+    m.iconSize = icon >= 0 ? kIconTwips : 0;
     m.labelWidth = fromPixels(Label1->width());
     m.labelHeight = fromPixels(Label1->height());
     m.buttonWidth = kButtonWidthTwips;

@@ -98,7 +98,6 @@ class MsgBoxX : public ModalWindow {
     void load();
     void Timer1_Timer();
     void Command_Click(int16_t index);
-    int iconSize_ = 0;
 };
 
 // A notice asked for inside a timer tick opens right after the tick.

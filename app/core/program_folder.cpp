@@ -1,5 +1,7 @@
 #include "core/program_folder.h"
 
+#include <QFile>
+
 #include <unistd.h>
 
 #include <climits>
@@ -27,5 +29,7 @@ std::string programFolder() {
     static const std::string folder = executableFolder();
     return folder;
 }
+
+QString programFolderPath() { return QFile::decodeName(QByteArray::fromStdString(programFolder())); }
 
 void setProgramFolderForTests(const std::string& folder) { overrideFolder() = folder; }

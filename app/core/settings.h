@@ -17,8 +17,9 @@
 #include <array>
 #include <cstdint>
 
+#include "ui/vb_color.h"
+
 namespace settings_defaults {
-inline constexpr int32_t ButtonFace = static_cast<int32_t>(0x8000000Fu);
 inline constexpr int32_t White = 0xFFFFFF;
 inline constexpr int32_t Blue = 0xFF0000;
 inline constexpr int32_t Green = 0x00FF00;
@@ -147,8 +148,8 @@ struct Settings {
     int32_t FileDumpBackColor = settings_defaults::DarkGraphBack;
     int32_t LineViewBackColor = settings_defaults::White;
     int32_t LineView2BackColor = settings_defaults::White;
-    int32_t WindowColor = settings_defaults::ButtonFace;
-    int32_t WindowColorSel = settings_defaults::ButtonFace;
+    int32_t WindowColor = vbcolor::kButtonFace;
+    int32_t WindowColorSel = vbcolor::kButtonFace;
 
     // Line 53.
     int16_t RandPattern = 0;

@@ -1,6 +1,7 @@
 #include "core/settings_file.h"
 
 #include "core/program_folder.h"
+#include "core/settings_values.h"
 #include "core/tovaline_api.h"
 #include "text/cp932.h"
 
@@ -10,8 +11,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <optional>
 #include <type_traits>
 #include <variant>
@@ -20,6 +19,11 @@
 QString OvrFileName;
 
 namespace {
+
+using settings_values::ValueReader;
+using settings_values::singleValue;
+using settings_values::textValue;
+using settings_values::toNumber;
 
 const QString kStandardTitle = QStringLiteral("VELDRAKON");
 const QString kHeaderText = QStringLiteral("システムファイルです｡");
@@ -120,81 +124,7 @@ std::vector<Line> fileLayout(Settings& s) {
     return lines;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool endsValue(char c) { return c == ',' || c == '\r' || c == '\n'; }
-
 // ---- Reading.
-
-// Values separated by "," or line ends (CR LF, CR or LF). Blanks before a
-// value are skipped; a value starting with a quote runs to the closing quote,
-// with "" standing for one quote inside.
-class ValueReader {
-public:
-    explicit ValueReader(QByteArrayView data) : data_(data) {}
-
-    bool atEnd() const { return pos_ >= data_.size(); }
-
-    // The raw bytes of the next value; nothing past the end of the file or
-    // for a quoted value that is not closed.
-    std::optional<QByteArray> next() {
-        if (atEnd()) return std::nullopt;
-        while (!atEnd() && isBlank(peek())) ++pos_;
-        std::optional<QByteArray> value = !atEnd() && peek() == '"' ? quoted() : plain();
-        if (value) skipSeparator();
-        return value;
-    }
-
-private:
-    char peek() const { return data_[pos_]; }
-
-    QByteArray plain() {
-        const qsizetype start = pos_;
-        while (!atEnd() && !endsValue(peek())) ++pos_;
-        return data_.sliced(start, pos_ - start).toByteArray();
-    }
-
-    std::optional<QByteArray> quoted() {
-        QByteArray value;
-        ++pos_;
-        for (;;) {
-            if (atEnd()) return std::nullopt;
-            const char c = data_[pos_++];
-            if (c != '"') {
-                value += c;
-            } else if (!atEnd() && peek() == '"') {
-                value += '"';
-                ++pos_;
-            } else {
-                break;
-            }
-        }
-        while (!atEnd() && isBlank(peek())) ++pos_;
-        if (!atEnd() && !endsValue(peek())) return std::nullopt;
-        return value;
-    }
-
-    void skipSeparator() {
-        if (atEnd()) return;
-        const char c = data_[pos_++];
-        if (c == '\r' && !atEnd() && peek() == '\n') ++pos_;
-    }
-
-    QByteArrayView data_;
-    qsizetype pos_ = 0;
-};
-
-template <typename Number> std::optional<Number> toNumber(QByteArrayView token) {
-    while (!token.isEmpty() && isBlank(token.back())) token.chop(1);
-    if (token.startsWith('+')) token = token.sliced(1);
-    Number value{};
-    const char* end = token.data() + token.size();
-    const auto [stop, error] = std::from_chars(token.data(), end, value);
-    if (error != std::errc() || stop != end || token.isEmpty()) return std::nullopt;
-    if constexpr (std::is_floating_point_v<Number>) {
-        if (!std::isfinite(value)) return std::nullopt;
-    }
-    return value;
-}
 
 int32_t asLibraryCount(int32_t value) { return std::clamp(value, 0, kCountMax); }
 
@@ -250,27 +180,6 @@ bool readItem(ValueReader& in, const Item& item) {
 
 // ---- Writing.
 
-// Quotes only what the reader could not take back plainly, so that every
-// ordinary file stays as the plain writer gives it.
-QByteArray textValue(const QString& text) {
-    const QByteArray bytes = cp932::fromUnicode(text);
-    const bool needsQuotes =
-        bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') ||
-        bytes.contains('\n') ||
-        (!bytes.isEmpty() && (isBlank(bytes.front()) || isBlank(bytes.back())));
-    if (!needsQuotes) return bytes;
-    QByteArray quoted = bytes;
-    quoted.replace("\"", "\"\"");
-    return '"' + quoted + '"';
-}
-
-QByteArray singleValue(float value) {
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
-    return QByteArray(buffer, result.ptr - buffer);
-}
-
 QByteArray counterValues(CounterTable table, const SavedCounters& counters) {
     const int32_t* values = table == CounterTable::Line       ? counters.lines.data()
                             : table == CounterTable::Received ? counters.received.data()
@@ -302,10 +211,6 @@ QByteArray itemText(const Item& item, const SavedCounters& counters) {
             }
         },
         item);
-}
-
-QString programFolderPath() {
-    return QFile::decodeName(QByteArray::fromStdString(programFolder()));
 }
 
 bool fileExists(const QString& folder, const QString& name) {

@@ -15,10 +15,8 @@
 
 namespace {
 
-QString folderPath() { return QFile::decodeName(QByteArray::fromStdString(programFolder())); }
-
 // The drive of the folder as the program kept it (its first two characters).
-QString folderDrive() { return folderPath().left(2); }
+QString folderDrive() { return programFolderPath().left(2); }
 
 // Ok from the library's open and parameter calls: 0 is failure.
 bool opened(const QString& portName) {
@@ -32,7 +30,7 @@ void applyStartUpDefaults() {
     runSettings() = RunSettings{};
     shared() = SharedState{};
     Settings& s = settings();
-    const QString folder = folderPath();
+    const QString folder = programFolderPath();
     for (QString* f : {&s.SendFileFolder, &s.RcvFileFolder, &s.LogFolder, &s.OrgFileFolder, &s.OpenFileFolder,
                        &s.TxtDirPath})
         *f = folder;
@@ -83,7 +81,7 @@ void openPortAtStartUp() {
 
 void fixUpFolders() {
     Settings& s = settings();
-    const QString folder = folderPath();
+    const QString folder = programFolderPath();
     for (QString* f : {&s.SendFileFolder, &s.RcvFileFolder, &s.OrgFileFolder, &s.LogFolder, &s.OpenFileFolder})
         if (f->isEmpty()) *f = folder;
     if (s.AppDrive.isEmpty()) s.AppDrive = folderDrive();

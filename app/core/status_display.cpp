@@ -47,6 +47,19 @@ void paintLamp(const ButtonPair& pair, bool on, int32_t plain) {
         paintPair(pair, plain, kRed);
 }
 
+// The three lamp pairs (RTS, DTR, Xon/Xoff) dark: nothing to report.
+void paintLampsPlain(const MainControls& c, int32_t plain) {
+    for (const ButtonPair* pair : {&c.cmdRTS, &c.cmdDTR, &c.cmdXONF})
+        paintPair(*pair, plain, plain);
+}
+
+void hideModemLamps(const MainControls& c) {
+    for (int i = 0; i < 6; ++i) {
+        setVisible(c.lblmsd[i], false);
+        setVisible(c.lblMSdo[i], false);
+    }
+}
+
 bool softFlowSetting() { return settings().ComFlow.startsWith(QStringLiteral("ソ")); }
 
 int32_t readModemStatus() {
@@ -85,9 +98,7 @@ void DispModemStatus() {
     MainControls& c = mainControls();
     const int32_t window = settings().WindowColor;
     if (shared().ComOpenFlg != 1) {
-        paintPair(c.cmdRTS, window, window);
-        paintPair(c.cmdDTR, window, window);
-        paintPair(c.cmdXONF, window, window);
+        paintLampsPlain(c, window);
         return;
     }
     const int32_t status = readModemStatus();
@@ -112,13 +123,8 @@ void DispSendRcvEnable() {
     MainControls& c = mainControls();
     const int32_t window = settings().WindowColor;
     const int32_t windowSel = settings().WindowColorSel;
-    for (int i = 0; i < 6; ++i) {
-        setVisible(c.lblmsd[i], false);
-        setVisible(c.lblMSdo[i], false);
-    }
-    paintPair(c.cmdDTR, window, window);
-    paintPair(c.cmdRTS, window, window);
-    paintPair(c.cmdXONF, window, window);
+    hideModemLamps(c);
+    paintLampsPlain(c, window);
     paint(c.Command3, kRed);
     paint(c.lblRcvS, windowSel);
     paint(c.lblSndS, windowSel);
@@ -134,15 +140,10 @@ void ResetMainIndicators() {
     setVisible(c.lblFlow, false);
     setVisible(c.lblRcvS, false);
     setVisible(c.lblSndS, false);
-    for (int i = 0; i < 6; ++i) {
-        setVisible(c.lblmsd[i], false);
-        setVisible(c.lblMSdo[i], false);
-    }
+    hideModemLamps(c);
     setVisible(c.Piclcs, true);
     paint(c.Command3, kRed);
-    paintPair(c.cmdXONF, window, window);
-    paintPair(c.cmdRTS, window, window);
-    paintPair(c.cmdDTR, window, window);
+    paintLampsPlain(c, window);
 }
 
 void DispPortParam() {

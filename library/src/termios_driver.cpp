@@ -170,18 +170,20 @@ bool TermiosPortDriver::modemLines(uint32_t& bits) {
     return true;
 }
 
-void TermiosPortDriver::takeErrorBaseline() {
+bool TermiosPortDriver::readErrorCounts(ErrorCounts& out) const {
     serial_icounter_struct ic{};
-    if (::ioctl(fd_, TIOCGICOUNT, &ic) == 0)
-        errorBaseline_ = {ic.overrun, ic.buf_overrun, ic.parity, ic.frame, ic.brk};
-    else
-        errorBaseline_ = {};
+    if (fd_ < 0 || ::ioctl(fd_, TIOCGICOUNT, &ic) != 0) return false;
+    out = {ic.overrun, ic.buf_overrun, ic.parity, ic.frame, ic.brk};
+    return true;
+}
+
+void TermiosPortDriver::takeErrorBaseline() {
+    if (!readErrorCounts(errorBaseline_)) errorBaseline_ = {};
 }
 
 bool TermiosPortDriver::takeLineErrors(uint32_t& mask) {
-    serial_icounter_struct ic{};
-    if (fd_ < 0 || ::ioctl(fd_, TIOCGICOUNT, &ic) != 0) return false;
-    const ErrorCounts now{ic.overrun, ic.buf_overrun, ic.parity, ic.frame, ic.brk};
+    ErrorCounts now;
+    if (!readErrorCounts(now)) return false;
     mask = 0;
     if (now.bufOverrun != errorBaseline_.bufOverrun) mask |= kErrRxOverflow;
     if (now.overrun != errorBaseline_.overrun) mask |= kErrOverrun;

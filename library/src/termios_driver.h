@@ -33,15 +33,19 @@ class TermiosPortDriver final : public PortDriver {
     void rememberFrame(const LineSettings& settings);
     void takeErrorBaseline();
 
+    struct ErrorCounts {
+        int overrun = 0, bufOverrun = 0, parity = 0, frame = 0, brk = 0;
+    };
+    // False where the port keeps no such counters (pseudo-terminals).
+    bool readErrorCounts(ErrorCounts& out) const;
+
     int fd_ = -1;
     // Bytes the line carries in 100 ms at the current settings: the most the
     // library lets wait in the kernel's output queue.
     size_t bytesPer100ms_ = 1;
     // Line-error counters at the last reading, so each reading reports only
     // what happened since.
-    struct ErrorCounts {
-        int overrun = 0, bufOverrun = 0, parity = 0, frame = 0, brk = 0;
-    } errorBaseline_;
+    ErrorCounts errorBaseline_;
 };
 
 } // namespace tovaline

@@ -38,6 +38,16 @@ void PictureBox::fitCanvas() const {
     canvas_ = std::move(grown);
 }
 
+QColor PictureBox::drawColor(int32_t color) const {
+    return toQColor(color == -1 ? ForeColor : color);
+}
+
+QPen PictureBox::drawPen(int32_t color) const {
+    QPen pen(drawColor(color));
+    pen.setWidth(std::max<int>(1, DrawWidth));
+    return pen;
+}
+
 void PictureBox::Cls() {
     fitCanvas();
     canvas_.fill(toQColor(BackColor));
@@ -69,8 +79,7 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t color)
     fitCanvas();
     {
         QPainter p(&canvas_);
-        QPen pen(toQColor(color == -1 ? ForeColor : color));
-        pen.setWidth(std::max<int>(1, DrawWidth));
+        QPen pen = drawPen(color);
         pen.setCapStyle(Qt::SquareCap);
         p.setPen(pen);
         p.drawLine(QPointF(x1, y1 - ScaleTop), QPointF(x2, y2 - ScaleTop));
@@ -82,7 +91,6 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t color)
 
 void PictureBox::Box(double x1, double y1, double x2, double y2, int32_t color, bool filled) {
     fitCanvas();
-    const QColor c = toQColor(color == -1 ? ForeColor : color);
     // Both corners belong to the box, as in the drawing model the windows expect.
     const int left = static_cast<int>(std::lround(std::min(x1, x2)));
     const int right = static_cast<int>(std::lround(std::max(x1, x2)));
@@ -91,10 +99,9 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, int32_t color, 
     {
         QPainter p(&canvas_);
         if (filled) {
-            p.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), c);
+            p.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), drawColor(color));
         } else {
-            QPen pen(c);
-            pen.setWidth(std::max<int>(1, DrawWidth));
+            QPen pen = drawPen(color);
             pen.setJoinStyle(Qt::MiterJoin);
             p.setPen(pen);
             p.drawRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
@@ -107,13 +114,12 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, int32_t color, 
 
 void PictureBox::PSet(double x, double y, int32_t color) {
     fitCanvas();
-    const QColor c = toQColor(color == -1 ? ForeColor : color);
     const int w = std::max<int>(1, DrawWidth);
     const int left = static_cast<int>(std::lround(x)) - (w - 1) / 2;
     const int top = static_cast<int>(std::lround(y - ScaleTop)) - (w - 1) / 2;
     {
         QPainter p(&canvas_);
-        p.fillRect(QRect(left, top, w, w), c);
+        p.fillRect(QRect(left, top, w, w), drawColor(color));
     }
     CurrentX = x;
     CurrentY = y;
@@ -125,9 +131,7 @@ void PictureBox::Circle(double x, double y, double radius, int32_t color) {
     {
         QPainter p(&canvas_);
         p.setRenderHint(QPainter::Antialiasing, false);
-        QPen pen(toQColor(color == -1 ? ForeColor : color));
-        pen.setWidth(std::max<int>(1, DrawWidth));
-        p.setPen(pen);
+        p.setPen(drawPen(color));
         if (FillStyle == FillSolid) {
             p.setBrush(toQColor(FillColor));
         } else {

@@ -18,6 +18,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPen>
 #include <QString>
 #include <QWidget>
 
@@ -93,5 +94,9 @@ class PictureBox : public QWidget {
     // The backing image follows the widget's size, also while the widget is
     // hidden (and gets no resize events); so even reading may grow it.
     void fitCanvas() const;
+    // The colour a drawing call asked for: -1 stands for ForeColor.
+    QColor drawColor(int32_t color) const;
+    // A pen of DrawWidth (at least one pixel) in that colour.
+    QPen drawPen(int32_t color) const;
     mutable QImage canvas_;
 };

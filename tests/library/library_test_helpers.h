@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "tovaline.h"
 
@@ -41,6 +42,12 @@ struct Sent {
 inline Sent sendData(const char* data, int32_t length) {
     Sent s;
     SendData(data, length, &s.written, &s.ok);
+    return s;
+}
+
+inline Sent sendNS(const std::vector<uint8_t>& bytes) {
+    Sent s;
+    SendDataByteNS(bytes.data(), static_cast<int32_t>(bytes.size()), &s.written, &s.ok);
     return s;
 }
 

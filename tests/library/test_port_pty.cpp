@@ -42,11 +42,6 @@ class PortPty : public ::testing::Test {
         ReadBPS(&bps);
         return bps;
     }
-    Sent sendNS(const Bytes& b) {
-        Sent s;
-        SendDataByteNS(b.data(), static_cast<int32_t>(b.size()), &s.written, &s.ok);
-        return s;
-    }
     // What the port has received, read the way the receive call reads it.
     Bytes portReceives(size_t count) {
         Bytes got;

@@ -29,11 +29,6 @@ class SendFake : public ::testing::Test {
     }
     void peerSends(uint8_t byte) { trackXonXoff(&byte, 1); }
 
-    Sent sendNS(const Bytes& b) {
-        Sent s;
-        SendDataByteNS(b.data(), static_cast<int32_t>(b.size()), &s.written, &s.ok);
-        return s;
-    }
     Sent sendNonFlow(int32_t byte) {
         Sent s;
         SendDataByteNonFlow(byte, 1, &s.written, &s.ok);

@@ -1,4 +1,4 @@
-#include "platform_test_app.h"
+#include "modal_dialog_driver.h"
 #include "ui/picture_box.h"
 
 #include <QCoreApplication>
@@ -16,7 +16,7 @@ constexpr int32_t Blue = 0xFF0000;
 
 // The application must exist before the fixture's picture.
 struct ApplicationFirst {
-    ApplicationFirst() { ensurePlatformTestApp(); }
+    ApplicationFirst() { ensureTestApplication(); }
 };
 
 class PictureBoxTest : public ::testing::Test, ApplicationFirst {

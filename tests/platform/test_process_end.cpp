@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform_test_app.h"
+#include "modal_dialog_driver.h"
 #include "ui/event_pump.h"
 #include "ui/process_end.h"
 
@@ -15,7 +15,7 @@ namespace {
 // Runs in the death-test child: installs an end procedure, raises the signal
 // and pumps events until the procedure has ended the process.
 [[noreturn]] void raiseAndPump(int sig, bool raiseAgainInside) {
-    ensurePlatformTestApp();
+    ensureTestApplication();
     installExternalEnd([raiseAgainInside, sig] {
         std::fprintf(stderr, "end procedure ran\n");
         if (raiseAgainInside) std::raise(sig);

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform_test_app.h"
+#include "modal_dialog_driver.h"
 #include "ui/event_pump.h"
 #include "ui/fonts.h"
 #include "ui/timer_tick.h"
@@ -20,7 +20,7 @@ namespace {
 
 class WindowLayer : public ::testing::Test {
 protected:
-    void SetUp() override { ensurePlatformTestApp(); }
+    void SetUp() override { ensureTestApplication(); }
 
     // Pumps until the condition holds or a generous limit passes.
     static bool pumpUntil(const std::function<bool()>& done) {

@@ -1,0 +1,75 @@
+#include "core/preset_color_window.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "core/color_dialog.h"
+#include "ui/picture_box.h"
+#include "ui/twips.h"
+#include "ui/vb_timer.h"
+
+using twips::toPixels;
+
+int32_t PresetColorWindow::runModal(PresetColorWindow& window, int32_t& back, int32_t& fore) {
+    window.showModal();
+    if (window.result_ == 1) {
+        back = window.back_;
+        fore = window.fore_;
+    }
+    return window.result_;
+}
+
+PresetColorWindow::PresetColorWindow(const QString& title, const QString& foreCaption, int32_t back,
+                                     int32_t fore, QWidget* parent)
+    : ModalWindow(parent), back_(back), fore_(fore) {
+    setWindowTitle(title);
+    setFixedSize(toPixels(5520), toPixels(3360));
+
+    CmdDefault1 = new QPushButton(QStringLiteral("デフォルト 1"), this);
+    CmdDefault2 = new QPushButton(QStringLiteral("デフォルト 2"), this);
+    CmdDefault3 = new QPushButton(QStringLiteral("デフォルト 3"), this);
+    const auto presets = presetButtons();
+    for (int i = 0; i < 3; ++i) {
+        presets[i]->setGeometry(toPixels(240), toPixels(240 + i * 540), toPixels(1500),
+                                toPixels(420));
+        connect(presets[i], &QPushButton::clicked, this, [this, i] {
+            applyPreset(i);
+            DrawPreview();
+        });
+    }
+
+    foreFrame_ = new QGroupBox(foreCaption, this);
+    foreFrame_->setGeometry(toPixels(1980), toPixels(120), toPixels(1560), toPixels(780));
+    CmdForeColor = new QPushButton(QStringLiteral("色指定"), foreFrame_);
+    CmdForeColor->setGeometry(toPixels(180), toPixels(300), toPixels(1200), toPixels(375));
+    connect(CmdForeColor, &QPushButton::clicked, this, [this] {
+        const int32_t chosen = ShowColorDialog(this, fore_);
+        if (chosen == -1) return;
+        fore_ = chosen;
+        DrawPreview();
+    });
+
+    FraBack = new QGroupBox(QStringLiteral("Back"), this);
+    FraBack->setGeometry(toPixels(3720), toPixels(120), toPixels(1560), toPixels(780));
+}
+
+void PresetColorWindow::addPreviewAndOK() {
+    PicBKColor = new PictureBox(this);
+    PicBKColor->setGeometry(toPixels(1980), toPixels(1080), toPixels(3300), toPixels(1200));
+
+    CmdOK = new QPushButton(QStringLiteral("O K"), this);
+    CmdOK->setGeometry(toPixels(3720), toPixels(2520), toPixels(1560), toPixels(480));
+    connect(CmdOK, &QPushButton::clicked, this, [this] {
+        result_ = 1;
+        accept();
+    });
+
+    Timer1 = new VbTimer(this, 1, true);
+    Timer1->setHandler([this] { Timer1_Timer(); });
+}
+
+void PresetColorWindow::Timer1_Timer() {
+    Timer1->setEnabled(false);
+    const int preset = presetInForce();
+    if (preset >= 0) presetButtons()[preset]->setFocus();
+}
