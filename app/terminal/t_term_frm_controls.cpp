@@ -80,12 +80,14 @@ void T_Term_frm::buildReceiveArea() {
     Pic_Rcv_Data->FontName = QStringLiteral("ＭＳ ゴシック");
     Pic_Rcv_Data->FontSize = 12;
 
-    // Bit row labels at the right edge of the receive area, D7 at the top.
+    // Bit row labels at the right edge of the receive area, D7 at the top,
+    // each beside its row: the bit displays put row r's baseline at (r + 2)
+    // tenths of the picture's height (5100 twips), the marks just above it.
     for (int i = 0; i < 8; ++i) {
         Lbl_Bit_cont[i] = label(Pic_R_Back, QStringLiteral("D%1%2").arg(i).arg(
                                                 i == 0 ? QStringLiteral(" LSB")
                                                        : (i == 7 ? QStringLiteral(" MSB") : QString())));
-        place(Lbl_Bit_cont[i], 9480, 300 + (7 - i) * 600, 960, 300);
+        place(Lbl_Bit_cont[i], 9480, (9 - i) * 510 - 300, 960, 300);
         Lbl_Bit_cont[i]->hide();
     }
     LblDecHex = label(Pic_R_Back, QStringLiteral("Hex 00h"));
