@@ -54,7 +54,7 @@ void captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode)
 
 QString receiveFilePath(const QString& name) {
     if (QDir::isAbsolutePath(name)) return name;
-    return QString::fromStdString(programFolder()) + u'/' + name;
+    return programFolderPath() + u'/' + name;
 }
 
 void ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name,

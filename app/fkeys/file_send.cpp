@@ -13,7 +13,7 @@ constexpr uint8_t DLE = 0x10, EOT = 0x04, XON = 0x11, XOFF = 0x13, CtrlZ = 0x1A;
 QString findSendFile(const QString& fileName) {
     if (fileName.isEmpty()) return {};
     if (QFileInfo(fileName).isFile()) return fileName;
-    const QString inFolder = QString::fromStdString(programFolder()) + u'/' + fileName;
+    const QString inFolder = programFolderPath() + u'/' + fileName;
     return QFileInfo(inFolder).isFile() ? inFolder : QString();
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 QString ufFilePath(int keyNo, const char* extension) {
     return QStringLiteral("%1/UF%2.%3")
-        .arg(QString::fromStdString(programFolder()))
+        .arg(programFolderPath())
         .arg(keyNo, 4, 10, QLatin1Char('0'))
         .arg(QLatin1String(extension));
 }

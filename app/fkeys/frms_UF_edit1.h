@@ -71,6 +71,7 @@ class frms_UF_edit1 : public FKeyWindow {
 
   private:
     void buildControls();
+    void connectHandlers();
     void InitFontSizeList();
     void LayoutEditor();
     void TestSendUFKey(int keyNo);

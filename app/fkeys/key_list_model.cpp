@@ -70,7 +70,7 @@ std::optional<int> ufKeyNoOfFileName(const QString& fileName) {
 }
 
 std::vector<int> registeredUFKeys() {
-    const QDir folder(QString::fromStdString(programFolder()));
+    const QDir folder(programFolderPath());
     std::vector<int> keys;
     for (const QString& name : folder.entryList({QStringLiteral("UF*.UFK")}, QDir::Files)) {
         if (const std::optional<int> keyNo = ufKeyNoOfFileName(name)) keys.push_back(*keyNo);

@@ -44,7 +44,7 @@ QString ChooseViewFile() {
     shared().StopFlg = 1;
     Settings& st = settings();
     if (!QFileInfo(st.OpenFileFolder).isDir()) {
-        st.OpenFileFolder = QString::fromStdString(programFolder()) + QLatin1Char('/');
+        st.OpenFileFolder = programFolderPath() + QLatin1Char('/');
     }
     const QString path = FileOpenDlg();
     if (path.isEmpty() || !CheckViewFile(path)) return QString();

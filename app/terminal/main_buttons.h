@@ -1,6 +1,5 @@
 // The handlers of the main window's buttons, under the program's names. Each
 // acts on the given window and ends by giving the focus back to its key box.
-// Buttons whose tool windows are not part of the program yet stay disabled.
 #pragma once
 
 #include <cstdint>
@@ -42,9 +41,5 @@ void Command20_Click(T_Term_frm& f);
 void Command13_Click(T_Term_frm& f);
 void Command6_Click(T_Term_frm& f);
 void Command19_Click(T_Term_frm& f);
-
-// Connects every button of the window to its handler, and disables the tool
-// buttons whose windows the program does not have yet.
-void connectMainButtons(T_Term_frm& f);
 
 }  // namespace main_buttons

@@ -12,11 +12,6 @@ constexpr int16_t ScopeSelectorButton[3] = {1, 2, 15};
 constexpr int16_t ValueGraphSelectorButton[4] = {7, 8, 9, 10};
 constexpr int16_t BitDisp2SelectorButton = 14;
 
-constexpr int16_t SquareWaveButton = 4;
-constexpr int16_t SquareWave2Button = 5;
-constexpr int16_t BitDispButton = 6;
-constexpr int16_t BitDisp2Button = 7;
-
 }  // namespace
 
 void SelectHexDisp(int16_t button) {

@@ -11,6 +11,12 @@ inline constexpr int16_t MouseLeft = 1;
 inline constexpr int16_t MouseRight = 2;
 inline constexpr int16_t MouseMiddle = 4;
 
+// The graph buttons (Cmd_Graph) that stand for more than one mode.
+inline constexpr int16_t SquareWaveButton = 4;
+inline constexpr int16_t SquareWave2Button = 5;
+inline constexpr int16_t BitDispButton = 6;
+inline constexpr int16_t BitDisp2Button = 7;
+
 // Hex page (left, mode 1) or the newest byte in large hex (right, mode 42);
 // nothing when that mode is already in force.
 void SelectHexDisp(int16_t button);

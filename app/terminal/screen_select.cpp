@@ -5,6 +5,7 @@
 #include "terminal/display_state.h"
 #include "terminal/graph_draw.h"
 #include "terminal/main_layout.h"
+#include "terminal/main_mode_buttons.h"
 #include "terminal/receive_poll.h"
 #include "terminal/screen_select_rules.h"
 #include "terminal/t_term_frm.h"
@@ -24,11 +25,6 @@ constexpr int PictureLeft = 8;
 constexpr int32_t Black = 0x000000;
 constexpr int32_t White = 0xFFFFFF;
 constexpr int32_t Blue = 0xFF0000;
-
-// The main window's buttons for the bit display and the square waves.
-constexpr int16_t SquareWaveButton = 4;
-constexpr int16_t BitDispButton = 6;
-constexpr int16_t BitDisp2Button = 7;
 
 bool inForce(int16_t mode) {
     return shared().PrevDispMode == mode;
@@ -339,12 +335,4 @@ void SelectDispScreen(int16_t index, int16_t button) {
     default:
         break; // 12: the second square-wave layout has no mode of its own
     }
-}
-
-void SelectSavedDispMode() {
-    const Settings& s = settings();
-    const DispModeFlags flags{s.DispMode, s.GraphSignFlg, s.ScopeSjisFlg, s.ScopeJis8Flg,
-                              runSettings().ScopeLayout};
-    shared().PrevDispMode = NoDispLayout;
-    SelectDispScreen(GetDispButtonIndex(flags), LeftButton);
 }

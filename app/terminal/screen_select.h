@@ -12,11 +12,6 @@
 // (1 left, 2 right). Other indexes, and button 12, do nothing.
 void SelectDispScreen(int16_t index, int16_t button);
 
-// Selects the saved DispMode again after start-up, through the selector's
-// path as a left click (a right-button variant comes back as its left-button
-// mode; mode 15 comes back as mode 15).
-void SelectSavedDispMode();
-
 // One procedure per mode. The scope procedures take 1 when the scope's
 // column layout changed, which forces the relayout.
 void SelectSjisTextMode();

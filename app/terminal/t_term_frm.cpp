@@ -254,7 +254,7 @@ void T_Term_frm::connectHandlers() {
     PicFont->setFocusPolicy(Qt::NoFocus);
     // Arrow keys never move the caret or reach a control.
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
-    connectToolButtons();
+    connectButtons();
 }
 
 bool T_Term_frm::eventFilter(QObject* watched, QEvent* event) {

@@ -189,7 +189,7 @@ private:
     void typeText(const QString& typed);
     void showTypedKey(int shown);
     void checkKeyBoxLimits(int length);
-    void connectToolButtons();
+    void connectButtons();
 
     // The mouse and random senders: enabled with the open port once their
     // windows exist.

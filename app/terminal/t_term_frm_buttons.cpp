@@ -1,5 +1,6 @@
-// The main window's buttons (handled in main_buttons), the start-up restore
-// of the display mode, the right click on the window and its close.
+// The main window's buttons wired to their handlers (in main_buttons), the
+// start-up restore of the display mode, the right click on the window and
+// its close.
 #include "terminal/t_term_frm.h"
 
 #include "core/end_procedure.h"
@@ -13,7 +14,106 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-void T_Term_frm::connectToolButtons() { main_buttons::connectMainButtons(*this); }
+#include <functional>
+
+namespace {
+
+int16_t programButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return MouseLeft;
+    case Qt::RightButton: return MouseRight;
+    case Qt::MiddleButton: return MouseMiddle;
+    default: return 0;
+    }
+}
+
+// Runs the handler on the release of a mouse button other than the left one
+// over the button; the left button reaches the handler through `clicked`,
+// once the button has come up.
+class MouseUpFilter : public QObject {
+public:
+    MouseUpFilter(QPushButton* button, std::function<void(int16_t)> handler)
+        : QObject(button), handler_(std::move(handler)) {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonRelease) return false;
+        auto* w = static_cast<QWidget*>(watched);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!w->rect().contains(mouse->position().toPoint())) return false;
+        const int16_t button = programButton(mouse->button());
+        if (button == 0 || button == MouseLeft) return false;
+        handler_(button);
+        return true;
+    }
+
+private:
+    std::function<void(int16_t)> handler_;
+};
+
+}  // namespace
+
+// Every button of the window to its handler; the tool buttons whose windows
+// the program does not have yet stay disabled.
+void T_Term_frm::connectButtons() {
+    using namespace main_buttons;
+    T_Term_frm& f = *this;
+
+    // A mouse button on a button stays with the button: a right click there
+    // never reaches the window's own colour choice.
+    for (QPushButton* b : f.findChildren<QPushButton*>()) b->setAttribute(Qt::WA_NoMousePropagation);
+
+    auto onClick = [&f](QPushButton* b, std::function<void()> handler) {
+        QObject::connect(b, &QPushButton::clicked, &f, std::move(handler));
+    };
+    auto onMouseUp = [&f](QPushButton* b, std::function<void(int16_t)> handler) {
+        QObject::connect(b, &QPushButton::clicked, &f, [handler] { handler(MouseLeft); });
+        new MouseUpFilter(b, std::move(handler));
+    };
+
+    onMouseUp(f.Cmd_chr, [&f](int16_t b) { Cmd_chr_MouseUp(f, b); });
+    onMouseUp(f.Cmd_hex, [&f](int16_t b) { Cmd_hex_MouseUp(f, b); });
+    onMouseUp(f.Cmd_DecNoSign, [&f](int16_t b) { Cmd_DecNoSign_MouseUp(f, b); });
+    onMouseUp(f.Cmd_DecSign, [&f](int16_t b) { Cmd_DecSign_MouseUp(f, b); });
+    onClick(f.Cmd_BIT, [&f] { Cmd_BIT_Click(f); });
+    for (int i = 0; i < 3; ++i) onMouseUp(f.Cmd_Disp_Pat[i], [&f, i](int16_t b) { Cmd_Disp_Pat_MouseUp(f, i, b); });
+    for (int i = 0; i < 8; ++i) onMouseUp(f.Cmd_Graph[i], [&f, i](int16_t b) { Cmd_Graph_MouseUp(f, i, b); });
+    for (int i = 0; i < 9; ++i) onClick(f.Cmd_Bit_Clear[i], [&f, i] { Cmd_Bit_Clear_Click(f, i); });
+    onClick(f.Cmd_Scale, [&f] { Cmd_Scale_Click(f); });
+
+    onClick(f.Cmd_All_Clear, [&f] { Cmd_All_Clear_Click(f); });
+    onClick(f.Command17, [&f] { Command17_Click(f); });
+    onClick(f.Command23, [&f] { Command23_Click(f); });
+    onClick(f.Command24, [&f] { Command24_Click(f); });
+    for (int i = 0; i < 4; ++i) onClick(f.Cmd_Error_Sts[i], [&f, i] { Cmd_Error_Sts_Click(f, i); });
+    onClick(f.cmdKeyClear, [&f] { cmdKeyClear_Click(f); });
+
+    for (int i = 0; i < 2; ++i) {
+        onClick(f.cmdDTR[i], [&f, i] { cmdDTR_Click(f, i); });
+        onClick(f.cmdRTS[i], [&f, i] { cmdRTS_Click(f, i); });
+        onClick(f.cmdXONF[i], [&f, i] { cmdXONF_Click(f, i); });
+    }
+    onClick(f.Command9, [&f] { Command9_Click(f); });
+    onClick(f.Command10, [&f] { f.Command10_Click(); });
+
+    onClick(f.Command3, [&f] { Command3_Click(f); });
+    onClick(f.Command16, [&f] { Command16_Click(f); });
+    onClick(f.Command20, [&f] { Command20_Click(f); });
+    onClick(f.Command13, [&f] { Command13_Click(f); });
+    onClick(f.Command6, [&f] { Command6_Click(f); });
+    onClick(f.Command19, [&f] { Command19_Click(f); });
+
+    // The send tools, the data views, logging and the file transfers come
+    // with their windows.
+    for (QPushButton* b : {f.Command1, f.Command4, f.Command2, f.Command18, f.Command5, f.Command15,
+                           f.Command8, f.Cmd_KeySend, f.Cmd_TxtSend, f.CmdSendRand, f.Command26,
+                           f.CmdCsv, f.Command11, f.Command22, f.Command14, f.Command25,
+                           f.Command21, f.Cmd_File_DS, f.Command7}) {
+        b->setEnabled(false);
+    }
+}
 
 void T_Term_frm::RestoreDispMode() { RestoreSavedDispMode(); }
 

@@ -5,25 +5,18 @@
 
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
+#include "pty_peer.h"
 #include "real_tovaline_api.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QString>
 #include <QThread>
-
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 class PtyKeyPort {
   public:
     PtyKeyPort() {
         installRealTovalineApi();
-        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
-        const QByteArray path = ptsname(master_);
-        if (lib().OpenCommPort(path.constData()) != -1) return;
+        if (peer_.slavePath().isEmpty()) return;
+        if (lib().OpenCommPort(peer_.slavePath().toLocal8Bit().constData()) != -1) return;
         lib().SetCommPortParam("9600,0,8,0,0");
         shared().ComOpenFlg = 1;
         open_ = true;
@@ -31,7 +24,6 @@ class PtyKeyPort {
     ~PtyKeyPort() {
         if (open_) lib().CloseCommPort();
         shared().ComOpenFlg = 0;
-        if (master_ >= 0) close(master_);
         installTovalineApi(nullptr);
     }
     PtyKeyPort(const PtyKeyPort&) = delete;
@@ -41,31 +33,15 @@ class PtyKeyPort {
 
     // What the port sent, read at the far side until count bytes came (or
     // two seconds passed).
-    QByteArray farSideReceives(qsizetype count) const {
-        QByteArray got;
-        char buf[4096];
-        for (int i = 0; i < 400 && got.size() < count; ++i) {
-            const ssize_t n = ::read(master_, buf, sizeof buf);
-            if (n > 0)
-                got.append(buf, n);
-            else
-                QThread::msleep(5);
-        }
-        return got;
-    }
+    QByteArray farSideReceives(qsizetype count) const { return peer_.farSideReceives(count); }
 
     // Whatever else arrived, after a short while.
     QByteArray farSideRest() const {
         QThread::msleep(50);
-        QByteArray got;
-        char buf[4096];
-        ssize_t n;
-        while ((n = ::read(master_, buf, sizeof buf)) > 0)
-            got.append(buf, n);
-        return got;
+        return peer_.readAll();
     }
 
   private:
-    int master_ = -1;
+    PtyPeer peer_;
     bool open_ = false;
 };

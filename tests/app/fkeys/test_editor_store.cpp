@@ -1,41 +1,18 @@
 // The editor's load and save of a key: what lands in the two files, what
 // comes back from them, and a save that fails leaving the old key whole.
-#include "core/program_folder.h"
 #include "fkeys/fkey_editor_store.h"
 #include "fkeys/fkey_files.h"
+#include "key_folder_fixture.h"
 #include "text/cp932.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-class EditorStore : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
-    }
-
-    QTemporaryDir folder_;
-};
+class EditorStore : public KeyFolderTest {};
 
 TEST_F(EditorStore, EveryFieldSurvivesSaveAndLoad) {
     // Every control code but CR (which ends a line and comes back as CR LF).

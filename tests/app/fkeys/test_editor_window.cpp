@@ -1,19 +1,14 @@
 // The key editor as a window: what its load shows, the save of "編集終了",
 // a save that fails, the size it opens at, and the test send of "送信" over
 // a pseudo-terminal, with a close during a send.
-#include "core/program_folder.h"
-#include "core/settings.h"
-#include "core/shared_state.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/frms_UF_edit1.h"
+#include "key_folder_fixture.h"
 #include "modal_auto_closer.h"
-#include "modal_dialog_driver.h"
-#include "pty_key_port.h"
-#include "terminal/t_term_frm.h"
 #include "text/cp932.h"
 #include "ui/twips.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,44 +16,20 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTimer>
 
 #include <csignal>
-#include <memory>
 #include <sys/resource.h>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-class EditorWindow : public ::testing::Test {
+class EditorWindow : public KeyWindowTest {
   protected:
     void SetUp() override {
-        ensureTestApplication();
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
-        shared() = SharedState{};
-        settings() = Settings{};
-        runSettings() = RunSettings{};
+        KeyWindowTest::SetUp();
         shared().UFKeyNo = 7;
-        installRealTovalineApi();
     }
-    void TearDown() override { installTovalineApi(nullptr); }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(EditorWindow, LoadShowsTheStoredKey) {
@@ -190,17 +161,7 @@ TEST_F(EditorWindow, AFailedSaveShowsTheErrorAndKeepsTheWindowAndTheOldKey) {
     editor.close();
 }
 
-class EditorSend : public EditorWindow {
-  protected:
-    void SetUp() override {
-        EditorWindow::SetUp();
-        mainForm();
-        port_ = std::make_unique<PtyKeyPort>();
-        ASSERT_TRUE(port_->isOpen());
-    }
-    void TearDown() override { port_.reset(); }
-    std::unique_ptr<PtyKeyPort> port_;
-};
+class EditorSend : public SendsOverPty<EditorWindow> {};
 
 TEST_F(EditorSend, SendSavesAnEditedKeyAndSendsItAsStored) {
     frms_UF_edit1 editor;

@@ -1,34 +1,13 @@
 // The function-key files: names and paths, the header round trip, the name
 // file's first line, and the page arithmetic of the key panels.
-#include "core/program_folder.h"
-#include "core/shared_state.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_pages.h"
+#include "key_folder_fixture.h"
 #include "text/cp932.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class FkeyFilesTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        shared() = SharedState{};
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
-    }
-
-    void writeRaw(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-
-    QTemporaryDir folder_;
-};
+class FkeyFilesTest : public KeyFolderTest {};
 
 TEST_F(FkeyFilesTest, FileNamesCarryFourDigits) {
     EXPECT_EQ(ufDataFilePath(7), folder_.path() + "/UF0007.UFK");
@@ -68,29 +47,29 @@ TEST_F(FkeyFilesTest, WrittenKeysReadBack) {
 }
 
 TEST_F(FkeyFilesTest, ShortMissingAndMalformedFiles) {
-    writeRaw(ufDataFilePath(1), "12");
+    writeFile(ufDataFilePath(1), "12");
     EXPECT_EQ(readUFKeyFile(1, UFMaxSendBytes).status, UFKeyStatus::TooShort);
     EXPECT_EQ(ufKeyDataLength(1), 0) << "a list shows size 0";
     EXPECT_EQ(readUFKeyFile(2, UFMaxSendBytes).status, UFKeyStatus::Missing);
     EXPECT_EQ(ufKeyDataLength(2), 0);
-    writeRaw(ufDataFilePath(3), "1x0data");
+    writeFile(ufDataFilePath(3), "1x0data");
     EXPECT_EQ(readUFKeyFile(3, UFMaxSendBytes).status, UFKeyStatus::BadHeader);
-    writeRaw(ufDataFilePath(4), "xxx" + QByteArray(11, 'a'));
+    writeFile(ufDataFilePath(4), "xxx" + QByteArray(11, 'a'));
     EXPECT_EQ(readUFKeyFile(4, 10).status, UFKeyStatus::TooLong);
     EXPECT_EQ(ufKeyDataLength(4), 11);
 }
 
 TEST_F(FkeyFilesTest, NameIsTheFirstLineCutTo100CharactersOnTheButton) {
-    writeRaw(ufNameFilePath(7), cp932::fromUnicode(u"受信テスト\r\nsecond line"));
+    writeFile(ufNameFilePath(7), cp932::fromUnicode(u"受信テスト\r\nsecond line"));
     EXPECT_EQ(readUFKeyName(7), QStringLiteral("受信テスト"));
-    writeRaw(ufNameFilePath(8), "only\nline");
+    writeFile(ufNameFilePath(8), "only\nline");
     EXPECT_EQ(readUFKeyName(8), "only");
-    writeRaw(ufNameFilePath(9), "");
+    writeFile(ufNameFilePath(9), "");
     EXPECT_EQ(readUFKeyName(9), "");
     EXPECT_EQ(readUFKeyName(10), "");
 
     const QString longName = QString(150, QChar(u'名'));
-    writeRaw(ufNameFilePath(107), cp932::fromUnicode(longName));
+    writeFile(ufNameFilePath(107), cp932::fromUnicode(longName));
     const UFButtonLabel label = ufButtonLabel(1, 6);
     EXPECT_EQ(label.caption, "UF107");
     EXPECT_EQ(label.toolTip, longName.left(100));

@@ -1,28 +1,19 @@
 // The function-key procedures bound to the program: the main window's wait
 // timer, the message box of the mouse-click wait, and the progress controls
 // and key buttons of a sending window.
-#include "core/program_folder.h"
-#include "core/shared_state.h"
-#include "core/tovaline_api.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_pages.h"
 #include "fkeys/program_send_host.h"
 #include "fkeys/script_window.h"
-#include "modal_dialog_driver.h"
-#include "real_tovaline_api.h"
-#include "terminal/t_term_frm.h"
+#include "key_folder_fixture.h"
 #include "text/cp932.h"
 #include "ui/vb_timer.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <array>
 #include <memory>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -51,20 +42,16 @@ void installTakingLine() {
     installTovalineApi(&table);
 }
 
-class FkeyProgramTest : public ::testing::Test {
+class FkeyProgramTest : public KeyFolderTest {
   protected:
     void SetUp() override {
         ensureTestApplication();
-        shared() = SharedState{};
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
+        KeyFolderTest::SetUp();
         installTakingLine();
         lineBytes().clear();
         mainForm();
     }
     void TearDown() override { installTovalineApi(nullptr); }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(FkeyProgramTest, WaitEndsOnTheMainWindowsTimer) {

@@ -1,31 +1,22 @@
 // The key runner over key files in a folder of their own: what each header
 // sends, the terminators of every mode, and the files it refuses.
-#include "core/program_folder.h"
 #include "fake_send_host.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_runner.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "key_folder_fixture.h"
 
 namespace {
 
-class FkeyRunnerTest : public ::testing::Test {
+class FkeyRunnerTest : public KeyFolderTest {
   protected:
     void SetUp() override {
-        shared() = SharedState{};
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
+        KeyFolderTest::SetUp();
         RecordingLine::install(host_);
     }
     void TearDown() override { RecordingLine::uninstall(); }
 
     void storeKey(int keyNo, const QByteArray& contents) {
-        QFile file(ufDataFilePath(keyNo));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(contents);
+        writeFile(ufDataFilePath(keyNo), contents);
     }
 
     QByteArray run(const QByteArray& contents) {
@@ -35,7 +26,6 @@ class FkeyRunnerTest : public ::testing::Test {
         return host_.sent;
     }
 
-    QTemporaryDir folder_;
     FakeSendHost host_;
 };
 

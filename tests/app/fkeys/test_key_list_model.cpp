@@ -1,35 +1,20 @@
 // The rows of the key lists over a folder of key files: which files are
 // keys, what each row shows, and that rows are read only when asked for.
-#include "core/program_folder.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/key_list_model.h"
-#include "modal_dialog_driver.h"
+#include "key_folder_fixture.h"
 #include "text/cp932.h"
 
 #include <QColor>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-class KeyListModel : public ::testing::Test {
+class KeyListModel : public KeyFolderTest {
   protected:
     void SetUp() override {
         ensureTestApplication();
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
-    }
-    void store(const QString& fileName, const QByteArray& bytes) {
-        writeFile(folder_.filePath(fileName), bytes);
+        KeyFolderTest::SetUp();
     }
 
     QStringList column(const UFKeyListModel& model, int col) {
@@ -38,8 +23,6 @@ class KeyListModel : public ::testing::Test {
             texts << model.index(r, col).data().toString();
         return texts;
     }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(KeyListModel, OnlyUFAndFourDigitsAreKeyFiles) {
@@ -55,7 +38,7 @@ TEST_F(KeyListModel, OnlyUFAndFourDigitsAreKeyFiles) {
 TEST_F(KeyListModel, SendListShowsEachRegisteredKeyOnceInKeyOrder) {
     for (const char* name : {"UF1000.UFK", "UF0012.UFK", "UF0003.UFK", "UF12AB.UFK", "UF0000.UFK",
                              "UF1001.UFK", "UF0012.UFN", "UF012.UFK"})
-        store(QString::fromLatin1(name), "120X");
+        storeInFolder(QString::fromLatin1(name), "120X");
     ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("UF0005.UFK"))); // a folder is no key
 
     UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
@@ -72,14 +55,14 @@ TEST_F(KeyListModel, EmptyFolderGivesNoRows) {
 }
 
 TEST_F(KeyListModel, RowCellsFromTheKeyFiles) {
-    store(QStringLiteral("UF0001.UFK"), "120");
-    store(QStringLiteral("UF0002.UFK"), "121\r\nABC\r\nDEF");
-    store(QStringLiteral("UF0003.UFK"), "120" + QByteArray(30000, 'x'));
-    store(QStringLiteral("UF0004.UFK"), "1"); // shorter than its header
-    store(QStringLiteral("UF0005.UFK"), cp932::fromUnicode(u"100漢字データ\r\n"));
-    store(QStringLiteral("UF0005.UFN"),
-          cp932::fromUnicode(QString(150, u'名') + QStringLiteral("\r\nsecond")));
-    store(QStringLiteral("UF0006.UFK"), "120\r\n\r\n" + QByteArray(120, 'p'));
+    storeInFolder(QStringLiteral("UF0001.UFK"), "120");
+    storeInFolder(QStringLiteral("UF0002.UFK"), "121\r\nABC\r\nDEF");
+    storeInFolder(QStringLiteral("UF0003.UFK"), "120" + QByteArray(30000, 'x'));
+    storeInFolder(QStringLiteral("UF0004.UFK"), "1"); // shorter than its header
+    storeInFolder(QStringLiteral("UF0005.UFK"), cp932::fromUnicode(u"100漢字データ\r\n"));
+    storeInFolder(QStringLiteral("UF0005.UFN"),
+                  cp932::fromUnicode(QString(150, u'名') + QStringLiteral("\r\nsecond")));
+    storeInFolder(QStringLiteral("UF0006.UFK"), "120\r\n\r\n" + QByteArray(120, 'p'));
 
     UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
     model.fill();
@@ -97,8 +80,8 @@ TEST_F(KeyListModel, RowCellsFromTheKeyFiles) {
 }
 
 TEST_F(KeyListModel, EditListHasAllKeysAndLeavesUnregisteredRowsEmpty) {
-    store(QStringLiteral("UF0009.UFN"), "named only");
-    store(QStringLiteral("UF0010.UFK"), "121^0D");
+    storeInFolder(QStringLiteral("UF0009.UFN"), "named only");
+    storeInFolder(QStringLiteral("UF0010.UFK"), "121^0D");
     UFKeyListModel model(UFKeyListModel::Kind::AllKeys);
     model.fill();
     ASSERT_EQ(model.rowCount(), 1000);
@@ -111,8 +94,8 @@ TEST_F(KeyListModel, EditListHasAllKeysAndLeavesUnregisteredRowsEmpty) {
 }
 
 TEST_F(KeyListModel, SendListRowOfAKeyWhoseFileWentAway) {
-    store(QStringLiteral("UF0004.UFK"), "120AB");
-    store(QStringLiteral("UF0004.UFN"), "name");
+    storeInFolder(QStringLiteral("UF0004.UFK"), "120AB");
+    storeInFolder(QStringLiteral("UF0004.UFN"), "name");
     UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
     model.fill();
     QFile::remove(folder_.filePath(QStringLiteral("UF0004.UFK")));
@@ -122,7 +105,7 @@ TEST_F(KeyListModel, SendListRowOfAKeyWhoseFileWentAway) {
 }
 
 TEST_F(KeyListModel, RowsAreReadOnceWhenFirstShownAndAgainWhenRefreshed) {
-    store(QStringLiteral("UF0500.UFK"), "120old");
+    storeInFolder(QStringLiteral("UF0500.UFK"), "120old");
     UFKeyListModel model(UFKeyListModel::Kind::AllKeys);
     model.fill();
     EXPECT_EQ(model.rowsRead(), 0);
@@ -130,7 +113,7 @@ TEST_F(KeyListModel, RowsAreReadOnceWhenFirstShownAndAgainWhenRefreshed) {
     EXPECT_EQ(model.index(499, 2).data().toString(), QStringLiteral("3"));
     EXPECT_EQ(model.rowsRead(), 1);
 
-    store(QStringLiteral("UF0500.UFK"), "120newer");
+    storeInFolder(QStringLiteral("UF0500.UFK"), "120newer");
     EXPECT_EQ(model.index(499, 4).data().toString(), QStringLiteral("old"))
         << "kept until refreshed";
     model.refreshRow(499);
@@ -138,7 +121,7 @@ TEST_F(KeyListModel, RowsAreReadOnceWhenFirstShownAndAgainWhenRefreshed) {
 }
 
 TEST_F(KeyListModel, RowPaintsGiveTheRowColours) {
-    store(QStringLiteral("UF0001.UFK"), "120");
+    storeInFolder(QStringLiteral("UF0001.UFK"), "120");
     UFKeyListModel model(UFKeyListModel::Kind::RegisteredKeys);
     model.fill();
     const auto back = [&] { return model.index(0, 3).data(Qt::BackgroundRole).value<QColor>(); };

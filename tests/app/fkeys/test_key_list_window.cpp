@@ -1,55 +1,31 @@
 // The two key lists as windows: their columns, selection by mouse, the
 // editor opened from a row, and sends from the send list over a
 // pseudo-terminal with exit after send and stop.
-#include "core/program_folder.h"
-#include "core/settings.h"
-#include "core/shared_state.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/frms_UF_Edit_Ichiran.h"
 #include "fkeys/frms_UF_edit1.h"
 #include "fkeys/frms_UF_send_Ichiran.h"
-#include "modal_dialog_driver.h"
-#include "pty_key_port.h"
-#include "terminal/t_term_frm.h"
+#include "key_folder_fixture.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTimer>
-
-#include <memory>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-class KeyListWindow : public ::testing::Test {
+class KeyListWindow : public KeyWindowTest {
   protected:
     void SetUp() override {
-        ensureTestApplication();
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
-        shared() = SharedState{};
-        settings() = Settings{};
-        runSettings() = RunSettings{};
-        installRealTovalineApi();
+        KeyWindowTest::SetUp();
         writeFile(ufDataFilePath(12), "120twelve");
         writeFile(ufDataFilePath(3), "120three");
         writeFile(ufDataFilePath(1000), "121last^0D");
     }
-    void TearDown() override { installTovalineApi(nullptr); }
 
     // A click on the row's first column, as the grid reports it.
     static void clickRow(frms_UF_Ichiran_base& list, int32_t row,
@@ -57,8 +33,6 @@ class KeyListWindow : public ::testing::Test {
         list.gridMouseDown(button, 5, row);
         list.gridMouseUp(button, 5);
     }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(KeyListWindow, ColumnsTakeTheirDefaultsAndAreKeptAtUnload) {
@@ -120,17 +94,7 @@ TEST_F(KeyListWindow, EditorOpenedFromARowAndTheRowReadAgain) {
     EXPECT_EQ(list.model->index(11, 4).data().toString(), QStringLiteral("changed"));
 }
 
-class KeyListSend : public KeyListWindow {
-  protected:
-    void SetUp() override {
-        KeyListWindow::SetUp();
-        mainForm();
-        port_ = std::make_unique<PtyKeyPort>();
-        ASSERT_TRUE(port_->isOpen());
-    }
-    void TearDown() override { port_.reset(); }
-    std::unique_ptr<PtyKeyPort> port_;
-};
+class KeyListSend : public SendsOverPty<KeyListWindow> {};
 
 TEST_F(KeyListSend, DoubleClickSendsTheRowsKeyAndRestoresTheList) {
     frms_UF_send_Ichiran list;

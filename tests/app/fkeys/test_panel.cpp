@@ -1,42 +1,25 @@
 // The key button panels: blocks and pages with their captions, the preview
 // line, the line switches, and sends over a pseudo-terminal with exit after
 // send, stop, and a close during a send.
-#include "core/program_folder.h"
-#include "core/settings.h"
-#include "core/shared_state.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_panel_logic.h"
 #include "fkeys/frms_UF_edit.h"
 #include "fkeys/frms_UF_edit1.h"
 #include "fkeys/frms_UF_send.h"
 #include "fkeys/frms_UF_send_small.h"
+#include "key_folder_fixture.h"
 #include "modal_auto_closer.h"
-#include "modal_dialog_driver.h"
-#include "pty_key_port.h"
-#include "terminal/t_term_frm.h"
 #include "text/cp932.h"
 #include "ui/vb_color.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 
-#include <memory>
-
-#include <gtest/gtest.h>
-
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 template <size_t N> QStringList captions(const std::array<QPushButton*, N>& buttons) {
     QStringList texts;
@@ -52,21 +35,7 @@ QStringList keyCaptions(int first, int count) {
     return texts;
 }
 
-class Panel : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ensureTestApplication();
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
-        shared() = SharedState{};
-        settings() = Settings{};
-        runSettings() = RunSettings{};
-        installRealTovalineApi();
-    }
-    void TearDown() override { installTovalineApi(nullptr); }
-
-    QTemporaryDir folder_;
-};
+class Panel : public KeyWindowTest {};
 
 TEST_F(Panel, BlocksShowTenKeysEach) {
     EXPECT_EQ(ufBlockKey(12, 4), 125);
@@ -147,17 +116,7 @@ TEST_F(Panel, EditChooserOpensTheEditorAndRelabelsTheButtons) {
     EXPECT_EQ(window.BusyFlg, 0);
 }
 
-class PanelSend : public Panel {
-  protected:
-    void SetUp() override {
-        Panel::SetUp();
-        mainForm();
-        port_ = std::make_unique<PtyKeyPort>();
-        ASSERT_TRUE(port_->isOpen());
-    }
-    void TearDown() override { port_.reset(); }
-    std::unique_ptr<PtyKeyPort> port_;
-};
+class PanelSend : public SendsOverPty<Panel> {};
 
 TEST_F(PanelSend, KeyButtonSendsItsKeyAndExitAfterSendClosesThePanel) {
     shared().UFBlock = 12;

@@ -1,39 +1,24 @@
 // Waits and break pulses on the wait timer, file sends and the
 // receive-to-file step, over a host on a virtual clock and a recording line.
-#include "core/program_folder.h"
 #include "fake_send_host.h"
 #include "fkeys/script_procedures.h"
 #include "fkeys/script_window.h"
+#include "key_folder_fixture.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
 using Log = std::vector<std::string>;
 
-class ScriptProceduresTest : public ::testing::Test {
+class ScriptProceduresTest : public KeyFolderTest {
   protected:
     void SetUp() override {
-        shared() = SharedState{};
-        ASSERT_TRUE(folder_.isValid());
-        setProgramFolderForTests(folder_.path().toStdString());
+        KeyFolderTest::SetUp();
         RecordingLine::install(host_);
     }
     void TearDown() override { RecordingLine::uninstall(); }
 
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = folder_.path() + u'/' + name;
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir folder_;
     FakeSendHost host_;
 };
 
@@ -138,7 +123,7 @@ TEST_F(ScriptProceduresTest, FileSendModes) {
         SCOPED_TRACE(c.name);
         host_.sent.clear();
         shared().FlowMode = c.flow;
-        SendFileData(host_, writeFile("f.bin", c.file), c.mode);
+        SendFileData(host_, storeInFolder("f.bin", c.file), c.mode);
         EXPECT_EQ(host_.sent.toHex(' '), c.sent.toHex(' '));
     }
 }
@@ -151,8 +136,8 @@ TEST_F(ScriptProceduresTest, FileSendLooksInTheCurrentFolderThenTheProgramFolder
     ASSERT_TRUE(local.open(QIODevice::WriteOnly));
     local.write("here");
     local.close();
-    writeFile("both.txt", "there");
-    writeFile("only.txt", "program");
+    storeInFolder("both.txt", "there");
+    storeInFolder("only.txt", "program");
 
     SendFileData(host_, "both.txt", SendPlain);
     SendFileData(host_, "only.txt", SendPlain);
@@ -163,7 +148,7 @@ TEST_F(ScriptProceduresTest, FileSendLooksInTheCurrentFolderThenTheProgramFolder
 }
 
 TEST_F(ScriptProceduresTest, StoppedFileSendStillSendsTheTrailer) {
-    const QString path = writeFile("f.bin", "abcdef");
+    const QString path = storeInFolder("f.bin", "abcdef");
     host_.onPump = [this] {
         if (host_.sent.size() == 2) shared().StopFlg = 1;
     };
@@ -173,7 +158,7 @@ TEST_F(ScriptProceduresTest, StoppedFileSendStillSendsTheTrailer) {
 
 TEST_F(ScriptProceduresTest, RefusedByteEndsTheFileSendWithoutTrailer) {
     host_.failSendAfter = 2;
-    SendFileData(host_, writeFile("f.bin", "abcdef"), SendDle);
+    SendFileData(host_, storeInFolder("f.bin", "abcdef"), SendDle);
     EXPECT_EQ(host_.sent, "ab");
 }
 
@@ -192,7 +177,7 @@ class RecordingScriptWindow : public ScriptWindow {
 };
 
 TEST_F(ScriptProceduresTest, ReceiveStepCapturesUntilTheLibraryEndsIt) {
-    const QString path = writeFile("rx.bin", "old contents");
+    const QString path = storeInFolder("rx.bin", "old contents");
     RecordingLine::logContResults = {-1, -1, 1};
     RecordingScriptWindow window;
     ReceiveToFile(host_, &window, "rx.bin", ReceiveDle);
@@ -215,8 +200,7 @@ TEST_F(ScriptProceduresTest, ReceiveStepEndsOnEitherStopAndClearsTheReceiveStop)
         host_.onPump = [&] {
             if (++conts == 3) shared().*flag = 1;
         };
-        ReceiveToFile(host_, nullptr, QString::fromStdString(programFolder()) + "/a.log",
-                      ReceiveRaw);
+        ReceiveToFile(host_, nullptr, programFolderPath() + "/a.log", ReceiveRaw);
         EXPECT_EQ(host_.log, (Log{"rx timer off", "t=0 logstart 0 0", "t=0 logcont", "t=0 logcont",
                                   "t=0 logstop", "rx timer on"}));
         EXPECT_EQ(shared().FRStopFlg, 0);

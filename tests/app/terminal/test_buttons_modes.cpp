@@ -10,7 +10,6 @@
 #include "terminal/screen_select_rules.h"
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 
 namespace buttons_test {
 namespace {
@@ -171,22 +170,12 @@ TEST_F(MainButtons, ColourButtonsOpenTheirWindowsOnlyInTheirModes) {
 // not also open the window's colour choice.
 TEST_F(MainButtons, ARightClickOnAButtonStaysWithTheButton) {
     ModalAutoCloser closer;
-    QPushButton* hex = form->Cmd_hex;
-    const QPointF at(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, at, hex->mapToGlobal(at), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, hex->mapToGlobal(at), Qt::RightButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(hex, &press);
-    QCoreApplication::sendEvent(hex, &release);
+    mouseUp(form->Cmd_hex, Qt::RightButton);
     EXPECT_EQ(settings().DispMode, DispBigHex);
     QCoreApplication::processEvents();
     EXPECT_EQ(closer.count(), 0);
 
-    QPushButton* plain = form->Command17;
-    QMouseEvent plainRelease(QEvent::MouseButtonRelease, at, plain->mapToGlobal(at),
-                             Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(plain, &plainRelease);
+    mouseUp(form->Command17, Qt::RightButton, false);
     QCoreApplication::processEvents();
     EXPECT_EQ(closer.count(), 0);
 }

@@ -2,18 +2,10 @@
 // and the scripted fake driver.
 #include <gtest/gtest.h>
 
-#include "core/settings.h"
-#include "core/shared_state.h"
-#include "core/tovaline_api.h"
 #include "fake_port_driver.h"
+#include "main_window_fixture.h"
 #include "modal_auto_closer.h"
-#include "modal_dialog_driver.h"
-#include "real_tovaline_api.h"
-#include "terminal/display_state.h"
 #include "terminal/receive_poll.h"
-#include "terminal/t_term_frm.h"
-#include "ui/vb_color.h"
-#include "ui/vb_timer.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -24,8 +16,6 @@ namespace {
 
 using tovaline::FakeDriverScope;
 
-int32_t buttonColor(const QPushButton* b) { return vbcolor::fromQColor(b->palette().color(QPalette::Button)); }
-
 std::array<int32_t, 16> lineCounters() {
     std::array<int32_t, 16> c{};
     lib().ReadCount(&c[0], &c[1], &c[2], &c[3], &c[4], &c[5], &c[6], &c[7], &c[8], &c[9], &c[10],
@@ -33,25 +23,8 @@ std::array<int32_t, 16> lineCounters() {
     return c;
 }
 
-class MainWindowLoad : public ::testing::Test {
+class MainWindowLoad : public MainWindowTest {
 protected:
-    void SetUp() override {
-        ensureTestApplication();
-        installRealTovalineApi();
-        shared() = SharedState{};
-        settings() = Settings{};
-        form = &mainForm();
-        stopTimers();
-    }
-    void TearDown() override {
-        lib().CloseCommPort();
-        installTovalineApi(nullptr);
-    }
-    void stopTimers() {
-        form->Timer_Screen_init->setEnabled(false);
-        form->Timer1->setEnabled(false);
-        form->Timer3->setEnabled(false);
-    }
     void openAtStartup() {
         ASSERT_NE(lib().OpenCommPort("COM1"), 0);
         shared().ComOpenFlg = 1;
@@ -60,7 +33,6 @@ protected:
     }
 
     FakeDriverScope scope;
-    T_Term_frm* form = nullptr;
 };
 
 TEST_F(MainWindowLoad, APortThatRefusesItsParametersAtLoadIsClosedWithoutAMessage) {

@@ -3,17 +3,11 @@
 // stops at its limit with the file holding exactly the limit.
 #include <gtest/gtest.h>
 
-#include "core/settings.h"
-#include "core/shared_state.h"
-#include "core/tovaline_api.h"
+#include "main_window_fixture.h"
 #include "modal_auto_closer.h"
-#include "modal_dialog_driver.h"
-#include "real_tovaline_api.h"
+#include "pty_peer.h"
 #include "terminal/receive_poll.h"
-#include "terminal/t_term_frm.h"
 #include "text/cp932.h"
-#include "ui/picture_box.h"
-#include "ui/vb_timer.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,68 +16,17 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
-
 namespace {
 
-// The far side of a pseudo-terminal; the slave path serves as the port name.
-class PtyPeer {
-public:
-    PtyPeer() {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) {
-            slavePath_ = QString::fromLocal8Bit(ptsname(master_));
-        }
-    }
-    ~PtyPeer() {
-        if (master_ >= 0) close(master_);
-    }
-    PtyPeer(const PtyPeer&) = delete;
-    PtyPeer& operator=(const PtyPeer&) = delete;
-
-    const QString& slavePath() const { return slavePath_; }
-    void write(const QByteArray& bytes) const {
-        ASSERT_EQ(::write(master_, bytes.constData(), bytes.size()), bytes.size());
-    }
-    QByteArray readAll() const {
-        QByteArray out;
-        char buf[4096];
-        for (;;) {
-            const ssize_t n = ::read(master_, buf, sizeof buf);
-            if (n <= 0) break;
-            out.append(buf, n);
-        }
-        return out;
-    }
-
-private:
-    int master_ = -1;
-    QString slavePath_;
-};
-
-class MainWindowPty : public ::testing::Test {
+class MainWindowPty : public MainWindowTest {
 protected:
     void SetUp() override {
-        ensureTestApplication();
-        installRealTovalineApi();
+        MainWindowTest::SetUp();
         ASSERT_FALSE(peer.slavePath().isEmpty());
-        shared() = SharedState{};
-        settings() = Settings{};
         settings().ComOnFlg = 1;
         settings().ComPortName = peer.slavePath();
-        form = &mainForm();
-        // The test drives the polls itself.
-        form->Timer_Screen_init->setEnabled(false);
-        form->Timer1->setEnabled(false);
-        form->Timer3->setEnabled(false);
         StartComm();
         ASSERT_EQ(shared().ComOpenFlg, 1);
-    }
-    void TearDown() override {
-        StopComm();
-        installTovalineApi(nullptr);
     }
 
     // Polls until the library has taken `count` bytes from the line.
@@ -93,15 +36,6 @@ protected:
             if (shared().RcvTotal < count) QThread::msleep(5);
         }
         ASSERT_EQ(shared().RcvTotal, count);
-    }
-
-    QByteArray farSideReceives(qsizetype count) {
-        QByteArray got;
-        for (int i = 0; i < 200 && got.size() < count; ++i) {
-            got += peer.readAll();
-            if (got.size() < count) QThread::msleep(5);
-        }
-        return got;
     }
 
     void key(int qtKey, const QString& text) {
@@ -128,7 +62,6 @@ protected:
     }
 
     PtyPeer peer;
-    T_Term_frm* form = nullptr;
 };
 
 TEST_F(MainWindowPty, BytesFromTheFarSideAppearInThePageAndTheTotal) {
@@ -165,7 +98,7 @@ TEST_F(MainWindowPty, TypedKeysAndInputMethodTextReachTheFarSideWithTheNextStatu
     EXPECT_EQ(shared().KeySendBuf, QByteArray("a\r\n\x82\xA0", 5));
 
     form->MainTimer3();
-    EXPECT_EQ(farSideReceives(5), QByteArray("a\r\n\x82\xA0", 5));
+    EXPECT_EQ(peer.farSideReceives(5), QByteArray("a\r\n\x82\xA0", 5));
     EXPECT_TRUE(shared().KeySendBuf.isEmpty());
     EXPECT_TRUE(form->Text1->toPlainText().startsWith(QStringLiteral("a\n")));
 }
@@ -182,7 +115,7 @@ TEST_F(MainWindowPty, PerLineModeSendsTheEditedLineOnEnter) {
     EXPECT_TRUE(peer.readAll().isEmpty());
     key(Qt::Key_Return, "\r");
     form->MainTimer3();
-    EXPECT_EQ(farSideReceives(3), QByteArray("AC\r"));
+    EXPECT_EQ(peer.farSideReceives(3), QByteArray("AC\r"));
 }
 
 TEST_F(MainWindowPty, ACharacterWithoutACp932FormIsNotSent) {

@@ -2,16 +2,9 @@
 // capture, and the totals' saturation colours, over the scripted fake driver.
 #include <gtest/gtest.h>
 
-#include "core/settings.h"
-#include "core/shared_state.h"
-#include "core/tovaline_api.h"
 #include "fake_port_driver.h"
-#include "modal_dialog_driver.h"
-#include "real_tovaline_api.h"
+#include "main_window_fixture.h"
 #include "terminal/receive_poll.h"
-#include "terminal/t_term_frm.h"
-#include "ui/vb_color.h"
-#include "ui/vb_timer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,26 +13,13 @@ namespace {
 
 using tovaline::FakeDriverScope;
 
-class PollWindow : public ::testing::Test {
+class PollWindow : public MainWindowTest {
 protected:
     void SetUp() override {
-        ensureTestApplication();
-        installRealTovalineApi();
-        shared() = SharedState{};
-        settings() = Settings{};
-        form = &mainForm();
-        form->Timer_Screen_init->setEnabled(false);
-        form->Timer1->setEnabled(false);
-        form->Timer3->setEnabled(false);
+        MainWindowTest::SetUp();
         settings().ComOnFlg = 1;
         StartComm();
         ASSERT_EQ(shared().ComOpenFlg, 1);
-        settings().DispMode = 0;
-        shared().PrevDispMode = 0;
-    }
-    void TearDown() override {
-        lib().CloseCommPort();
-        installTovalineApi(nullptr);
     }
     void receiveLines(int count) {
         std::vector<uint8_t> bytes;
@@ -51,7 +31,6 @@ protected:
     }
 
     FakeDriverScope scope;
-    T_Term_frm* form = nullptr;
 };
 
 TEST_F(PollWindow, SixteenLinesNeedNoBarAndSeventeenGiveAMaxOfOne) {

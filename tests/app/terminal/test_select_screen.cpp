@@ -1,60 +1,19 @@
 // Choosing display modes: the selector's buttons and mouse buttons, the main
 // window's marked buttons, repeated clicks that change nothing, and the saved
 // mode coming back at start-up.
-#include "core/settings.h"
-#include "core/shared_state.h"
-#include "core/tovaline_api.h"
-#include "modal_dialog_driver.h"
-#include "real_tovaline_api.h"
-#include "terminal/display_state.h"
+#include "main_window_fixture.h"
 #include "terminal/frms_Main_Disp.h"
-#include "terminal/screen_select.h"
 #include "terminal/screen_select_rules.h"
-#include "terminal/t_term_frm.h"
-#include "ui/picture_box.h"
-#include "ui/vb_color.h"
-#include "ui/vb_timer.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QPushButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-int32_t buttonColor(const QPushButton* b) {
-    return vbcolor::fromQColor(b->palette().color(QPalette::Button));
-}
 int32_t buttonFace() {
     return vbcolor::fromQColor(vbcolor::toQColor(vbcolor::kButtonFace));
 }
 
-constexpr int32_t Marker = 0x123456;
-
-class SelectScreen : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ensureTestApplication();
-        installRealTovalineApi();
-        shared() = SharedState{};
-        settings() = Settings{};
-        runSettings() = RunSettings{};
-        form = &mainForm();
-        form->Timer_Screen_init->setEnabled(false);
-        form->Timer1->setEnabled(false);
-        form->Timer3->setEnabled(false);
-        shared().PrevDispMode = NoDispLayout;
-        SelectSjisTextMode();
-    }
-    void TearDown() override { installTovalineApi(nullptr); }
-
-    // A dot that only a clear of the receive picture removes.
-    void markPicture() { form->Pic_Rcv_Data->PSet(1, 1, Marker); }
-    bool pictureKeptMark() const { return form->Pic_Rcv_Data->Point(1, 1) == Marker; }
-
-    T_Term_frm* form = nullptr;
-};
+class SelectScreen : public MainWindowTest {};
 
 struct Choice {
     int16_t index;
@@ -178,13 +137,13 @@ TEST_F(SelectScreen, SavedModesComeBackAsTheirLeftButtonModes) {
     for (const auto& [stored, restored] : saved) {
         settings().DispMode = stored;
         shared().PrevDispMode = stored; // what a stale layout would claim
-        SelectSavedDispMode();
+        form->RestoreDispMode();
         EXPECT_EQ(settings().DispMode, restored) << stored;
         EXPECT_EQ(shared().PrevDispMode, restored) << stored;
     }
     settings().DispMode = DispScope;
     settings().ScopeSjisFlg = 1;
-    SelectSavedDispMode();
+    form->RestoreDispMode();
     EXPECT_EQ(settings().DispMode, DispScope);
     EXPECT_EQ(settings().ScopeSjisFlg, 1);
     EXPECT_EQ(runSettings().ScopeLayout, 0);
@@ -226,23 +185,11 @@ TEST_F(Selector, RightClickSelectsOnlyWhereAButtonHasASecondMode) {
 }
 
 TEST_F(Selector, MouseButtonsOnTheButtonsReachTheSelection) {
-    QPushButton* dg = selector->Cmd_DIsp[11];
-    const QPointF at(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, at, dg->mapToGlobal(at), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, dg->mapToGlobal(at), Qt::RightButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(dg, &press);
-    QCoreApplication::sendEvent(dg, &release);
+    mouseUp(selector->Cmd_DIsp[11], Qt::RightButton);
     EXPECT_EQ(settings().DispMode, DispSquare2);
 
     QPushButton* hex = selector->Cmd_DIsp[4];
-    QMouseEvent leftPress(QEvent::MouseButtonPress, at, hex->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent leftRelease(QEvent::MouseButtonRelease, at, hex->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(hex, &leftPress);
-    QCoreApplication::sendEvent(hex, &leftRelease);
+    mouseUp(hex, Qt::LeftButton);
     EXPECT_EQ(settings().DispMode, DispHex);
     EXPECT_FALSE(hex->isDown());
 }

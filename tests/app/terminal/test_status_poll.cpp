@@ -2,18 +2,11 @@
 // line-error buttons, through the library over the scripted fake driver.
 #include <gtest/gtest.h>
 
-#include "core/settings.h"
-#include "core/shared_state.h"
-#include "core/tovaline_api.h"
 #include "fake_port_driver.h"
+#include "main_window_fixture.h"
 #include "modal_auto_closer.h"
-#include "modal_dialog_driver.h"
-#include "real_tovaline_api.h"
 #include "terminal/receive_poll.h"
 #include "terminal/status_poll.h"
-#include "terminal/t_term_frm.h"
-#include "ui/vb_color.h"
-#include "ui/vb_timer.h"
 
 #include <QCoreApplication>
 
@@ -21,29 +14,16 @@ namespace {
 
 using tovaline::FakeDriverScope;
 
-int32_t buttonColor(const QPushButton* b) { return vbcolor::fromQColor(b->palette().color(QPalette::Button)); }
-
-class StatusPoll : public ::testing::Test {
+class StatusPoll : public MainWindowTest {
 protected:
     void SetUp() override {
-        ensureTestApplication();
-        installRealTovalineApi();
-        shared() = SharedState{};
-        settings() = Settings{};
-        form = &mainForm();
-        form->Timer_Screen_init->setEnabled(false);
-        form->Timer1->setEnabled(false);
-        form->Timer3->setEnabled(false);
+        MainWindowTest::SetUp();
         ASSERT_NE(lib().OpenCommPort("COM1"), 0);
         shared().ComOpenFlg = 1;
         for (int i = 0; i < 4; ++i) {
             form->ErrStsCount[i] = 0;
             vbcolor::setBackColor(form->Cmd_Error_Sts[i], settings().WindowColor);
         }
-    }
-    void TearDown() override {
-        lib().CloseCommPort();
-        installTovalineApi(nullptr);
     }
 
     void setFlow(int flow) {
@@ -59,7 +39,6 @@ protected:
     }
 
     FakeDriverScope scope;
-    T_Term_frm* form = nullptr;
 };
 
 TEST(StatusPollRules, LampsFlowLabelsAndErrorCaptions) {

@@ -1,0 +1,94 @@
+// The base of every test of the main window. The test program has one main
+// window for all its tests, so each test starts by bringing it back to its
+// start state: fresh run state and settings, the real library linked in, the
+// timers stopped (the tests drive the polls themselves), no key send busy,
+// every button enabled or disabled as the first test found it (an ended
+// capture, say, enables its buttons), and the character display in force
+// with its own colours, whatever mode an earlier test left the picture in.
+#pragma once
+
+#include "core/settings.h"
+#include "core/shared_state.h"
+#include "core/tovaline_api.h"
+#include "modal_dialog_driver.h"
+#include "real_tovaline_api.h"
+#include "terminal/display_state.h"
+#include "terminal/screen_select.h"
+#include "terminal/t_term_frm.h"
+#include "ui/picture_box.h"
+#include "ui/vb_color.h"
+#include "ui/vb_timer.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <QPushButton>
+
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+inline int32_t buttonColor(const QPushButton* b) {
+    return vbcolor::fromQColor(b->palette().color(QPalette::Button));
+}
+
+// A mouse button released over the widget; with `pressFirst`, a whole click.
+inline void mouseUp(QWidget* w, Qt::MouseButton button, bool pressFirst = true) {
+    const QPointF at(5, 5);
+    if (pressFirst) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &press);
+    }
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ensureTestApplication();
+        installRealTovalineApi();
+        shared() = SharedState{};
+        settings() = Settings{};
+        runSettings() = RunSettings{};
+        form = &mainForm();
+        stopTimers();
+        form->KeyBusyFlg = 0;
+        restoreButtonsAsFound();
+        shared().PrevDispMode = NoDispLayout;
+        SelectSjisTextMode();
+    }
+    void TearDown() override {
+        lib().CloseCommPort();
+        installTovalineApi(nullptr);
+    }
+
+    // Again after a test's own Form_Load, which starts the start-up timer.
+    void stopTimers() {
+        form->Timer_Screen_init->setEnabled(false);
+        form->Timer1->setEnabled(false);
+        form->Timer3->setEnabled(false);
+    }
+
+    void restoreButtonsAsFound() {
+        using ButtonStates = std::vector<std::pair<QPushButton*, bool>>;
+        static const ButtonStates built = [this] {
+            ButtonStates states;
+            for (QPushButton* b : form->findChildren<QPushButton*>())
+                states.emplace_back(b, b->isEnabled());
+            return states;
+        }();
+        for (const auto& [button, enabled] : built)
+            button->setEnabled(enabled);
+    }
+
+    // A dot that only a clear of the receive picture removes.
+    void markPicture() { form->Pic_Rcv_Data->PSet(1, 1, Marker); }
+    bool pictureKeptMark() const { return form->Pic_Rcv_Data->Point(1, 1) == Marker; }
+
+    static constexpr int32_t Marker = 0x123456;
+    T_Term_frm* form = nullptr;
+};
