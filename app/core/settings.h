@@ -20,9 +20,7 @@
 #include "ui/vb_color.h"
 
 namespace settings_defaults {
-inline constexpr int32_t White = 0xFFFFFF;
-inline constexpr int32_t Blue = 0xFF0000;
-inline constexpr int32_t Green = 0x00FF00;
+using namespace vbcolors;
 inline constexpr int32_t DarkGraphBack = 0x3A3A1D;
 }  // namespace settings_defaults
 

@@ -15,9 +15,8 @@
 
 namespace {
 
-constexpr int32_t White = 0xFFFFFF;
-constexpr int32_t Black = 0x000000;
-constexpr int32_t Green = 0x00FF00;
+using namespace vbcolors;
+
 constexpr int32_t SystemHighlight = static_cast<int32_t>(0x8000000Du);
 
 const char* const HeaderTexts[UFKeyListModel::ColumnCount] = {"UF NO.", "UF Key Name",

@@ -18,7 +18,7 @@ using twips::toPixels;
 namespace {
 
 constexpr int32_t Highlight = 0xFFFF00; // cyan
-constexpr int32_t White = 0xFFFFFF;
+using namespace vbcolors;
 
 const QString DotSymbol = QStringLiteral("・");
 const QString SuppressSymbol = QStringLiteral("ｻﾌﾟﾚｽ");

@@ -21,10 +21,7 @@ constexpr int BitScreenColumns = 60;
 // The scale lines run to the x of the last point a screen can hold.
 constexpr int ScaleLastIndex = 300;
 
-constexpr int32_t White = 0xFFFFFF;
-constexpr int32_t Cyan = 0xFFFF00;
-constexpr int32_t Green = 0x00FF00;
-constexpr int32_t Yellow = 0x00FFFF;
+using namespace vbcolors;
 
 PictureMetrics metricsOf(const PictureBox& pic) {
     return {static_cast<double>(pic.ScaleWidth()), static_cast<double>(pic.ScaleHeight()),

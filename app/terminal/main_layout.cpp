@@ -12,8 +12,7 @@
 #include <QFrame>
 
 namespace {
-constexpr int32_t White = 0xFFFFFF, Black = 0, Red = 0x0000FF, Blue = 0xFF0000;
-constexpr int32_t Yellow = 0x00FFFF, Green = 0x00FF00, Cyan = 0xFFFF00;
+using namespace vbcolors;
 
 int32_t backColorOf(const QWidget* w) {
     return vbcolor::fromQColor(w->palette().color(w->backgroundRole()));

@@ -19,7 +19,8 @@
 
 namespace {
 
-constexpr int32_t Red = 0x0000FF;
+using namespace vbcolors;
+
 constexpr int PageBufferSize = 1800;
 constexpr int16_t FirstByteMode = 10;
 

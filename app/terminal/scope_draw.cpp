@@ -6,13 +6,11 @@
 #include "terminal/graph_draw.h"
 #include "terminal/scope_columns.h"
 #include "ui/picture_box.h"
+#include "ui/vb_color.h"
 
 namespace {
 
-constexpr int32_t White = 0xFFFFFF;
-constexpr int32_t Cyan = 0xFFFF00;
-constexpr int32_t Green = 0x00FF00;
-constexpr int32_t Yellow = 0x00FFFF;
+using namespace vbcolors;
 
 // Where each row line of the 40-column layout starts.
 constexpr double WideLayoutLeft = 42;

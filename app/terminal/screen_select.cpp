@@ -22,9 +22,7 @@ constexpr double LargeValueFontSize = 200;
 constexpr double LampFontSize = 50;
 constexpr int PictureLeft = 8;
 
-constexpr int32_t Black = 0x000000;
-constexpr int32_t White = 0xFFFFFF;
-constexpr int32_t Blue = 0xFF0000;
+using namespace vbcolors;
 
 bool inForce(int16_t mode) {
     return shared().PrevDispMode == mode;

@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int32_t Cyan = 0xFFFF00, Green = 0x00FF00, Red = 0x0000FF, Yellow = 0x00FFFF;
+using namespace vbcolors;
 
 bool isArrowKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;

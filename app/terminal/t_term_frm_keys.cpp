@@ -18,7 +18,8 @@
 #include <QKeyEvent>
 
 namespace {
-constexpr int32_t Yellow = 0x00FFFF;
+using namespace vbcolors;
+
 constexpr int KeyBoxNearlyFull = 24576;
 constexpr int KeyBoxLimit = 32000;
 

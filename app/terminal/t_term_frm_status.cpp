@@ -13,7 +13,8 @@
 #include <QApplication>
 
 namespace {
-constexpr int32_t Red = 0x0000FF, Green = 0x00FF00;
+using namespace vbcolors;
+
 constexpr double ControlFontSize = 9;
 
 KeyQueueFlush& keyFlush() {

@@ -6,14 +6,14 @@
 #include "terminal/t_term_frm.h"
 #include "terminal/value_layout.h"
 #include "ui/picture_box.h"
+#include "ui/vb_color.h"
 
 #include <QLabel>
 
 namespace {
 
-constexpr int32_t Green = 0x00FF00;
-constexpr int32_t White = 0xFFFFFF;
-constexpr int32_t Yellow = 0x00FFFF;
+using namespace vbcolors;
+
 constexpr int32_t LampOffGrey = 0xC0C0C0;
 
 constexpr double LargeFontSize = 200;

@@ -1,11 +1,11 @@
 #include "terminal/value_layout.h"
+#include "ui/vb_color.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int32_t Green = 0x00FF00;
-constexpr int32_t Yellow = 0x00FFFF;
+using namespace vbcolors;
 
 QString twoHexDigits(uint8_t value) {
     return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();

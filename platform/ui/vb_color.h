@@ -27,3 +27,15 @@ void setBackColor(QWidget* widget, int32_t value);
 void setForeColor(QWidget* widget, int32_t value);
 
 }  // namespace vbcolor
+
+// The pure colours the windows paint with, by name.
+namespace vbcolors {
+inline constexpr int32_t Black = 0x000000;
+inline constexpr int32_t White = 0xFFFFFF;
+inline constexpr int32_t Red = 0x0000FF;
+inline constexpr int32_t Green = 0x00FF00;
+inline constexpr int32_t Blue = 0xFF0000;
+inline constexpr int32_t Yellow = 0x00FFFF;
+inline constexpr int32_t Cyan = 0xFFFF00;
+inline constexpr int32_t Silver = 0xC0C0C0;
+}  // namespace vbcolors
