@@ -190,6 +190,9 @@ private:
     void showTypedKey(int shown);
     void checkKeyBoxLimits(int length);
     void connectButtons();
+    void connectSendToolButtons();
+    void connectViewButtons();
+    void connectFileToolButtons();
 
     // The mouse and random senders: enabled with the open port once their
     // windows exist.

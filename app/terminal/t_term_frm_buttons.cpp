@@ -7,6 +7,7 @@
 #include "core/frms_End_msg.h"
 #include "core/frms_FormColor.h"
 #include "core/settings.h"
+#include "terminal/button_wiring.h"
 #include "terminal/main_buttons.h"
 #include "terminal/main_layout.h"
 #include "terminal/main_mode_buttons.h"
@@ -16,47 +17,8 @@
 
 #include <functional>
 
-namespace {
-
-int16_t programButton(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton: return MouseLeft;
-    case Qt::RightButton: return MouseRight;
-    case Qt::MiddleButton: return MouseMiddle;
-    default: return 0;
-    }
-}
-
-// Runs the handler on the release of a mouse button other than the left one
-// over the button; the left button reaches the handler through `clicked`,
-// once the button has come up.
-class MouseUpFilter : public QObject {
-public:
-    MouseUpFilter(QPushButton* button, std::function<void(int16_t)> handler)
-        : QObject(button), handler_(std::move(handler)) {
-        button->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::MouseButtonRelease) return false;
-        auto* w = static_cast<QWidget*>(watched);
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (!w->rect().contains(mouse->position().toPoint())) return false;
-        const int16_t button = programButton(mouse->button());
-        if (button == 0 || button == MouseLeft) return false;
-        handler_(button);
-        return true;
-    }
-
-private:
-    std::function<void(int16_t)> handler_;
-};
-
-}  // namespace
-
-// Every button of the window to its handler; the tool buttons whose windows
-// the program does not have yet stay disabled.
+// Every button of the window to its handler; the tool windows of the send
+// tools, the data views and the file tools are wired in files of their own.
 void T_Term_frm::connectButtons() {
     using namespace main_buttons;
     T_Term_frm& f = *this;
@@ -66,11 +28,10 @@ void T_Term_frm::connectButtons() {
     for (QPushButton* b : f.findChildren<QPushButton*>()) b->setAttribute(Qt::WA_NoMousePropagation);
 
     auto onClick = [&f](QPushButton* b, std::function<void()> handler) {
-        QObject::connect(b, &QPushButton::clicked, &f, std::move(handler));
+        button_wiring::onClick(b, &f, std::move(handler));
     };
     auto onMouseUp = [&f](QPushButton* b, std::function<void(int16_t)> handler) {
-        QObject::connect(b, &QPushButton::clicked, &f, [handler] { handler(MouseLeft); });
-        new MouseUpFilter(b, std::move(handler));
+        button_wiring::onMouseUp(b, &f, std::move(handler));
     };
 
     onMouseUp(f.Cmd_chr, [&f](int16_t b) { Cmd_chr_MouseUp(f, b); });
@@ -105,14 +66,9 @@ void T_Term_frm::connectButtons() {
     onClick(f.Command6, [&f] { Command6_Click(f); });
     onClick(f.Command19, [&f] { Command19_Click(f); });
 
-    // The send tools, the data views, logging and the file transfers come
-    // with their windows.
-    for (QPushButton* b : {f.Command1, f.Command4, f.Command2, f.Command18, f.Command5, f.Command15,
-                           f.Command8, f.Cmd_KeySend, f.Cmd_TxtSend, f.CmdSendRand, f.Command26,
-                           f.CmdCsv, f.Command11, f.Command22, f.Command14, f.Command25,
-                           f.Command21, f.Cmd_File_DS, f.Command7}) {
-        b->setEnabled(false);
-    }
+    connectSendToolButtons();
+    connectViewButtons();
+    connectFileToolButtons();
 }
 
 void T_Term_frm::RestoreDispMode() { RestoreSavedDispMode(); }
