@@ -5,7 +5,6 @@
 #include "core/status_display.h"
 #include "core/tovaline_api.h"
 #include "fkeys/program_send_host.h"
-#include "terminal/frms_Main_Disp.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -13,12 +12,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 using twips::toPixels;
 
-FKeyWindow::FKeyWindow(QWidget* parent) : ModalWindow(parent) {}
+FKeyWindow::FKeyWindow(QWidget* parent) : ToolWindow(parent) {}
 
 void FKeyWindow::buildProgressControls() {
     Picl2 = new QFrame(this);
@@ -89,7 +87,7 @@ void FKeyWindow::whileBusy(const std::function<void()>& step) {
 
 bool FKeyWindow::finishPendingClose() {
     if (!closePending_) return false;
-    ModalWindow::done(closeResult_);
+    ToolWindow::done(closeResult_);
     return true;
 }
 
@@ -111,39 +109,12 @@ void FKeyWindow::done(int result) {
         hide();
         return;
     }
-    ModalWindow::done(result);
-}
-
-void FKeyWindow::openSelectorOnRightClick(QWidget* widget) {
-    selectorTargets_.append(widget);
-    widget->installEventFilter(this);
-}
-
-void FKeyWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) frms_Main_Disp::Show();
-    ModalWindow::mouseReleaseEvent(event);
+    ToolWindow::done(result);
 }
 
 // These windows close by their close box and their own buttons only: Escape
 // would leave the editor unsaved and stop a running send.
 void FKeyWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) return;
-    ModalWindow::keyPressEvent(event);
-}
-
-// Enter in a text box must not press a button (the editor's name box would
-// send the key).
-void FKeyWindow::showEvent(QShowEvent* event) {
-    for (QPushButton* button : findChildren<QPushButton*>())
-        button->setAutoDefault(false);
-    ModalWindow::showEvent(event);
-}
-
-bool FKeyWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (selectorTargets_.contains(watched) && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        frms_Main_Disp::Show();
-        return true;
-    }
-    return ModalWindow::eventFilter(watched, event);
+    ToolWindow::keyPressEvent(event);
 }

@@ -1,16 +1,15 @@
-// What the function-key windows (editor, lists, button panels) share: the
-// unload that stops whatever they run, the display selector on a right
-// click, and, for the windows that send, the progress controls of a send
+// What the function-key windows (editor, lists, button panels) share beyond
+// every tool window's behaviour: the unload that stops whatever they run,
+// and, for the windows that send, the progress controls of a send
 // script and the one way a key is sent from a window.
 #pragma once
 
+#include "core/tool_window.h"
 #include "fkeys/script_window.h"
-#include "ui/modal_window.h"
 
 #include <cstdint>
 #include <functional>
 
-#include <QList>
 
 class QCheckBox;
 class QFrame;
@@ -18,7 +17,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-class FKeyWindow : public ModalWindow {
+class FKeyWindow : public ToolWindow {
     Q_OBJECT
 
   public:
@@ -67,20 +66,13 @@ class FKeyWindow : public ModalWindow {
     // The close box is refused while this is true (unless the program ends).
     virtual bool closeRefused() const { return false; }
 
-    // A right-button release on this widget opens the display selector.
-    void openSelectorOnRightClick(QWidget* widget);
-
     void done(int result) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool finishPendingClose();
 
     ScriptWindowControls progress_;
-    QList<QObject*> selectorTargets_;
     bool sending_ = false;
     bool unloaded_ = false;
     bool closePending_ = false;

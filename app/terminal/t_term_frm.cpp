@@ -2,11 +2,13 @@
 
 #include "core/clear_procedures.h"
 #include "core/com_params.h"
+#include "core/display_selector.h"
 #include "core/main_controls.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/status_display.h"
 #include "core/tovaline_api.h"
+#include "terminal/frms_Main_Disp.h"
 #include "terminal/main_layout.h"
 #include "terminal/receive_poll.h"
 #include "terminal/scope_columns.h"
@@ -51,9 +53,13 @@ T_Term_frm::T_Term_frm(QWidget* parent) : QWidget(parent) {
     buildControls();
     connectHandlers();
     fillMainControls();
+    SetDisplaySelector([] { frms_Main_Disp::Show(); });
 }
 
-T_Term_frm::~T_Term_frm() { mainControls() = MainControls{}; }
+T_Term_frm::~T_Term_frm() {
+    mainControls() = MainControls{};
+    SetDisplaySelector(nullptr);
+}
 
 void T_Term_frm::fillMainControls() {
     MainControls& c = mainControls();
