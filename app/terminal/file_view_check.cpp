@@ -1,31 +1,14 @@
 #include "terminal/file_view_check.h"
 
+#include "core/capture_file.h"
 #include "core/file_dialogs.h"
 #include "core/msgbox.h"
 #include "core/program_folder.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-// The file a path names: its canonical path when it exists, else the
-// cleaned absolute path.
-QString fileIdentity(const QString& path) {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-}
-
-}  // namespace
-
-bool isCaptureFile(const QString& path, const QString& logFilePath) {
-    if (path.isEmpty() || logFilePath.isEmpty()) return false;
-    return fileIdentity(path) == fileIdentity(logFilePath);
-}
 
 bool CheckViewFile(const QString& path) {
     if (isCaptureFile(path, shared().LogFilePath)) {

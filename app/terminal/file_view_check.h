@@ -3,13 +3,9 @@
 // can be read.
 #pragma once
 
-#include <QString>
+#include "core/capture_file.h"
 
-// True when `path` names the file the running capture writes (`logFilePath`,
-// empty when no capture runs). The paths are compared as the files they name,
-// so another spelling of the same file (a relative path, "..", a symbolic
-// link) is the same file.
-bool isCaptureFile(const QString& path, const QString& logFilePath);
+#include <QString>
 
 // The file step of "File Dump" and "File Scope": asks for a file in
 // OpenFileFolder (the program's folder when that is gone) and returns its
