@@ -84,9 +84,7 @@ TEST_F(EditorWindow, AKeySavedUnchangedIsWrittenAsReadAndTypingKeepsItsLoneLineE
     };
     const QString lf(UFLoneLfMark);
     const Case cases[] = {
-        {"120A\nB", "A" + lf + "B", true},
         {"121\nA\r\nB\n", lf + "A\nB" + lf, true},
-        {"120A\r\n\n", "A\n" + lf, true},
         {"120\xFF\x81\n", QStringLiteral("・・") + lf, false},
     };
     for (const Case& c : cases) {
