@@ -90,6 +90,7 @@ void DumpWindow::buildControls() {
             [this](Qt::MouseButtons, double x, double y) { Pic_Data_MouseMove(x, y); });
 
     VScroll1 = new QScrollBar(Qt::Vertical, this);
+    VScroll1->setObjectName(QStringLiteral("VScroll1")); // SetViewScroll finds it by name
     VScroll1->setGeometry(BarsLeft, PicTop, BarWidth, PicHeight);
     VScroll1->setRange(0, 30000);
     VScroll1->setPageStep(750);

@@ -119,6 +119,9 @@ void DumpWindow::Option1_Click(int index) {
     LineBytes = StepLine;
     DrawDumpPage();
 
+    // Restored, not cleared: a layout chosen while a step is under way (a
+    // draw pumps events) must not let the step's own bar reset move the view.
+    const int16_t wasBusy = ScrollBusy;
     ScrollBusy = 1;
     if (ViewTotal <= NoScrollTotal) {
         setScrollBarsVisible(false);
@@ -127,7 +130,7 @@ void DumpWindow::Option1_Click(int index) {
         setScrollBarsVisible(true);
         SetViewScroll(this, ViewTotal, ScrollPage, ViewTop);
     }
-    ScrollBusy = 0;
+    ScrollBusy = wasBusy;
     ShowOffBitCursor(*Pic_Data, HScKei, OffGraphNone, BitCursorPos);
 }
 

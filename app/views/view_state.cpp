@@ -26,7 +26,7 @@ std::size_t ViewState::readView(int64_t first, std::span<uint8_t> out) const {
 
 void ViewState::setPage(std::span<const uint8_t> bytes) {
     const std::size_t count = std::min(bytes.size(), DumpPageBuf.size());
-    std::memcpy(DumpPageBuf.data(), bytes.data(), count);
+    if (count > 0) std::memcpy(DumpPageBuf.data(), bytes.data(), count);
     DumpPageLen = static_cast<int32_t>(count);
 }
 
