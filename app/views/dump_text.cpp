@@ -7,6 +7,8 @@
 #include "core/tables.h"
 #include "text/cp932.h"
 
+#include <array>
+
 namespace dump_bytes {
 
 bool isCharacterByte(uint8_t b) { return (b >= 0x21 && b <= 0x7E) || (b >= 0xA1 && b <= 0xDF); }
@@ -42,10 +44,17 @@ SjisStep SjisPairing::feed(uint8_t b) {
 } // namespace dump_bytes
 
 QString dumpHexDigits(uint8_t b) {
-    QString digits = QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
-    digits.replace(QLatin1Char('B'), QLatin1Char('b'));
-    digits.replace(QLatin1Char('D'), QLatin1Char('d'));
-    return digits;
+    // Made once: a page asks for up to 384 of them.
+    static const std::array<QString, 256> digits = [] {
+        std::array<QString, 256> table;
+        const char16_t hex[] = u"0123456789AbCdEF";
+        for (std::size_t v = 0; v < table.size(); ++v) {
+            const char16_t pair[2] = {hex[v >> 4], hex[v & 0xF]};
+            table[v] = QString::fromUtf16(pair, 2);
+        }
+        return table;
+    }();
+    return digits[b];
 }
 
 std::optional<SjisCarry> pageStartState(std::span<const uint8_t> before,

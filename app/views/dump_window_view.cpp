@@ -9,6 +9,7 @@
 #include "ui/event_pump.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
+#include "views/dump_print.h"
 #include "views/dump_text.h"
 #include "views/hover_value.h"
 #include "views/off_graph.h"
@@ -238,13 +239,7 @@ bool DumpWindow::drawTextPage() {
         static_cast<std::size_t>(std::clamp<int64_t>(ViewTotal - top + 1, 0, ScrollPage)));
     page.resize(view.readView(top, page));
     view.setPage(page);
-    for (const DumpLine& line : dumpPageLines(layout, page, start, fileDump_)) {
-        for (const DumpRun& run : line) {
-            Pic_Data->ForeColor = run.color;
-            Pic_Data->Print(run.text, false);
-        }
-        Pic_Data->Print(QString());
-    }
+    printDumpLines(*Pic_Data, dumpPageLines(layout, page, start, fileDump_));
     return true;
 }
 
