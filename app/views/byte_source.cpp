@@ -36,7 +36,9 @@ std::unique_ptr<FileSource> FileSource::open(const QString& path, int& error) {
     return std::unique_ptr<FileSource>(new FileSource(fd, static_cast<int64_t>(info.st_size)));
 }
 
-FileSource::~FileSource() { close(); }
+FileSource::~FileSource() {
+    close();
+}
 
 void FileSource::close() {
     if (fd_ >= 0) ::close(fd_);

@@ -19,7 +19,9 @@ constexpr int32_t DecimalColor = White;
 // Layouts 0 and 2: the hex part of a line fills 53 cells (16 x 3 and five).
 constexpr qsizetype HexPartCells = 53;
 
-QString spaces(qsizetype n) { return QString(n, QLatin1Char(' ')); }
+QString spaces(qsizetype n) {
+    return QString(n, QLatin1Char(' '));
+}
 
 // The bytes in lines or blocks of `size`, the last one possibly short.
 template <typename PerBlock>
@@ -30,7 +32,8 @@ void forEachBlock(std::span<const uint8_t> page, std::size_t size, PerBlock perB
 
 QString hexPart(std::span<const uint8_t> line) {
     QString hex;
-    for (const uint8_t b : line) hex += dumpHexDigits(b) + QLatin1Char(' ');
+    for (const uint8_t b : line)
+        hex += dumpHexDigits(b) + QLatin1Char(' ');
     return hex.leftJustified(HexPartCells, QLatin1Char(' '));
 }
 
@@ -39,7 +42,8 @@ void han1(std::vector<DumpLine>& lines, std::span<const uint8_t> page) {
     forEachBlock(page, 16, [&](std::span<const uint8_t> line) {
         QString chars;
         for (const uint8_t b : line)
-            chars += (b == 0x20 || isCharacterByte(b)) ? QLatin1Char(' ') + singleCharacter(b) : spaces(2);
+            chars += (b == 0x20 || isCharacterByte(b)) ? QLatin1Char(' ') + singleCharacter(b)
+                                                       : spaces(2);
         lines.push_back({{hexPart(line), HexColor}, {chars, SingleColor}});
     });
 }
@@ -89,7 +93,8 @@ void zen1(std::vector<DumpLine>& lines, std::span<const uint8_t> page, SjisPairi
                 break;
             }
             case SjisStep::Single:
-                out.push_back({asCharacter ? singleCharacter(b) + QLatin1Char(' ') : spaces(2), SingleColor});
+                out.push_back(
+                    {asCharacter ? singleCharacter(b) + QLatin1Char(' ') : spaces(2), SingleColor});
                 break;
             }
         }
@@ -131,17 +136,21 @@ void zen2(std::vector<DumpLine>& lines, std::span<const uint8_t> page, SjisPairi
     });
 }
 
-QString rightIn4(int value) { return QString::number(value).rightJustified(4, QLatin1Char(' ')); }
+QString rightIn4(int value) {
+    return QString::number(value).rightJustified(4, QLatin1Char(' '));
+}
 
 QString jis8Cell(uint8_t b) {
-    if (b <= 0x20) return controlName(b).trimmed().rightJustified(4, QLatin1Char(' ')) + QLatin1Char(' ');
+    if (b <= 0x20)
+        return controlName(b).trimmed().rightJustified(4, QLatin1Char(' ')) + QLatin1Char(' ');
     if (b == 0x7F) return QStringLiteral(" DEL ");
     if (isCharacterByte(b)) return spaces(3) + singleCharacter(b) + QLatin1Char(' ');
     return spaces(5);
 }
 
 // "半全角 etc": five rows of 5-cell columns after a 12-cell label.
-void etc(std::vector<DumpLine>& lines, std::span<const uint8_t> page, SjisPairing& pairing, bool fileDump) {
+void etc(std::vector<DumpLine>& lines, std::span<const uint8_t> page, SjisPairing& pairing,
+         bool fileDump) {
     forEachBlock(page, 16, [&](std::span<const uint8_t> block) {
         QString hex = fileDump ? QStringLiteral("16進        ") : QStringLiteral("16進 Hex    ");
         QString unsignedRow = QStringLiteral("10進ｻｲﾝなし ");

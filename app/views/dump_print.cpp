@@ -9,7 +9,8 @@ void printDumpLines(PictureBox& pic, const std::vector<DumpLine>& lines) {
         for (auto run = line.begin(); run != line.end();) {
             QString text = run->text;
             const int32_t color = run->color;
-            for (++run; run != line.end() && run->color == color; ++run) text += run->text;
+            for (++run; run != line.end() && run->color == color; ++run)
+                text += run->text;
             pic.ForeColor = color;
             pic.Print(text, false);
         }

@@ -11,7 +11,9 @@
 
 namespace dump_bytes {
 
-bool isCharacterByte(uint8_t b) { return (b >= 0x21 && b <= 0x7E) || (b >= 0xA1 && b <= 0xDF); }
+bool isCharacterByte(uint8_t b) {
+    return (b >= 0x21 && b <= 0x7E) || (b >= 0xA1 && b <= 0xDF);
+}
 
 QString singleCharacter(uint8_t b) {
     if (b >= 0xA1 && b <= 0xDF) return QString(QChar(char16_t(0xFF61 + (b - 0xA1))));
@@ -23,7 +25,9 @@ QString doubleCharacter(uint8_t lead, uint8_t trail) {
     return cp932::toUnicode(QByteArrayView(pair, 2));
 }
 
-QString controlName(uint8_t b) { return CtrlCodeName[b]; }
+QString controlName(uint8_t b) {
+    return CtrlCodeName[b];
+}
 
 SjisStep SjisPairing::feed(uint8_t b) {
     if (state.waiting) {

@@ -47,8 +47,8 @@ bool layoutJoinsCharacters(int16_t layout);
 
 // The lines of one page. `fileDump` chooses the file view's hex row label of
 // layout 4. A lead byte at the very end shows without a character.
-std::vector<DumpLine> dumpPageLines(int16_t layout, std::span<const uint8_t> page,
-                                    SjisCarry start, bool fileDump);
+std::vector<DumpLine> dumpPageLines(int16_t layout, std::span<const uint8_t> page, SjisCarry start,
+                                    bool fileDump);
 
 // The state a page starts in, from the bytes before it (`before` ends with
 // the byte just before the page; the view passes at most 1,024 of them, none

@@ -103,9 +103,12 @@ void DumpWindow::buildControls() {
     VScroll3 = stepBar(this, 0);
     VScroll4 = stepBar(this, StepBarInset);
     VScroll5 = stepBar(this, 2 * StepBarInset);
-    connect(VScroll3, &QScrollBar::valueChanged, this, [this] { StepBar_Change(VScroll3, StepPage); });
-    connect(VScroll4, &QScrollBar::valueChanged, this, [this] { StepBar_Change(VScroll4, StepHalf); });
-    connect(VScroll5, &QScrollBar::valueChanged, this, [this] { StepBar_Change(VScroll5, StepLine); });
+    connect(VScroll3, &QScrollBar::valueChanged, this,
+            [this] { StepBar_Change(VScroll3, StepPage); });
+    connect(VScroll4, &QScrollBar::valueChanged, this,
+            [this] { StepBar_Change(VScroll4, StepHalf); });
+    connect(VScroll5, &QScrollBar::valueChanged, this,
+            [this] { StepBar_Change(VScroll5, StepLine); });
 
     HScKei = new QScrollBar(Qt::Horizontal, this);
     HScKei->setGeometry(PicLeft, PicTop + PicHeight + 4, PicWidth, BarWidth);
@@ -114,36 +117,38 @@ void DumpWindow::buildControls() {
     HScKei->hide();
     connect(HScKei, &QScrollBar::valueChanged, this, [this] { HScKei_Change(); });
 
-    Frame1 = frame(this, QStringLiteral("データ"), PicLeft, 330);
-    const QString layouts[5] = {QStringLiteral("半角１"), QStringLiteral("半角２"), QStringLiteral("全角１"),
-                                QStringLiteral("全角２"), QStringLiteral("半全角 etc")};
+    Frame1 = frame(this, QStringLiteral("データ"), PicLeft, 320);
+    const QString layouts[5] = {QStringLiteral("半角１"), QStringLiteral("半角２"),
+                                QStringLiteral("全角１"), QStringLiteral("全角２"),
+                                QStringLiteral("半全角 etc")};
     for (int i = 0; i < 5; ++i) {
-        Option1[i] = option(Frame1, layouts[i], 8 + 60 * i, i == 4 ? 82 : 58);
+        Option1[i] = option(Frame1, layouts[i], 6 + 58 * i, i == 4 ? 76 : 58);
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option1_Click(i);
         });
     }
 
-    Frame2 = frame(this, QStringLiteral("グラフ"), PicLeft + 336, 330);
+    Frame2 = frame(this, QStringLiteral("グラフ"), PicLeft + 326, 314);
     const QString graphs[5] = {QStringLiteral("AG"), QStringLiteral("AGs"), QStringLiteral("BG"),
                                QStringLiteral("BGs"), QStringLiteral("Bit")};
     for (int i = 0; i < 5; ++i) {
-        Option2[i] = option(Frame2, graphs[i], 8 + 44 * i, 44);
+        Option2[i] = option(Frame2, graphs[i], 6 + 42 * i, 42);
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option2_Click(i);
         });
     }
     Cmd_GColor = new QPushButton(QStringLiteral("Color"), Frame2);
-    Cmd_GColor->setGeometry(230, 16, 46, 26);
+    Cmd_GColor->setGeometry(220, 16, 44, 26);
     Cmd_GColor->setToolTip(QStringLiteral("グラフの色を指定します"));
     connect(Cmd_GColor, &QPushButton::clicked, this, [this] { Cmd_GColor_Click(); });
     Cmd_Scale_Disp = new QPushButton(QStringLiteral("Scale"), Frame2);
-    Cmd_Scale_Disp->setGeometry(278, 16, 46, 26);
+    Cmd_Scale_Disp->setGeometry(266, 16, 44, 26);
     connect(Cmd_Scale_Disp, &QPushButton::clicked, this, [this] { Cmd_Scale_Disp_Click(); });
 
-    Frame3 = frame(this, QStringLiteral("フォント"), PicLeft + 672, WindowWidth - PicLeft - 680);
-    Opt_Font[0] = option(Frame3, QStringLiteral("明朝"), 8, 44);
-    Opt_Font[1] = option(Frame3, QStringLiteral("ゴシック"), 52, 60);
+    Frame3 =
+        frame(this, QStringLiteral("フォント"), PicLeft + 646, WindowWidth - 2 * PicLeft - 646);
+    Opt_Font[0] = option(Frame3, QStringLiteral("明朝"), 6, 50);
+    Opt_Font[1] = option(Frame3, QStringLiteral("ゴシック"), 58, 70);
     for (int i = 0; i < 2; ++i) {
         connect(Opt_Font[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Opt_Font_Click(i);

@@ -23,24 +23,24 @@ class DumpWindow : public ToolWindow {
     Q_OBJECT
 
   public:
-    PictureBox* Pic_Data = nullptr;            // 736 x 384: 92 cells by 24 lines
-    QScrollBar* VScroll1 = nullptr;            // the position in the data
-    QScrollBar* VScroll3 = nullptr;            // a page up or down
-    QScrollBar* VScroll4 = nullptr;            // half a page
-    QScrollBar* VScroll5 = nullptr;            // a line
-    QScrollBar* HScKei = nullptr;              // the bit cursor of "Bit"
-    QGroupBox* Frame1 = nullptr;               // "データ"
-    std::array<QRadioButton*, 5> Option1{};    // the text layouts
-    QGroupBox* Frame2 = nullptr;               // "グラフ"
-    std::array<QRadioButton*, 5> Option2{};    // "AG" "AGs" "BG" "BGs" "Bit"
-    QPushButton* Cmd_GColor = nullptr;         // "Color"
-    QPushButton* Cmd_Scale_Disp = nullptr;     // "Scale"
-    QGroupBox* Frame3 = nullptr;               // "フォント"
-    std::array<QRadioButton*, 2> Opt_Font{};   // "明朝" "ゴシック"
-    std::array<QLabel*, 8> Lbl_Bit{};          // lane labels, "D7 MSB" at the top
-    QLabel* Lbl_Dsc_Sn_v = nullptr;            // the value under the pointer
-    QLabel* Lbl_Dsc_Sa_v = nullptr;            // ... and its signed form
-    QLabel* Label4 = nullptr;                  // "左上部表示ポイント"
+    PictureBox* Pic_Data = nullptr;          // 736 x 384: 92 cells by 24 lines
+    QScrollBar* VScroll1 = nullptr;          // the position in the data
+    QScrollBar* VScroll3 = nullptr;          // a page up or down
+    QScrollBar* VScroll4 = nullptr;          // half a page
+    QScrollBar* VScroll5 = nullptr;          // a line
+    QScrollBar* HScKei = nullptr;            // the bit cursor of "Bit"
+    QGroupBox* Frame1 = nullptr;             // "データ"
+    std::array<QRadioButton*, 5> Option1{};  // the text layouts
+    QGroupBox* Frame2 = nullptr;             // "グラフ"
+    std::array<QRadioButton*, 5> Option2{};  // "AG" "AGs" "BG" "BGs" "Bit"
+    QPushButton* Cmd_GColor = nullptr;       // "Color"
+    QPushButton* Cmd_Scale_Disp = nullptr;   // "Scale"
+    QGroupBox* Frame3 = nullptr;             // "フォント"
+    std::array<QRadioButton*, 2> Opt_Font{}; // "明朝" "ゴシック"
+    std::array<QLabel*, 8> Lbl_Bit{};        // lane labels, "D7 MSB" at the top
+    QLabel* Lbl_Dsc_Sn_v = nullptr;          // the value under the pointer
+    QLabel* Lbl_Dsc_Sa_v = nullptr;          // ... and its signed form
+    QLabel* Label4 = nullptr;                // "左上部表示ポイント"
 
     // The view's position and steps.
     int64_t ViewTop = 1;   // the first byte on screen (1-based)

@@ -70,8 +70,8 @@ void DumpWindow::VScroll1_Change() {
 
 void DumpWindow::KeepThumbInside(int64_t top) {
     const int32_t value = VScroll1->value();
-    const int32_t kept =
-        PositionBar(ViewTotal, VScroll1->maximum()).keptInside(value, top, top + ScrollPage < ViewTotal);
+    const int32_t kept = PositionBar(ViewTotal, VScroll1->maximum())
+                             .keptInside(value, top, top + ScrollPage < ViewTotal);
     if (kept == value) return;
     ViewScrollValue() = kept;
     VScroll1->setValue(kept);

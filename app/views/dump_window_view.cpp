@@ -85,14 +85,16 @@ void DumpWindow::showData(int64_t total) {
         select(Option1[mode >= 0 && mode <= 4 ? mode : 0]);
 
     DrawBusy = 0;
-    for (QScrollBar* bar : {VScroll3, VScroll4, VScroll5}) bar->setValue(1);
+    for (QScrollBar* bar : {VScroll3, VScroll4, VScroll5})
+        bar->setValue(1);
     ScrollBusy = 0;
     if (settings_.font != 1) settings_.font = 0;
     select(Opt_Font[settings_.font]);
 }
 
 void DumpWindow::setScrollBarsVisible(bool visible) {
-    for (QScrollBar* bar : {VScroll1, VScroll3, VScroll4, VScroll5}) bar->setVisible(visible);
+    for (QScrollBar* bar : {VScroll1, VScroll3, VScroll4, VScroll5})
+        bar->setVisible(visible);
 }
 
 void DumpWindow::showTop() {
@@ -107,7 +109,8 @@ void DumpWindow::SetDumpColor() {
 }
 
 void DumpWindow::Option1_Click(int index) {
-    for (QLabel* label : Lbl_Bit) label->hide();
+    for (QLabel* label : Lbl_Bit)
+        label->hide();
     clearOptions(Option2);
     offGraph().OffGraphMode = OffGraphNone;
     settings_.dispMode = static_cast<int16_t>(index);
@@ -136,7 +139,8 @@ void DumpWindow::Option1_Click(int index) {
 }
 
 void DumpWindow::Option2_Click(int index) {
-    for (QLabel* label : Lbl_Bit) label->hide();
+    for (QLabel* label : Lbl_Bit)
+        label->hide();
     clearOptions(Option1);
     settings_.dispMode = static_cast<int16_t>(index + 10);
     OffGraphState& g = offGraph();
@@ -158,7 +162,8 @@ void DumpWindow::Option2_Click(int index) {
         const double half = Pic_Data->TextHeight(QStringLiteral("D")) / 2;
         for (int k = 0; k < 8; ++k) {
             QLabel* label = Lbl_Bit[static_cast<std::size_t>(k)];
-            label->move(label->x(), static_cast<int>(std::lround(rows.base(k) - rows.pulseHeight + half)));
+            label->move(label->x(),
+                        static_cast<int>(std::lround(rows.base(k) - rows.pulseHeight + half)));
             label->show();
         }
     }
@@ -270,7 +275,8 @@ void DumpWindow::ShowCursorValue(double x, double y) {
     Lbl_Dsc_Sa_v->setVisible(textLayout && negative);
 
     const int top = static_cast<int>(hoverLabelTop(y, view.HoverFlipY));
-    const int left = static_cast<int>(hoverLabelLeft(x, Lbl_Dsc_Sn_v->width(), 25, view.HoverFlipX));
+    const int left =
+        static_cast<int>(hoverLabelLeft(x, Lbl_Dsc_Sn_v->width(), 25, view.HoverFlipX));
     Lbl_Dsc_Sn_v->move(left, top);
     Lbl_Dsc_Sa_v->move(left, top + Lbl_Dsc_Sn_v->height());
     Lbl_Dsc_Sn_v->show();

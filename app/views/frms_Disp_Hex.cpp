@@ -38,7 +38,7 @@ frms_Disp_Hex::frms_Disp_Hex(QWidget* parent)
     Label5 = label(this, QStringLiteral("左上部表示ポイント"), 380, 110);
     Label6 = label(this, QStringLiteral("バイト"), 588, 40);
     Command1 = new QPushButton(QStringLiteral("ファイルセーブ"), this);
-    Command1->setGeometry(680, InfoTop - 4, 114, 28);
+    Command1->setGeometry(654, InfoTop - 4, 132, 28);
     // The raw save dialog comes with the line views' saves.
     Command1->setEnabled(false);
     setFixedHeight(InfoTop + 32);

@@ -13,11 +13,11 @@ class frms_Disp_Hex : public DumpWindow {
 
     explicit frms_Disp_Hex(QWidget* parent = nullptr);
 
-    QLabel* Label7 = nullptr;       // "格納済みサイズ"
-    QLabel* Label3 = nullptr;       // the snapshot's size
-    QLabel* Label2 = nullptr;       // "バイト（MAX 327,680 バイト）"
-    QLabel* Label5 = nullptr;       // "左上部表示ポイント"
-    QLabel* Label6 = nullptr;       // "バイト"
+    QLabel* Label7 = nullptr;        // "格納済みサイズ"
+    QLabel* Label3 = nullptr;        // the snapshot's size
+    QLabel* Label2 = nullptr;        // "バイト（MAX 327,680 バイト）"
+    QLabel* Label5 = nullptr;        // "左上部表示ポイント"
+    QLabel* Label6 = nullptr;        // "バイト"
     QPushButton* Command1 = nullptr; // "ファイルセーブ"
 
     void Form_Load();

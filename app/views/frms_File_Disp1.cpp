@@ -34,8 +34,9 @@ void frms_File_Disp1::Show(QWidget* parent) {
 
 frms_File_Disp1::frms_File_Disp1(QWidget* parent)
     : DumpWindow(true,
-                 {settings().FileDumpDispMode, settings().FileDumpFont, settings().FileDumpBackColor,
-                  settings().FileDumpGraphColor, settings().FileDumpScaleFlg},
+                 {settings().FileDumpDispMode, settings().FileDumpFont,
+                  settings().FileDumpBackColor, settings().FileDumpGraphColor,
+                  settings().FileDumpScaleFlg},
                  parent) {
     setWindowTitle(QStringLiteral("ファイルダンプ（ファイルの中味を１６進で確認します）"));
     Label1 = label(this, QStringLiteral("データサイズ"), 8, InfoTop, 80);

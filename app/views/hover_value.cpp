@@ -37,10 +37,13 @@ int32_t dumpPageIndexAt(int16_t dispMode, double px, double py) {
     }
 }
 
-bool dumpModeShowsValue(int16_t dispMode) { return dispMode < 4 || (dispMode >= 10 && dispMode <= 13); }
+bool dumpModeShowsValue(int16_t dispMode) {
+    return dispMode < 4 || (dispMode >= 10 && dispMode <= 13);
+}
 
 QString hoverCaption(int value) {
-    return QLatin1Char(' ') + QString::number(value).rightJustified(4, QLatin1Char(' ')) + QLatin1Char(' ');
+    return QLatin1Char(' ') + QString::number(value).rightJustified(4, QLatin1Char(' ')) +
+           QLatin1Char(' ');
 }
 
 double hoverLabelLeft(double x, double width, double gap, float& flipX) {

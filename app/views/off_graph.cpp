@@ -25,8 +25,8 @@ constexpr int GridLastSample = 330;
 constexpr float CursorReach = 16;
 
 PictureMetrics metricsOf(const PictureBox& pic, double widthLess) {
-    return {static_cast<double>(pic.ScaleWidth()) - widthLess, static_cast<double>(pic.ScaleHeight()),
-            pic.ScaleTop};
+    return {static_cast<double>(pic.ScaleWidth()) - widthLess,
+            static_cast<double>(pic.ScaleHeight()), pic.ScaleTop};
 }
 
 // The page's bytes from OffStartPos, never past the data; a byte that cannot
@@ -62,7 +62,8 @@ void drawGrid(PictureBox& pic, const ValueScale& scale, XOf x, int firstIndex, i
 
 void drawCurve(PictureBox& pic) {
     const AnalogLayout& layout = offGraph().analog;
-    drawGrid(pic, layout.scale, [&](int i) { return layout.x(i); }, 1, GridLastSample);
+    drawGrid(
+        pic, layout.scale, [&](int i) { return layout.x(i); }, 1, GridLastSample);
     const std::vector<uint8_t> bytes = pageBytes(OffCurveSamples);
     viewState().setPage(bytes);
     const int32_t color = runSettings().OffGraphLineColor;
@@ -79,7 +80,8 @@ void drawCurve(PictureBox& pic) {
 void drawBars(PictureBox& pic) {
     const BarLayout& layout = offGraph().bars;
     // Bar k (from 1) stands where the live graph's bar k - 1 does.
-    drawGrid(pic, layout.scale, [&](int k) { return layout.x(k - 1); }, 1, GridLastSample + 1);
+    drawGrid(
+        pic, layout.scale, [&](int k) { return layout.x(k - 1); }, 1, GridLastSample + 1);
     const std::vector<uint8_t> bytes = pageBytes(OffCurveSamples);
     viewState().setPage(bytes);
     for (const GraphBox& bar : barBoxes(bytes, layout, runSettings().OffBarOffsetX))
@@ -96,7 +98,8 @@ void drawLanes(PictureBox& pic) {
             const float base = lanes.rows.base(k);
             pic.ForeColor = bit.Color;
             pic.FillColor = bit.Color;
-            pic.Box(x, base, x + 5, base - lanes.rows.pulseHeight, bit.Color, (bytes[s] & bit.Mask) != 0);
+            pic.Box(x, base, x + 5, base - lanes.rows.pulseHeight, bit.Color,
+                    (bytes[s] & bit.Mask) != 0);
         }
     }
 }

@@ -20,7 +20,8 @@ void ViewState::takeSnapshot() {
 std::size_t ViewState::readView(int64_t first, std::span<uint8_t> out) const {
     if (ViewFromFile == 1) return ViewFileNo ? ViewFileNo->read(first, out) : 0;
     if (RcvDumpData.empty()) return 0;
-    const std::span<const uint8_t> snapshot(RcvDumpData.data() + 1, static_cast<std::size_t>(RcvDumpLen));
+    const std::span<const uint8_t> snapshot(RcvDumpData.data() + 1,
+                                            static_cast<std::size_t>(RcvDumpLen));
     return SnapshotSource(snapshot).read(first, out);
 }
 

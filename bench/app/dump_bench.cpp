@@ -40,7 +40,8 @@ Bytes mixedPage(std::size_t n) {
     Bytes bytes;
     while (bytes.size() < n) {
         bytes.insert(bytes.end(), text, text + sizeof text - 1);
-        for (int i = 0; i < 24; ++i) bytes.push_back(static_cast<uint8_t>(random()));
+        for (int i = 0; i < 24; ++i)
+            bytes.push_back(static_cast<uint8_t>(random()));
     }
     bytes.resize(n);
     return bytes;
@@ -62,7 +63,8 @@ PictureBox& dumpPicture() {
 void BM_LayoutFormat(benchmark::State& state) {
     const auto layout = static_cast<int16_t>(state.range(0));
     const Bytes page = mixedPage(static_cast<std::size_t>(dumpPageBytes(layout)));
-    for (auto _ : state) benchmark::DoNotOptimize(dumpPageLines(layout, page, {}, false));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dumpPageLines(layout, page, {}, false));
 }
 BENCHMARK(BM_LayoutFormat)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
@@ -112,7 +114,8 @@ BENCHMARK(BM_GraphFormat)->Arg(OffGraphAnalog)->Arg(OffGraphBars)->Unit(benchmar
 void BM_GraphFormatAndDraw(benchmark::State& state) {
     const auto mode = static_cast<int16_t>(state.range(0));
     loadSnapshot(mode);
-    for (auto _ : state) DrawOffGraph(dumpPicture(), 1);
+    for (auto _ : state)
+        DrawOffGraph(dumpPicture(), 1);
 }
 BENCHMARK(BM_GraphFormatAndDraw)
     ->Arg(OffGraphAnalog)
@@ -138,7 +141,8 @@ void BM_SparseFileThumbJump(benchmark::State& state) {
     frms_File_Disp1 window;
     window.Form_Load();
     std::mt19937 random(3);
-    for (auto _ : state) window.VScroll1->setValue(static_cast<int>(random() % 30001));
+    for (auto _ : state)
+        window.VScroll1->setValue(static_cast<int>(random() % 30001));
     window.reject();
 }
 BENCHMARK(BM_SparseFileThumbJump)->Unit(benchmark::kMicrosecond);

@@ -87,7 +87,8 @@ TEST_F(ViewButtons, FileDumpShowsTheChosenFile) {
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        for (int i = 0; i < 1000; ++i) f.putChar(static_cast<char>(i));
+        for (int i = 0; i < 1000; ++i)
+            f.putChar(static_cast<char>(i));
     }
     settings().OpenFileFolder = dir.path() + u'/';
     whenModalOpens("QFileDialog", [path](QWidget* w) {

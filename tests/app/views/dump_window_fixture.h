@@ -7,8 +7,8 @@
 #include "modal_dialog_driver.h"
 #include "terminal/display_scroll.h"
 #include "ui/picture_box.h"
-#include "views/off_graph.h"
 #include "views/dump_text.h"
+#include "views/off_graph.h"
 #include "views/view_state.h"
 
 #include <QScrollBar>
@@ -32,7 +32,8 @@ inline int16_t ringReadDispHex(uint8_t* buf, int32_t* count, int32_t, int32_t, i
 // A ramp of `count` bytes: 0, 1, ... 255, 0, 1 ...
 inline std::vector<uint8_t> ramp(std::size_t count) {
     std::vector<uint8_t> bytes(count);
-    for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<uint8_t>(i);
+    for (std::size_t i = 0; i < count; ++i)
+        bytes[i] = static_cast<uint8_t>(i);
     return bytes;
 }
 

@@ -13,13 +13,24 @@ namespace {
 using namespace vbcolors;
 using Bytes = std::vector<uint8_t>;
 
-DumpRun yellow(const QString& t) { return {t, Yellow}; }
-DumpRun green(const QString& t) { return {t, Green}; }
-DumpRun cyan(const QString& t) { return {t, Cyan}; }
-DumpRun white(const QString& t) { return {t, White}; }
-QString sp(int n) { return QString(n, QLatin1Char(' ')); }
+DumpRun yellow(const QString& t) {
+    return {t, Yellow};
+}
+DumpRun green(const QString& t) {
+    return {t, Green};
+}
+DumpRun cyan(const QString& t) {
+    return {t, Cyan};
+}
+DumpRun white(const QString& t) {
+    return {t, White};
+}
+QString sp(int n) {
+    return QString(n, QLatin1Char(' '));
+}
 
-std::vector<DumpLine> page(int16_t layout, const Bytes& bytes, SjisCarry start = {}, bool file = false) {
+std::vector<DumpLine> page(int16_t layout, const Bytes& bytes, SjisCarry start = {},
+                           bool file = false) {
     return dumpPageLines(layout, bytes, start, file);
 }
 
@@ -31,22 +42,34 @@ TEST(DumpLayouts, EachLayoutPrintsItsLinesInItsColours) {
         std::vector<DumpLine> lines;
     };
     const Case cases[] = {
-        {"半角１", LayoutHan1, {0x48, 0x65, 0x6C, 0x6C, 0x6F, 0x0D, 0x0A},
-         {{yellow(QStringLiteral("48 65 6C 6C 6F 0d 0A").leftJustified(53)), green(QStringLiteral(" H e l l o    "))}}},
-        {"半角２", LayoutHan2, {0x41, 0x0D, 0x20, 0x7F, 0x80, 0xB1},
+        {"半角１",
+         LayoutHan1,
+         {0x48, 0x65, 0x6C, 0x6C, 0x6F, 0x0D, 0x0A},
+         {{yellow(QStringLiteral("48 65 6C 6C 6F 0d 0A").leftJustified(53)),
+           green(QStringLiteral(" H e l l o    "))}}},
+        {"半角２",
+         LayoutHan2,
+         {0x41, 0x0D, 0x20, 0x7F, 0x80, 0xB1},
          {{yellow(QStringLiteral("41   0d   20   7F   80   b1   "))},
           {green(QStringLiteral("A    CR   SP   DEL       ｱ    "))},
           {}}},
-        {"全角１", LayoutZen1, {0x41, 0x82, 0xA0, 0x0D, 0x88, 0x9F, 0x31},
-         {{yellow(QStringLiteral("41 82 A0 0d 88 9F 31").leftJustified(53)), green(QStringLiteral("A ")),
-           cyan(QStringLiteral("あ  ")), green(sp(2)), cyan(QStringLiteral("亜  ")), green(QStringLiteral("1 "))}}},
-        {"全角２", LayoutZen2, {0x41, 0x82, 0xA0, 0x0D, 0x88, 0x9F, 0x31},
+        {"全角１",
+         LayoutZen1,
+         {0x41, 0x82, 0xA0, 0x0D, 0x88, 0x9F, 0x31},
+         {{yellow(QStringLiteral("41 82 A0 0d 88 9F 31").leftJustified(53)),
+           green(QStringLiteral("A ")), cyan(QStringLiteral("あ  ")), green(sp(2)),
+           cyan(QStringLiteral("亜  ")), green(QStringLiteral("1 "))}}},
+        {"全角２",
+         LayoutZen2,
+         {0x41, 0x82, 0xA0, 0x0D, 0x88, 0x9F, 0x31},
          {{yellow(QStringLiteral("41\t82\tA0\t0d\t88\t9F\t31\t"))},
           {green(QStringLiteral("A") + sp(7)), cyan(sp(8)), cyan(QStringLiteral("あ") + sp(6)),
            green(QStringLiteral("CR") + sp(6)), cyan(sp(8)), cyan(QStringLiteral("亜") + sp(6)),
            green(QStringLiteral("1") + sp(7))},
           {}}},
-        {"半全角 etc", LayoutEtc, {0x41, 0x80, 0x0D, 0x20, 0x7F, 0x82, 0xA0},
+        {"半全角 etc",
+         LayoutEtc,
+         {0x41, 0x80, 0x0D, 0x20, 0x7F, 0x82, 0xA0},
          {{yellow(QStringLiteral("16進 Hex     41h  80h  0dh  20h  7Fh  82h  A0h "))},
           {white(QStringLiteral("10進ｻｲﾝなし   65  128   13   32  127  130  160 "))},
           {white(QStringLiteral("10進ｻｲﾝあり   65 -128   13   32  127 -126  -96 "))},
@@ -54,7 +77,8 @@ TEST(DumpLayouts, EachLayoutPrintsItsLinesInItsColours) {
           {cyan(QStringLiteral("SHIFT JIS") + sp(35) + QStringLiteral("あ "))},
           {}}},
     };
-    for (const Case& c : cases) EXPECT_EQ(page(c.layout, c.bytes), c.lines) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(page(c.layout, c.bytes), c.lines) << c.name;
 
     // The file dump names its hex row without "Hex".
     EXPECT_EQ(page(LayoutEtc, {0x41}, {}, true)[0][0].text, QStringLiteral("16進         41h "));
@@ -62,7 +86,8 @@ TEST(DumpLayouts, EachLayoutPrintsItsLinesInItsColours) {
 
 TEST(DumpLayouts, FullLinesBlocksAndTheLastShortOne) {
     Bytes bytes(20);
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(0x30 + i);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<uint8_t>(0x30 + i);
     struct Case {
         int16_t layout;
         std::size_t lines; // printed lines of 20 bytes, blank ones included
@@ -111,7 +136,8 @@ TEST(DumpLayouts, DoubleByteCharactersAcrossLinesAndPageTops) {
         // Not four spaces, which would push the rest of the line right.
         {{0x0D}, waiting, green(sp(2))},
     };
-    for (const AfterLead& c : cases) EXPECT_EQ(page(LayoutZen1, c.bytes, c.start)[0].back(), c.cell);
+    for (const AfterLead& c : cases)
+        EXPECT_EQ(page(LayoutZen1, c.bytes, c.start)[0].back(), c.cell);
     EXPECT_EQ(page(LayoutZen2, {0x82, 0x0D})[1][1], green(QStringLiteral("CR") + sp(6)));
 
     // A lead byte at the very end shows no character.

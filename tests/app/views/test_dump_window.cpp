@@ -188,7 +188,8 @@ TEST_F(ReceiveDump, ThePointerReadsOutTheByteUnderIt) {
         w.Pic_Data_MouseMove(c.x, c.y);
         EXPECT_FALSE(w.Lbl_Dsc_Sn_v->isHidden()) << c.option;
         EXPECT_EQ(w.Lbl_Dsc_Sn_v->text(), c.upper) << c.option;
-        EXPECT_EQ(vbcolor::fromQColor(w.Lbl_Dsc_Sn_v->palette().color(QPalette::WindowText)), c.upperColor);
+        EXPECT_EQ(vbcolor::fromQColor(w.Lbl_Dsc_Sn_v->palette().color(QPalette::WindowText)),
+                  c.upperColor);
         EXPECT_EQ(w.Lbl_Dsc_Sa_v->isHidden(), c.lower.isEmpty()) << c.option;
         if (!c.lower.isEmpty()) {
             EXPECT_EQ(w.Lbl_Dsc_Sa_v->text(), c.lower);
@@ -225,7 +226,8 @@ TEST_F(ReceiveDump, ClosingWhileThePageStartIsLookedForStopsTheDraw) {
     settings().RcvDumpDispMode = LayoutZen1;
     w.Form_Load();
     w.Pic_Data->PSet(700, 380, 0x123456);
-    QMetaObject::invokeMethod(&w, [this] { w.reject(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &w, [this] { w.reject(); }, Qt::QueuedConnection);
     moveBar(w.VScroll3, 2);
     EXPECT_EQ(viewState().DrawAbortFlg, 1);
     EXPECT_EQ(w.Pic_Data->Point(700, 380), 0x123456) << "a closed window is not drawn on";
@@ -240,7 +242,8 @@ TEST_F(ReceiveDump, ALayoutChosenDuringADrawIsDrawnWhenItEnds) {
     receiveRing().assign(4000, 0x82);
     settings().RcvDumpDispMode = LayoutZen1;
     w.Form_Load();
-    QMetaObject::invokeMethod(&w, [this] { w.Option1[LayoutEtc]->click(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &w, [this] { w.Option1[LayoutEtc]->click(); }, Qt::QueuedConnection);
     moveBar(w.VScroll3, 2);
     EXPECT_EQ(w.DrawBusy, 0);
     EXPECT_EQ(viewState().DumpPageLen, 64) << "the page of the layout chosen last";

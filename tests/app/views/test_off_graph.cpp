@@ -100,7 +100,8 @@ TEST_F(OffGraph, GridLinesEveryFiftyOrEveryTen) {
 
 TEST_F(OffGraph, ThePageDrawsItsBytesAndStopsAtTheEnd) {
     std::vector<uint8_t> bytes(100);
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 2);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<uint8_t>(i * 2);
     snapshot(bytes);
     mode(OffGraphAnalog);
     DrawOffGraph(pic, 1);
@@ -135,7 +136,8 @@ TEST_F(OffGraph, BitLanesAndTheirCursor) {
         const double inside = rows.base(k) - rows.pulseHeight / 2;
         const int32_t color = BitMaskTbl[static_cast<std::size_t>(k)].Color;
         EXPECT_EQ(pic.Point(15, inside), color) << "lane " << k << ": the left edge";
-        EXPECT_EQ(pic.Point(17, inside) == color, expected[k]) << "lane " << k << ": solid or empty";
+        EXPECT_EQ(pic.Point(17, inside) == color, expected[k])
+            << "lane " << k << ": solid or empty";
     }
 
     QScrollBar bar;

@@ -18,7 +18,7 @@ TEST(PositionBar, ThumbJumpsLandOn16kPlus1WithinTheData) {
     const Case cases[] = {
         {327680, 30000, 15000, 163841},
         {327680, 30000, 0, 1},
-        {1000, 1500, 750, 497},  // 500 cut down to 496
+        {1000, 1500, 750, 497},   // 500 cut down to 496
         {1024, 1500, 1500, 1009}, // not 1025, past the end
         {160, 1500, 1500, 145},
         {161, 1500, 1500, 161},
@@ -28,7 +28,8 @@ TEST(PositionBar, ThumbJumpsLandOn16kPlus1WithinTheData) {
         {100, 0, 0, 1},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(PositionBar(c.total, c.max).topForThumb(c.value), c.top) << c.total << " " << c.value;
+        EXPECT_EQ(PositionBar(c.total, c.max).topForThumb(c.value), c.top)
+            << c.total << " " << c.value;
 }
 
 TEST(PositionBar, ValueOfAPositionAndTheThumbKeptOffTheEnds) {
