@@ -169,11 +169,16 @@ void DumpWindow::buildControls() {
     Lbl_Dsc_Sn_v = hoverLabel(Pic_Data, vbcolors::Black);
     Lbl_Dsc_Sa_v = hoverLabel(Pic_Data, vbcolors::Red);
 
-    Label4 = new QLabel(this);
-    Label4->setGeometry(494, InfoTop, 90, 20);
+    Label4 = infoLabel(QString(), 494, InfoTop, 90, true);
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setFixedWidth(WindowWidth);
+}
+
+QLabel* DumpWindow::infoLabel(const QString& text, int left, int top, int width, bool value) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(left, top, width, 20);
+    if (value) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
 }
 
 void DumpWindow::mouseMoveEvent(QMouseEvent* event) {

@@ -98,6 +98,8 @@ class DumpWindow : public ToolWindow {
 
     // The row of labels under the choices starts here.
     static constexpr int InfoTop = 474;
+    // A label of the window's information rows; a value shows in a sunken box.
+    QLabel* infoLabel(const QString& text, int left, int top, int width, bool value = false);
 
   private:
     void buildControls();

@@ -8,16 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-QLabel* label(QWidget* parent, const QString& text, int left, int width) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(left, 474, width, 20);
-    return l;
-}
-
-} // namespace
-
 void frms_Disp_Hex::Show(QWidget* parent) {
     frms_Disp_Hex window(parent != nullptr ? parent : QApplication::activeWindow());
     window.Form_Load();
@@ -30,13 +20,12 @@ frms_Disp_Hex::frms_Disp_Hex(QWidget* parent)
                   settings().DumpGraphColor, settings().DumpScaleFlg},
                  parent) {
     setWindowTitle(QStringLiteral("受信ダンプ Hex"));
-    Label7 = label(this, QStringLiteral("格納済みサイズ"), 8, 90);
-    Label3 = label(this, QString(), 100, 80);
+    Label7 = infoLabel(QStringLiteral("格納済みサイズ"), 8, InfoTop, 90);
+    Label3 = infoLabel(QString(), 100, InfoTop, 80, true);
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label2 = label(this, QStringLiteral("バイト（MAX 327,680 バイト）"), 184, 190);
-    Label5 = label(this, QStringLiteral("左上部表示ポイント"), 380, 110);
-    Label6 = label(this, QStringLiteral("バイト"), 588, 40);
+    Label2 = infoLabel(QStringLiteral("バイト（MAX 327,680 バイト）"), 184, InfoTop, 190);
+    Label5 = infoLabel(QStringLiteral("左上部表示ポイント"), 380, InfoTop, 110);
+    Label6 = infoLabel(QStringLiteral("バイト"), 588, InfoTop, 40);
     Command1 = new QPushButton(QStringLiteral("ファイルセーブ"), this);
     Command1->setGeometry(654, InfoTop - 4, 132, 28);
     // The raw save dialog comes with the line views' saves.

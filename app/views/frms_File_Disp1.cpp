@@ -12,18 +12,6 @@ namespace {
 
 constexpr int PathTop = 500;
 
-QLabel* label(QWidget* parent, const QString& text, int left, int top, int width) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(left, top, width, 20);
-    return l;
-}
-
-QLabel* valueLabel(QWidget* parent, int left, int top, int width) {
-    QLabel* l = label(parent, QString(), left, top, width);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    return l;
-}
-
 } // namespace
 
 void frms_File_Disp1::Show(QWidget* parent) {
@@ -39,13 +27,13 @@ frms_File_Disp1::frms_File_Disp1(QWidget* parent)
                   settings().FileDumpScaleFlg},
                  parent) {
     setWindowTitle(QStringLiteral("ファイルダンプ（ファイルの中味を１６進で確認します）"));
-    Label1 = label(this, QStringLiteral("データサイズ"), 8, InfoTop, 80);
-    Label2 = valueLabel(this, 90, InfoTop, 110);
+    Label1 = infoLabel(QStringLiteral("データサイズ"), 8, InfoTop, 80);
+    Label2 = infoLabel(QString(), 90, InfoTop, 110, true);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label7 = label(this, QStringLiteral("バイト"), 204, InfoTop, 40);
-    Label3 = label(this, QStringLiteral("左上部表示ポイント"), 380, InfoTop, 110);
-    Label5 = label(this, QStringLiteral("ファイル名"), 8, PathTop, 80);
-    Label6 = valueLabel(this, 90, PathTop, width() - 98);
+    Label7 = infoLabel(QStringLiteral("バイト"), 204, InfoTop, 40);
+    Label3 = infoLabel(QStringLiteral("左上部表示ポイント"), 380, InfoTop, 110);
+    Label5 = infoLabel(QStringLiteral("ファイル名"), 8, PathTop, 80);
+    Label6 = infoLabel(QString(), 90, PathTop, width() - 98, true);
     Label6->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setFixedHeight(PathTop + 28);
     keepPlaceIn(runSettings().FileDisp1Left, runSettings().FileDisp1Top);

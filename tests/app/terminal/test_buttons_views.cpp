@@ -1,10 +1,8 @@
 // The data-view buttons of the main window: "ﾀﾞﾝﾌﾟ Hex" shows a snapshot of
 // what arrived over a real pseudo-terminal, one viewer at a time, and keeps
 // it while more arrives; "File Dump" shows the file the user chose.
-#include "main_window_fixture.h"
+#include "main_window_pty_fixture.h"
 
-#include "pty_peer.h"
-#include "terminal/receive_poll.h"
 #include "views/frms_Disp_Hex.h"
 #include "views/frms_File_Disp1.h"
 #include "views/view_state.h"
@@ -14,36 +12,15 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QThread>
 
 namespace {
 
-class ViewButtons : public MainWindowTest {
+class ViewButtons : public MainWindowPty {
   protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        ASSERT_FALSE(peer.slavePath().isEmpty());
-        settings().ComOnFlg = 1;
-        settings().ComPortName = peer.slavePath();
-        StartComm();
-        ASSERT_EQ(shared().ComOpenFlg, 1);
-    }
-
-    // Polls until the library has taken `count` bytes in all from the line.
-    void receive(int32_t count) {
-        for (int i = 0; i < 400 && shared().RcvTotal < count; ++i) {
-            Timer1_Timer();
-            if (shared().RcvTotal < count) QThread::msleep(5);
-        }
-        ASSERT_EQ(shared().RcvTotal, count);
-    }
-
     static std::vector<uint8_t> page() {
         const ViewState& v = viewState();
         return {v.DumpPageBuf.begin(), v.DumpPageBuf.begin() + v.DumpPageLen};
     }
-
-    PtyPeer peer;
 };
 
 TEST_F(ViewButtons, DumpHexShowsTheSnapshotAndKeepsItWhileMoreArrives) {
