@@ -5,7 +5,7 @@
 
 #include "core/settings.h"
 #include "core/tables.h"
-#include "modal_dialog_driver.h"
+#include "dump_window_fixture.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
 #include "views/view_state.h"
@@ -18,7 +18,7 @@ namespace {
 
 using namespace vbcolors;
 
-class OffGraph : public ::testing::Test {
+class OffGraph : public ::testing::Test, ApplicationFirst {
   protected:
     void SetUp() override {
         ensureTestApplication();
