@@ -166,6 +166,16 @@ TEST_F(ReceiveDump, ScaleTogglesTheFineGridOnlyInAGraph) {
     EXPECT_TRUE(fineLine());
 }
 
+TEST_F(ReceiveDump, ACancelledColourChoiceChangesNothing) {
+    load(100, 10);
+    const QImage before = w.Pic_Data->image().copy();
+    whenModalOpens("frms_GraphColor", [](QWidget* top) { top->close(); });
+    w.Cmd_GColor->click();
+    EXPECT_EQ(settings().DumpBackColor, Settings{}.DumpBackColor);
+    EXPECT_EQ(settings().DumpGraphColor, Settings{}.DumpGraphColor);
+    EXPECT_EQ(w.Pic_Data->image(), before);
+}
+
 TEST_F(ReceiveDump, ThePointerReadsOutTheByteUnderIt) {
     receiveRing() = {200, 65};
     w.Form_Load();
