@@ -139,7 +139,6 @@ void InitOffGraphMode(const PictureBox& surface) {
         break;
     case OffGraphLanes:
         g.lanes.rows = makeBitRows(metricsOf(surface, 0));
-        g.lanes.laneCount = std::max(0, (surface.ScaleWidth() - 20) / 10);
         g.OffSampleCount = OffLaneSamples;
         break;
     default:

@@ -25,7 +25,6 @@ enum OffGraphModeNo : int16_t {
 // baseline (k + 2) tenths of the picture down, its marks 0.7 of a lane high.
 struct OffLaneLayout {
     BitRows rows;
-    int laneCount = 0; // OffLaneCount: the columns the picture holds
     static float x(int s) { return 15.0f + 10.0f * static_cast<float>(s); }
 };
 
