@@ -77,9 +77,4 @@ class frms_UF_edit1 : public FKeyWindow {
     void TestSendUFKey(int keyNo);
     void Text1_Change();
     void applyTextColors();
-    void keepWithinMaxLength();
-
-    // The text the last change brought in (document positions).
-    int insertedFrom_ = 0;
-    int insertedCount_ = 0;
 };

@@ -8,7 +8,6 @@
 #include "core/tovaline_api.h"
 #include "fkeys/fkey_panel_logic.h"
 #include "fkeys/program_send_host.h"
-#include "terminal/t_term_frm.h"
 #include "ui/twips.h"
 #include "ui/vb_color.h"
 #include "ui/window_placement.h"
