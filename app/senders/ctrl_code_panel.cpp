@@ -5,7 +5,6 @@
 #include "core/send_procedures.h"
 #include "core/shared_state.h"
 #include "core/status_display.h"
-#include "core/tovaline_api.h"
 #include "core/typed_keys.h"
 #include "fkeys/program_send_host.h"
 #include "ui/twips.h"
@@ -22,7 +21,6 @@ using twips::toPixels;
 
 namespace {
 
-constexpr int16_t DtrOn = int16_t(0x8002), DtrOff = 2, RtsOn = int16_t(0x8001), RtsOff = 1;
 constexpr uint16_t CR = 0x0D, LF = 0x0A;
 constexpr int CommonWidth = 7440, CommonHeight = 2220;
 
@@ -100,12 +98,7 @@ void CtrlCodePanel::Form_Load() {
 }
 
 void CtrlCodePanel::paintLineButtons() {
-    if (shared().ComOpenFlg == 0) {
-        for (QPushButton* line : {cmdRTS[0], cmdRTS[1], cmdDTR[0], cmdDTR[1]})
-            vbcolor::setBackColor(line, vbcolor::kButtonFace);
-        return;
-    }
-    DispDtrRtsColor({cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
+    DispToolLineButtons({cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void CtrlCodePanel::Text1_KeyPress(int keyAscii) {
@@ -127,19 +120,12 @@ void CtrlCodePanel::crlfClick() {
     SendKeyByte(LF);
 }
 
-void CtrlCodePanel::setLine(int16_t code) {
-    if (!ChkComOpen()) return;
-    lib().SetLineSt(code);
-    DispModemStatus();
-    paintLineButtons();
-}
-
 void CtrlCodePanel::cmdDTR_Click(int index) {
-    setLine(index == 0 ? DtrOn : DtrOff);
+    SwitchToolLine(index == 0 ? LineDtrOn : LineDtrOff, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void CtrlCodePanel::cmdRTS_Click(int index) {
-    setLine(index == 0 ? RtsOn : RtsOff);
+    SwitchToolLine(index == 0 ? LineRtsOn : LineRtsOff, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void CtrlCodePanel::Command1_Click() {

@@ -59,7 +59,6 @@ class CtrlCodePanel : public ToolWindow {
 
   private:
     void paintLineButtons();
-    void setLine(int16_t code);
 
     QWidget* common_ = nullptr; // holds the shared controls
 };

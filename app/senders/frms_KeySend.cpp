@@ -40,6 +40,17 @@ constexpr int MinWidth = 7980, MinHeight = 4605; // twips
 constexpr int TextLeft = 120, TextTop = 1950, PicBtnHeight = 540, StripGap = 100;
 constexpr int TextMaxChars = 32768;
 
+// The port check before a send: with the port closed nothing goes out and
+// the send counts as stopped.
+bool startSending() {
+    if (!ChkComOpen()) {
+        shared().StopFlg = 1;
+        return false;
+    }
+    shared().StopFlg = 0;
+    return true;
+}
+
 template <size_t N> void takeOutOfTabOrder(const std::array<QRadioButton*, N>& group) {
     for (QRadioButton* b : group)
         b->setFocusPolicy(Qt::ClickFocus);
@@ -142,12 +153,8 @@ void frms_KeySend::Text1_Enter() {
 
 void frms_KeySend::sendPlain(const QByteArray& bytes) {
     SharedState& s = shared();
-    if (!ChkComOpen()) {
-        s.StopFlg = 1;
-        return;
-    }
+    if (!startSending()) return;
     const auto n = int32_t(bytes.size());
-    s.StopFlg = 0;
     if (n == 0) {
         s.StopFlg = 1;
         pumpEvents();
@@ -161,12 +168,8 @@ void frms_KeySend::sendPlain(const QByteArray& bytes) {
 
 void frms_KeySend::runTranslated(const QByteArray& line) {
     SharedState& s = shared();
-    if (!ChkComOpen()) {
-        s.StopFlg = 1;
-        return;
-    }
+    if (!startSending()) return;
     const auto n = int32_t(line.size());
-    s.StopFlg = 0;
     if (n >= UFMaxSendBytes) {
         // More than a script may hold: nothing goes out, not even the
         // terminator, and the line stays to be shortened.

@@ -1,13 +1,15 @@
 // The base of the send-tool window tests: a temporary program folder of
 // their own, fresh run state and settings, the real library linked in, and
 // the main window up (its timers stopped: a test runs the status tick
-// itself). SendsToPty adds a pseudo-terminal as the open port.
+// itself). SendsToPty adds a pseudo-terminal as the open port, and
+// SendsToFakeLine the fake driver's line, which takes everything at once.
 #pragma once
 
 #include "core/program_folder.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
+#include "fake_port_driver.h"
 #include "modal_dialog_driver.h"
 #include "pty_key_port.h"
 #include "real_tovaline_api.h"
@@ -75,4 +77,18 @@ class SendsToPty : public SenderWindowTest {
     }
 
     std::unique_ptr<PtyKeyPort> port_;
+};
+
+class SendsToFakeLine : public SenderWindowTest {
+  protected:
+    void SetUp() override {
+        SenderWindowTest::SetUp();
+        ASSERT_NE(lib().OpenCommPort("COM1"), 0);
+        shared().ComOpenFlg = 1;
+    }
+    void TearDown() override {
+        lib().CloseCommPort();
+        SenderWindowTest::TearDown();
+    }
+    tovaline::FakeDriverScope scope;
 };

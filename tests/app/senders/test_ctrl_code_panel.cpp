@@ -6,7 +6,6 @@
 #include "senders/frms_CTRL.h"
 #include "senders/frms_ent.h"
 
-#include "fake_port_driver.h"
 #include "modal_auto_closer.h"
 #include "sender_window_fixture.h"
 
@@ -18,8 +17,6 @@
 #include <QMouseEvent>
 
 namespace {
-
-using tovaline::FakeDriverScope;
 
 void click(QWidget* w) {
     const QPointF at(3, 3);
@@ -181,19 +178,7 @@ TEST_F(CtrlPanelClosedPort, EveryPortActionWarnsOnceAndDoesNothing) {
     EXPECT_EQ(two.BusyFlg, 0);
 }
 
-class CtrlPanelFake : public SenderWindowTest {
-  protected:
-    void SetUp() override {
-        SenderWindowTest::SetUp();
-        ASSERT_NE(lib().OpenCommPort("COM1"), 0);
-        shared().ComOpenFlg = 1;
-    }
-    void TearDown() override {
-        lib().CloseCommPort();
-        SenderWindowTest::TearDown();
-    }
-    FakeDriverScope scope;
-};
+class CtrlPanelFake : public SendsToFakeLine {};
 
 TEST_F(CtrlPanelFake, LineButtonsSwitchTheLineAndShowItsState) {
     frms_ent one;

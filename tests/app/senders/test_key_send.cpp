@@ -3,7 +3,6 @@
 // long for a script, and a close in the middle of a send.
 #include "senders/frms_KeySend.h"
 
-#include "fake_port_driver.h"
 #include "modal_auto_closer.h"
 #include "sender_window_fixture.h"
 
@@ -164,20 +163,7 @@ TEST_F(KeySend, ClosedPortWarnsAndKeepsTheLine) {
     EXPECT_EQ(shared().StopFlg, 1);
 }
 
-// Over the fake driver, whose line takes everything at once.
-class KeySendFake : public SenderWindowTest {
-  protected:
-    void SetUp() override {
-        SenderWindowTest::SetUp();
-        ASSERT_NE(lib().OpenCommPort("COM1"), 0);
-        shared().ComOpenFlg = 1;
-    }
-    void TearDown() override {
-        lib().CloseCommPort();
-        SenderWindowTest::TearDown();
-    }
-    tovaline::FakeDriverScope scope;
-};
+class KeySendFake : public SendsToFakeLine {};
 
 TEST_F(KeySendFake, ALineTooLongForAScriptSendsNothingAndStays) {
     frms_KeySend w;
