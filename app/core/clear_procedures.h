@@ -11,3 +11,6 @@ void ClearSendCount();
 
 // RcvTotal and Label4 to 0.
 void ClearRcvCount();
+
+// Every per-byte-value count of both directions to 0, then the three above.
+void ClearAllCounters();

@@ -87,6 +87,10 @@ void T_Term_frm::fillMainControls() {
     c.Label8 = Label8;
     c.LblDecHex = LblDecHex;
     c.VScroll1 = VScroll1;
+    c.Picl5 = Picl5;
+    c.Picl6 = Picl6;
+    c.Command5 = Command5;
+    c.Command18 = Command18;
     c.ClsRcvPicture = [] { ClsRcvPicture(); };
     c.ResetScrollBack = [] {
         ReceiveView& v = rcvView();
@@ -281,16 +285,6 @@ bool T_Term_frm::eventFilter(QObject* watched, QEvent* event) {
 void T_Term_frm::keyPressEvent(QKeyEvent* event) {
     if (isArrowKey(event)) return;
     QWidget::keyPressEvent(event);
-}
-
-void ClearAllCounters() {
-    for (int value = 0; value <= 255; ++value) {
-        lib().ClearCodeCounter(static_cast<int16_t>(value), 0, 0);
-        lib().ClearCodeCounter(static_cast<int16_t>(value), 0, 1);
-    }
-    ClearDispBuffer();
-    ClearSendCount();
-    ClearRcvCount();
 }
 
 void StartComm() {
