@@ -10,6 +10,7 @@
 #include "files/clear_buttons.h"
 #include "files/file_picker.h"
 #include "files/log_size.h"
+#include "files/percent_bar.h"
 #include "files/window_controls.h"
 #include "terminal/byte_totals.h"
 #include "ui/vb_timer.h"
@@ -29,7 +30,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("受信データのロギング");
 constexpr int Right = 4800;  // the column beside the picker
-constexpr int BarLeft = 60, BarTop = 60, BarHeight = 270;
 
 QString freshName() { return defaultCaptureName(QStringLiteral("LOG"), QDateTime::currentDateTime()); }
 
@@ -87,12 +87,10 @@ void frms_Log_Rcv::buildControls() {
     label(Picl1, QStringLiteral("ロギング継続中"), 60, 270, 3100, 240);
     label(Picl1, QStringLiteral("で ＥＸＩＴ できます｡"), 60, 510, 3100, 240);
 
-    Picture1 = new QFrame(this);
-    Picture1->setFrameShape(QFrame::Panel);
-    Picture1->setFrameShadow(QFrame::Sunken);
-    place(Picture1, Right, 3540, 100 * kBarTwipsPerPercent + 900, 390);
-    Label2 = label(Picture1, QString(20, QChar(0x25A0)), BarLeft, BarTop, 15, BarHeight);
-    Label4 = label(Picture1, QString(), BarLeft + 100 * kBarTwipsPerPercent + 60, BarTop, 700, BarHeight);
+    progress = makePercentBar(this, Right, 3540);
+    Picture1 = progress.panel;
+    Label2 = progress.bar;
+    Label4 = progress.percent;
     Label7 = label(this, QStringLiteral("受信文字数"), Right, 4140, 1300);
     Label8 = label(this, QString(), Right + 1320, 4140, 2200);
     Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -115,8 +113,7 @@ void frms_Log_Rcv::buildControls() {
 
 void frms_Log_Rcv::Form_Load() {
     const SharedState& s = shared();
-    place(Label2, BarLeft, BarTop, 1, BarHeight);
-    Label4->clear();
+    progress.reset();
     {
         const QSignalBlocker quiet(Combo1);
         Combo1->clear();
@@ -179,9 +176,7 @@ void frms_Log_Rcv::setPickerBusy(bool busy) {
 
 void frms_Log_Rcv::showProgress() {
     const int32_t total = shared().LogTotal;
-    const int percent = logPercent(total, limitBytes_);
-    place(Label2, BarLeft, BarTop, std::max(1, percent * kBarTwipsPerPercent), BarHeight);
-    Label4->setText(QString::number(percent) + u'%');
+    progress.show(logPercent(total, limitBytes_));
     Label8->setText(formatCount(total));
 }
 

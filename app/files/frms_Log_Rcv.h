@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/tool_window.h"
+#include "files/percent_bar.h"
 
 #include <array>
 #include <cstdint>
@@ -72,5 +73,6 @@ class frms_Log_Rcv : public ToolWindow {
     void showSizeInList();
     void setPickerBusy(bool busy);
 
+    PercentBar progress;      // Picture1 with Label2 and Label4
     int64_t limitBytes_ = 0;  // of the capture this window started
 };

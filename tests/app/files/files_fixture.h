@@ -16,7 +16,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <atomic>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 inline QByteArray readWholeFile(const QString& path) {
     QFile file(path);
@@ -29,12 +32,75 @@ inline void writeWholeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// Bytes 0, 1, 2 ... 255, 0, 1 ... of the given length.
-inline QByteArray countingBytes(int length) {
+// Bytes 0, 1, 2 ... modulo `modulo`, of the given length.
+inline QByteArray countingBytes(int length, int modulo = 256) {
     QByteArray bytes(length, '\0');
-    for (int i = 0; i < length; ++i) bytes[i] = char(i % 256);
+    for (int i = 0; i < length; ++i) bytes[i] = char(i % modulo);
     return bytes;
 }
+
+// Reads the far side of the pseudo-terminal on a thread of its own while the
+// test's UI thread sends, so that the line never fills up.
+class FarSideReader {
+  public:
+    explicit FarSideReader(const PtyPeer& peer) : peer_(peer), thread_([this] { run(); }) {}
+    ~FarSideReader() {
+        stop_ = true;
+        thread_.join();
+    }
+    FarSideReader(const FarSideReader&) = delete;
+    FarSideReader& operator=(const FarSideReader&) = delete;
+
+    QByteArray received() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return data_;
+    }
+
+    // Everything the far side got since the last take, up to a marker byte
+    // the test sends after the step it checks: what that step put on the
+    // line, nothing missed. The step's bytes must not hold the marker.
+    QByteArray takeUpToMarker() {
+        int32_t written = 0;
+        int16_t ok = 0;
+        lib().SendDataByteNonFlow(Marker, 1, &written, &ok);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000) {
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                const qsizetype at = data_.indexOf(char(Marker));
+                if (at >= 0) {
+                    const QByteArray got = data_.left(at);
+                    data_.remove(0, at + 1);
+                    return got;
+                }
+            }
+            QThread::msleep(1);
+        }
+        return QByteArray("<the marker never came>");
+    }
+
+    static constexpr uint8_t Marker = 0xFE;
+
+  private:
+    void run() {
+        while (!stop_) {
+            const QByteArray got = peer_.readAll();
+            if (got.isEmpty()) {
+                QThread::msleep(1);
+                continue;
+            }
+            std::lock_guard<std::mutex> lock(mutex_);
+            data_ += got;
+        }
+    }
+
+    const PtyPeer& peer_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    QByteArray data_;
+    std::thread thread_;
+};
 
 class FilesWindowTest : public MainWindowTest {
   protected:
