@@ -13,6 +13,7 @@
 #include "files/percent_bar.h"
 #include "files/window_controls.h"
 #include "terminal/byte_totals.h"
+#include "ui/fonts.h"
 #include "ui/vb_timer.h"
 
 #include <QComboBox>
@@ -74,8 +75,12 @@ void frms_Log_Rcv::buildControls() {
     place(Combo1, Right + 1620, 1260, 1300, 330);
     const char* const comments[3] = {"    1MBで     1024 ｾｯﾄ", "  10MBで   10240 ｾｯﾄ",
                                      "100MBで 102400 ｾｯﾄ"};
-    for (int i = 0; i < 3; ++i)
+    // The help lines line up their figures with blanks: a fixed-pitch font.
+    const QFont fixedPitch = fonts::programFont(QStringLiteral("ＭＳ ゴシック"), 9);
+    for (int i = 0; i < 3; ++i) {
         lblcoment[size_t(i)] = label(this, QString::fromUtf8(comments[i]), Right, 1680 + i * 240, 2800, 240);
+        lblcoment[size_t(i)]->setFont(fixedPitch);
+    }
     Label14 = label(this, QStringLiteral("1KB=1024byte"), Right + 3000, 1680, 2000, 240);
 
     Command1 = button(this, QStringLiteral("開始"), Right, 2640, 1500, 495);
