@@ -128,12 +128,12 @@ void frms_Log_Rcv::Form_Load() {
     if (s.LogFlg != 0) {
         Text1->setText(s.LogFileName);
         Text2->setText(QString::number(s.LogLimitKB));
-        showRunningView();
+        showView(true);
         showProgress();
     } else {
         Text1->setText(freshName());
         Text2->setText(QString::number(settings().LogSizeKB));
-        showIdleView();
+        showView(false);
     }
     showSizeInList();
     Timer1->setEnabled(true);
@@ -148,35 +148,20 @@ void frms_Log_Rcv::Combo1_Click(int entry) {
     if (entry >= 0) Text2->setText(logSizeEntryKB(entry));
 }
 
-void frms_Log_Rcv::showRunningView() {
-    Command2->show();
-    Command1->hide();
-    Picl1->show();
-    Text1->setEnabled(false);
-    Text2->setEnabled(false);
+// Running: the stop button, the notice and the progress, everything that
+// chooses the file locked. Idle: the other way round.
+void frms_Log_Rcv::showView(bool running) {
+    Command2->setVisible(running);
+    Command1->setVisible(!running);
+    Picl1->setVisible(running);
+    Text1->setEnabled(!running);
+    Text2->setEnabled(!running);
     for (QWidget* w : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label7),
                        static_cast<QWidget*>(Label8), static_cast<QWidget*>(Label15)}) {
-        w->show();
+        w->setVisible(running);
     }
-    setPickerBusy(true);
-}
-
-void frms_Log_Rcv::showIdleView() {
-    Command1->show();
-    Command2->hide();
-    Picl1->hide();
-    Text1->setEnabled(true);
-    Text2->setEnabled(true);
-    for (QWidget* w : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label7),
-                       static_cast<QWidget*>(Label8), static_cast<QWidget*>(Label15)}) {
-        w->hide();
-    }
-    setPickerBusy(false);
-}
-
-void frms_Log_Rcv::setPickerBusy(bool busy) {
-    picker->setBusy(busy);
-    Combo1->setEnabled(!busy);
+    picker->setBusy(running);
+    Combo1->setEnabled(!running);
 }
 
 void frms_Log_Rcv::showProgress() {
@@ -211,7 +196,7 @@ void frms_Log_Rcv::Command1_Click() {
     if (StartCapture(request) != CaptureStartResult::Started) return;
 
     limitBytes_ = request.limitBytes;
-    showRunningView();
+    showView(true);
     showProgress();
     settings().LogSizeKB = *limitKB;
 }
@@ -222,7 +207,7 @@ void frms_Log_Rcv::Command2_Click() {
     lib().LogStop();
     s.LogFlg = 0;
     ShowCaptureMarks(CaptureMark::None);
-    showIdleView();
+    showView(false);
     Text1->setText(freshName());
     picker->refreshFiles();
     s.LogFilePath.clear();
@@ -235,7 +220,7 @@ void frms_Log_Rcv::Timer1_Timer() {
     }
     // The poll ended the capture (limit or write error); the name stays, so a
     // second start asks before it writes over the file.
-    showIdleView();
+    showView(false);
 }
 
 void frms_Log_Rcv::Form_Unload() {
