@@ -179,7 +179,7 @@ void BM_Logging(benchmark::State& state) {
         });
         // The program's own wait: events as they come, no spinning. The
         // writer's CPU counts too; it blocks while the line is full.
-        while (shared().LogTotal < kLogBytes && wall.elapsed() < 600000) pumpEventsWaiting(50);
+        while (shared().LogTotal < kLogBytes && wall.elapsed() < 1800000) pumpEventsWaiting(50);
         writer.join();
         cpuShare = (cpuSeconds() - cpuBefore) / (double(wall.elapsed()) / 1000.0);
         lib().LogStop();
