@@ -1,7 +1,10 @@
 #include "core/capture_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,7 +18,16 @@ QString fileIdentity(const QString& path) {
 
 }  // namespace
 
+bool isSameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    struct stat sa{}, sb{};
+    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+        ::stat(QFile::encodeName(b).constData(), &sb) == 0) {
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    return fileIdentity(a) == fileIdentity(b);
+}
+
 bool isCaptureFile(const QString& path, const QString& logFilePath) {
-    if (path.isEmpty() || logFilePath.isEmpty()) return false;
-    return fileIdentity(path) == fileIdentity(logFilePath);
+    return isSameFile(path, logFilePath);
 }

@@ -1,6 +1,8 @@
 #include "files/file_byte_source.h"
 
 #include "core/error_messages.h"
+#include "core/shared_state.h"
+#include "senders/chunk_send.h"
 
 #include <QFile>
 
@@ -68,4 +70,13 @@ bool FileByteSource::refill() {
     next_ = 0;
     filled_ = size_t(n);
     return true;
+}
+
+void FileByteSource::useAsChunkSource(ChunkSendParts& parts) {
+    parts.hasByte = [this] {
+        if (hasByte()) return true;
+        if (error_ != 0) shared().StopFlg = 1;
+        return false;
+    };
+    parts.takeByte = [this] { return takeByte(); };
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+struct ChunkSendParts;
+
 class FileByteSource {
   public:
     FileByteSource() = default;
@@ -27,6 +29,10 @@ class FileByteSource {
 
     // The program's file-error number of a failed read, 0 while none failed.
     int error() const { return error_; }
+
+    // Makes this file the chunked sender's source: its bytes in order; a
+    // failed or short read raises StopFlg and ends the source.
+    void useAsChunkSource(ChunkSendParts& parts);
 
   private:
     bool refill();

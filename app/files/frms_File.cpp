@@ -9,6 +9,7 @@
 #include "files/clear_buttons.h"
 #include "files/file_byte_source.h"
 #include "files/file_picker.h"
+#include "files/flow_question.h"
 #include "files/folder_listing.h"
 #include "files/number_text.h"
 #include "files/send_conversion.h"
@@ -234,9 +235,7 @@ void frms_File::SendFileOnce(int32_t pass) {
 bool frms_File::softFlowDeclined(int32_t pass) {
     if (pass != 1 || flowQuestionAsked_ || shared().FlowMode != FlowSoft) return false;
     flowQuestionAsked_ = true;
-    return MsgBoxXAns(QStringLiteral("フロー制御がソフト(Xon/Xoff)になっているので\r\n"
-                                     "(Xon/Xoff)コードは送信しません｡\r\nいいえは中止します｡"),
-                      4, QString()) == AnsNo;
+    return !xonXoffLossAccepted(TransferDirection::Send);
 }
 
 void frms_File::sendFile(const QString& path, int32_t pass) {
@@ -266,14 +265,9 @@ void frms_File::sendFile(const QString& path, int32_t pass) {
 
     const SendConversion conversion = conversionInForce();
     SendProgress shown(file.length());
-    SendChunkData({
-        .hasByte =
-            [&] {
-                if (file.hasByte()) return true;
-                if (file.error() != 0) s.StopFlg = 1;
-                return false;
-            },
-        .takeByte = [&] { return file.takeByte(); },
+    ChunkSendParts parts{
+        .hasByte = {},
+        .takeByte = {},
         .convert = [&](uint8_t b, std::span<uint8_t, 2> out) { return convertSendByte(conversion, b, out); },
         .chunkStep =
             [&](int64_t placed) {
@@ -281,7 +275,9 @@ void frms_File::sendFile(const QString& path, int32_t pass) {
                 if (const std::optional<int> percent = shown.percent(placed)) progress.show(*percent);
                 return s.StopFlg != 1;
             },
-    });
+    };
+    file.useAsChunkSource(parts);
+    SendChunkData(parts);
     file.close();
     if (file.error() != 0) {
         FileErrMsgNumber(file.error());

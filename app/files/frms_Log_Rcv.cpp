@@ -85,12 +85,9 @@ void frms_Log_Rcv::buildControls() {
 
     Command1 = button(this, QStringLiteral("開始"), Right, 2640, 1500, 495);
     Command2 = button(this, QStringLiteral("中断"), Right, 2640, 1500, 495);
-    Picl1 = new QFrame(this);
-    Picl1->setFrameShape(QFrame::Box);
-    place(Picl1, Right + 1680, 2520, 3300, 780);
-    label(Picl1, QStringLiteral("×ボタンで"), 60, 30, 3100, 240);
-    label(Picl1, QStringLiteral("ロギング継続中"), 60, 270, 3100, 240);
-    label(Picl1, QStringLiteral("で ＥＸＩＴ できます｡"), 60, 510, 3100, 240);
+    Picl1 = noticePanel(this, {QStringLiteral("×ボタンで"), QStringLiteral("ロギング継続中"),
+                               QStringLiteral("で ＥＸＩＴ できます｡")},
+                        Right + 1680, 2520, 3300);
 
     progress = makePercentBar(this, Right, 3540);
     Picture1 = progress.panel;
@@ -202,15 +199,11 @@ void frms_Log_Rcv::Command1_Click() {
 }
 
 void frms_Log_Rcv::Command2_Click() {
-    SharedState& s = shared();
-    if (s.LogFlg != 1) return;
-    lib().LogStop();
-    s.LogFlg = 0;
-    ShowCaptureMarks(CaptureMark::None);
+    if (shared().LogFlg != 1) return;
+    StopCapture();
     showView(false);
     Text1->setText(freshName());
     picker->refreshFiles();
-    s.LogFilePath.clear();
 }
 
 void frms_Log_Rcv::Timer1_Timer() {
