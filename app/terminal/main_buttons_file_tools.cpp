@@ -1,6 +1,7 @@
 // The main window's buttons that open the file tools: logging, stream
 // receive, file send, the DLE transfer and the CSV conversion.
 #include "files/frms_File.h"
+#include "files/frms_File_Original.h"
 #include "files/frms_Log_Rcv.h"
 #include "terminal/button_wiring.h"
 #include "terminal/main_buttons.h"
@@ -13,6 +14,9 @@ void T_Term_frm::connectFileToolButtons() {
                            [&f] { openToolWindow(f, false, [&f] { frms_Log_Rcv::Show(&f); }); });
     button_wiring::onClick(Command2, this,
                            [&f] { openToolWindow(f, false, [&f] { frms_File::Show(&f); }); });
+    button_wiring::onClick(Command15, this, [&f] {
+        openToolWindow(f, false, [&f] { frms_File_Original::Show(&f); });
+    });
     // Their windows are not part of this build yet.
-    for (QPushButton* b : {Command18, Command15, CmdCsv}) b->setEnabled(false);
+    for (QPushButton* b : {Command18, CmdCsv}) b->setEnabled(false);
 }
