@@ -2,6 +2,7 @@
 // receive, file send, the DLE transfer and the CSV conversion.
 #include "files/frms_File.h"
 #include "files/frms_File_Original.h"
+#include "files/frms_File_Rcv.h"
 #include "files/frms_Log_Rcv.h"
 #include "terminal/button_wiring.h"
 #include "terminal/main_buttons.h"
@@ -12,11 +13,13 @@ void T_Term_frm::connectFileToolButtons() {
     T_Term_frm& f = *this;
     button_wiring::onClick(Command5, this,
                            [&f] { openToolWindow(f, false, [&f] { frms_Log_Rcv::Show(&f); }); });
+    button_wiring::onClick(Command18, this,
+                           [&f] { openToolWindow(f, false, [&f] { frms_File_Rcv::Show(&f); }); });
     button_wiring::onClick(Command2, this,
                            [&f] { openToolWindow(f, false, [&f] { frms_File::Show(&f); }); });
     button_wiring::onClick(Command15, this, [&f] {
         openToolWindow(f, false, [&f] { frms_File_Original::Show(&f); });
     });
-    // Their windows are not part of this build yet.
-    for (QPushButton* b : {Command18, CmdCsv}) b->setEnabled(false);
+    // Its window is not part of this build yet.
+    CmdCsv->setEnabled(false);
 }

@@ -8,8 +8,6 @@
 #include "files_fixture.h"
 #include "modal_auto_closer.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,38 +49,6 @@ TEST(DleFrameWriter, DoublesDleLeavesOutXonXoffUnderSoftFlowAndEndsWithDleEot) {
         EXPECT_EQ(framed(c.file, c.flow).toHex(' '), c.line.toHex(' ')) << c.file.toHex(' ').data();
     EXPECT_EQ(DleTrailer(false), (std::array<uint8_t, 2>{0x10, 0x18}));
 }
-
-// Answers the message boxes that open, in order, with the buttons captioned
-// as given ("" closes a box from its title bar), and keeps their texts.
-class BoxAnswers {
-  public:
-    explicit BoxAnswers(QStringList captions) : captions_(std::move(captions)) {
-        poll_.setInterval(5);
-        QObject::connect(&poll_, &QTimer::timeout, [this] { answer(); });
-        poll_.start();
-    }
-    const QStringList& texts() const { return texts_; }
-
-  private:
-    void answer() {
-        QWidget* top = QApplication::activeModalWidget();
-        if (!top || !top->isVisible()) return;
-        QStringList labels;
-        for (const QLabel* l : top->findChildren<QLabel*>())
-            if (!l->text().isEmpty()) labels << l->text();
-        texts_ << labels.join(u'\n');
-        const QString caption = captions_.isEmpty() ? QString() : captions_.takeFirst();
-        QAbstractButton* button = caption.isEmpty() ? nullptr : findButton(top, caption);
-        if (button)
-            button->click();
-        else
-            top->close();
-    }
-
-    QTimer poll_;
-    QStringList captions_;
-    QStringList texts_;
-};
 
 // Takes its steps in order, each once its condition holds, at most one step
 // a millisecond tick while the window's transfer runs its loops: the far
