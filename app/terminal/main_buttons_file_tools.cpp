@@ -1,5 +1,6 @@
 // The main window's buttons that open the file tools: logging, stream
 // receive, file send, the DLE transfer and the CSV conversion.
+#include "files/frms_CSV.h"
 #include "files/frms_File.h"
 #include "files/frms_File_Original.h"
 #include "files/frms_File_Rcv.h"
@@ -20,6 +21,9 @@ void T_Term_frm::connectFileToolButtons() {
     button_wiring::onClick(Command15, this, [&f] {
         openToolWindow(f, false, [&f] { frms_File_Original::Show(&f); });
     });
-    // Its window is not part of this build yet.
-    CmdCsv->setEnabled(false);
+    // The conversion touches no port: a running send goes on.
+    button_wiring::onClick(CmdCsv, this, [&f] {
+        frms_CSV::Run(&f);
+        f.focusKeyBox();
+    });
 }

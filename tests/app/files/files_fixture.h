@@ -106,8 +106,9 @@ class FarSideReader {
     std::thread thread_;
 };
 
-// Answers the message boxes that open, in order, with the buttons captioned
-// as given ("" closes a box from its title bar), and keeps their texts.
+// Answers the program's message boxes that open, in order, with the buttons
+// captioned as given ("" closes a box from its title bar), and keeps their
+// texts. Other modal windows are left alone.
 class BoxAnswers {
   public:
     explicit BoxAnswers(QStringList captions) : captions_(std::move(captions)) {
@@ -120,7 +121,7 @@ class BoxAnswers {
   private:
     void answer() {
         QWidget* top = QApplication::activeModalWidget();
-        if (!top || !top->isVisible()) return;
+        if (!top || !top->isVisible() || !top->inherits("MsgBoxX")) return;
         QStringList labels;
         for (const QLabel* l : top->findChildren<QLabel*>())
             if (!l->text().isEmpty()) labels << l->text();

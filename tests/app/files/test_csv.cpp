@@ -1,0 +1,292 @@
+// The binary-to-CSV conversion: the text of each sign and delimiter, the
+// files it refuses or cannot write, the ".CSV" rule, and the window's steps
+// through the two file dialogs to its result message.
+#include "core/capture_file.h"
+#include "files/csv_convert.h"
+#include "files/frms_CSV.h"
+#include "files_fixture.h"
+#include "ui/event_pump.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRadioButton>
+
+namespace {
+
+class CsvConversionTest : public ::testing::Test {
+  protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // The text written for the source bytes, or "<failed>".
+    QByteArray converted(const QByteArray& source, CsvFormat format) {
+        writeWholeFile(path("src.bin"), source);
+        QFile::remove(path("out.csv"));
+        if (!ConvBinToCsv(path("src.bin"), path("out.csv"), format, [] {})) return "<failed>";
+        return readWholeFile(path("out.csv"));
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CsvConversionTest, EachSignAndDelimiter) {
+    const QByteArray bytes("\x00\x41\xFF\x80", 4);
+    const struct {
+        QByteArray source;
+        CsvFormat format;
+        QByteArray text;
+    } cases[] = {
+        {bytes, {0, 0}, "0,65,255,128\r\n"},
+        {bytes, {1, 0}, "0,65,-1,-128\r\n"},
+        {bytes, {0, 1}, "0\t65\t255\t128\r\n"},
+        {bytes, {1, 2}, "0 65 -1 -128\r\n"},
+        {bytes, {1, 3}, "0\r\n65\r\n-1\r\n-128\r\n"},
+        {bytes, {0, 7}, "0\r\n65\r\n255\r\n128\r\n"},
+        {"", {0, 0}, "\r\n"},
+        {"", {1, 3}, "\r\n"},
+        {"\n", {0, 0}, "10\r\n"},
+        {"\n", {1, 3}, "10\r\n"},
+        {"\x7F\x81", {1, 0}, "127,-127\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(converted(c.source, c.format), c.text)
+            << c.source.toHex(' ').data() << " sign " << c.format.signMode << " delimiter "
+            << c.format.kugiri;
+    }
+}
+
+TEST_F(CsvConversionTest, ALongFileIsWholeAndLetsEventsRunEvery100Values) {
+    QByteArray source;
+    QByteArray text;
+    for (int i = 0; i < 70001; ++i) {
+        source += char(i % 256);
+        text += QByteArray::number(i % 256) + (i < 70000 ? "," : "\r\n");
+    }
+    writeWholeFile(path("src.bin"), source);
+    int pumps = 0;
+    ASSERT_TRUE(ConvBinToCsv(path("src.bin"), path("out.csv"), {0, 0}, [&pumps] { ++pumps; }));
+    EXPECT_EQ(readWholeFile(path("out.csv")), text);
+    EXPECT_EQ(pumps, 700);
+}
+
+TEST_F(CsvConversionTest, FilesItCannotReadOrWriteAndTheSourceItselfFail) {
+    writeWholeFile(path("src.bin"), "AB");
+    ASSERT_TRUE(QFile::link(path("src.bin"), path("link.bin")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    const struct {
+        const char* name;
+        QString source, destination;
+    } cases[] = {
+        {"missing source", path("none.bin"), path("a.csv")},
+        {"a folder as source", path("sub"), path("b.csv")},
+        {"destination in a missing folder", path("src.bin"), path("none/c.csv")},
+        {"a full device", path("src.bin"), "/dev/full"},
+        {"the source itself", path("src.bin"), path("src.bin")},
+        {"the source spelt otherwise", path("src.bin"), path("sub/../src.bin")},
+        {"the source through a link", path("src.bin"), path("link.bin")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(ConvBinToCsv(c.source, c.destination, {0, 0}, [] {})) << c.name;
+        EXPECT_EQ(readWholeFile(path("src.bin")), "AB") << c.name;
+    }
+    EXPECT_FALSE(QFile::exists(path("a.csv"))) << "a missing source creates nothing";
+}
+
+TEST(CsvDestination, DotCsvIsAddedUnlessTheNameEndsInItInAnyCase) {
+    const struct {
+        const char* chosen;
+        const char* written;
+    } cases[] = {
+        {"/d/out", "/d/out.CSV"},     {"/d/out.csv", "/d/out.csv"}, {"/d/out.Csv", "/d/out.Csv"},
+        {"/d/out.CSV", "/d/out.CSV"}, {"/d/out.txt", "/d/out.txt.CSV"},
+        {".csv", ".csv"},             {"csv", "csv.CSV"},            {"a", "a.CSV"},
+        {"", ".CSV"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(csvDestinationPath(c.chosen), c.written) << c.chosen;
+}
+
+// Answers the file dialogs that open, in order: a path is chosen, "" cancels.
+// The save dialog's own question before it replaces a file is answered Yes.
+class DialogChoices {
+  public:
+    explicit DialogChoices(QStringList paths) : paths_(std::move(paths)) {
+        poll_.setInterval(5);
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            QWidget* top = QApplication::activeModalWidget();
+            if (auto* replace = qobject_cast<QMessageBox*>(top)) {
+                if (qobject_cast<QFileDialog*>(replace->parentWidget()))
+                    replace->button(QMessageBox::Yes)->click();
+                return;
+            }
+            auto* dialog = qobject_cast<QFileDialog*>(top);
+            if (!dialog || !dialog->isVisible()) return;
+            titles_ << dialog->windowTitle();
+            folders_ << dialog->directory().absolutePath();
+            const QString chosen = paths_.isEmpty() ? QString() : paths_.takeFirst();
+            if (chosen.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->selectFile(chosen);
+            // Accepted from the dialog's own loop: the question it may ask
+            // opens while this poll is free to answer it.
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+        });
+        poll_.start();
+    }
+    const QStringList& titles() const { return titles_; }
+    const QStringList& folders() const { return folders_; }
+
+  private:
+    QTimer poll_;
+    QStringList paths_;
+    QStringList titles_;
+    QStringList folders_;
+};
+
+const QString kSourceTitle = "ソース ファイル ( Binary File )";
+const QString kDestinationTitle = "ディストネーション ファイル ( CSV File )";
+const QString kDone = "        変換が終了しました。        ";
+const QString kFailed = "        変換中に、エラーがありました。        ";
+
+class CsvWindowTest : public FilesWindowTest {
+  protected:
+    void SetUp() override {
+        FilesWindowTest::SetUp();
+        writeWholeFile(inFolder("data.bin"), QByteArray("\x00\x41\xFF\x80", 4));
+        window = std::make_unique<frms_CSV>();
+        window->Form_Load();
+        window->show();
+    }
+
+    // Starts the steps and lets them run to their end.
+    void runSteps() {
+        window->CmdRead_Click();
+        QElapsedTimer clock;
+        clock.start();
+        while (window->busyFlag() == 1 && clock.elapsed() < 10000) pumpEventsWaiting(10);
+        EXPECT_EQ(window->busyFlag(), 0);
+        EXPECT_FALSE(window->Timer1->isRunning());
+    }
+
+    std::unique_ptr<frms_CSV> window;
+};
+
+TEST_F(CsvWindowTest, TheStepsChooseTwoFilesConvertAndTellTheResult) {
+    settings().CsvSignMode = 0;
+    settings().CsvKugiri = 0;
+    window->Form_Load();
+    EXPECT_EQ(settings().CsvSrcFolder, folder + "/");
+    EXPECT_TRUE(window->OptKugiri[0]->isChecked());
+    EXPECT_TRUE(window->OptKugiri[1]->isHidden());
+    ASSERT_TRUE(QDir(folder).mkdir("out"));
+    {
+        DialogChoices dialogs({inFolder("data.bin"), inFolder("out/values")});
+        BoxAnswers boxes({"OK"});
+        // A tick falls every millisecond while a dialog is open: each dialog
+        // still opens once.
+        runSteps();
+        EXPECT_EQ(dialogs.titles(), QStringList({kSourceTitle, kDestinationTitle}));
+        EXPECT_EQ(boxes.texts(), QStringList({kDone}));
+    }
+    EXPECT_EQ(readWholeFile(inFolder("out/values.CSV")), "0,65,255,128\r\n");
+    EXPECT_EQ(settings().CsvSrcFolder, folder + "/");
+    EXPECT_EQ(settings().CsvDstFolder, folder + "/out/");
+    DialogChoices again({""});
+    runSteps();
+    EXPECT_EQ(again.folders(), QStringList({folder})) << "the source dialog opens where it chose";
+}
+
+TEST_F(CsvWindowTest, TheOptionsActAtOnceAndAStoredTabOrSpaceIsShownAsCrLf) {
+    window->OptData[1]->click();
+    window->OptKugiri[0]->click();
+    EXPECT_EQ(settings().CsvSignMode, 1);
+    EXPECT_EQ(settings().CsvKugiri, 0);
+    settings().CsvKugiri = 2;
+    whenModalOpens("frms_CSV", [](QWidget* w) {
+        EXPECT_TRUE(static_cast<frms_CSV*>(w)->OptKugiri[3]->isChecked());
+        w->close();
+    });
+    form->CmdCsv->click();
+    EXPECT_EQ(settings().CsvKugiri, 3);
+}
+
+TEST_F(CsvWindowTest, TheAddedExtensionIsCheckedAsTheSaveDialogWouldHave) {
+    writeWholeFile(inFolder("values.CSV"), "an earlier conversion");
+    const struct {
+        const char* answer;
+        QByteArray content;
+        QStringList messages;
+    } cases[] = {
+        {"いいえ", "an earlier conversion", {"このファイルはすでにあります｡\n上書きしてもいいですか !!"}},
+        {"", "an earlier conversion", {"このファイルはすでにあります｡\n上書きしてもいいですか !!"}},
+        {"はい", "0,65,255,128\r\n", {"このファイルはすでにあります｡\n上書きしてもいいですか !!", kDone}},
+    };
+    settings().CsvKugiri = 0;
+    for (const auto& c : cases) {
+        DialogChoices dialogs({inFolder("data.bin"), inFolder("values")});
+        BoxAnswers boxes({c.answer, "OK"});
+        runSteps();
+        EXPECT_EQ(boxes.texts(), c.messages) << c.answer;
+        EXPECT_EQ(readWholeFile(inFolder("values.CSV")), c.content) << c.answer;
+    }
+}
+
+TEST_F(CsvWindowTest, TheCapturesFileAndTheSourceItselfAreRefused) {
+    ASSERT_TRUE(QDir(folder).mkdir("sub"));
+    writeWholeFile(inFolder("cap.log"), "captured");
+    writeWholeFile(inFolder("cap.CSV"), "captured too");
+    const QString inUse = "このファイルはロギング処理で使用しています｡";
+    const struct {
+        const char* name;
+        const char* capture;
+        QStringList choices;
+        QString message;
+    } cases[] = {
+        {"capture as source", "cap.log", {inFolder("sub/../cap.log")}, inUse},
+        {"capture as destination", "cap.log", {inFolder("data.bin"), inFolder("cap.log")}, inUse},
+        {"capture once renamed", "cap.CSV", {inFolder("data.bin"), inFolder("cap")}, inUse},
+        {"the source through a link", "cap.log", {inFolder("data.csv"), inFolder("same.CSV")},
+         kFailed},
+    };
+    writeWholeFile(inFolder("data.csv"), "source");
+    ASSERT_TRUE(QFile::link(inFolder("data.csv"), inFolder("same.CSV")));
+    for (const auto& c : cases) {
+        shared().LogFilePath = inFolder(c.capture);
+        DialogChoices dialogs(c.choices);
+        BoxAnswers boxes({"はい", "OK"});
+        runSteps();
+        EXPECT_EQ(boxes.texts(), QStringList({c.message})) << c.name;
+    }
+    EXPECT_EQ(readWholeFile(inFolder("cap.log")), "captured");
+    EXPECT_EQ(readWholeFile(inFolder("cap.CSV")), "captured too");
+    EXPECT_EQ(readWholeFile(inFolder("data.csv")), "source");
+}
+
+TEST_F(CsvWindowTest, ADestinationThatCannotBeWrittenIsTold) {
+    ASSERT_TRUE(QFile::link("/dev/full", inFolder("full.CSV")));
+    DialogChoices dialogs({inFolder("data.bin"), inFolder("full.CSV")});
+    BoxAnswers boxes({"OK"});
+    runSteps();
+    EXPECT_EQ(boxes.texts(), QStringList({kFailed}));
+}
+
+TEST_F(CsvWindowTest, ClosingIsRefusedWhileTheStepsRun) {
+    bool stayedOpen = false;
+    QTimer closer;
+    closer.setInterval(5);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        closer.stop();
+        window->close();
+        stayedOpen = window->isVisible();
+        dialog->reject();
+    });
+    closer.start();
+    runSteps();
+    EXPECT_TRUE(stayedOpen);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace
