@@ -24,12 +24,14 @@ using ValueTexts = std::array<std::string, 256>;
 const ValueTexts& valueTexts(int16_t signMode) {
     static const ValueTexts unsignedTexts = [] {
         ValueTexts t;
-        for (int b = 0; b < 256; ++b) t[size_t(b)] = std::to_string(b);
+        for (int b = 0; b < 256; ++b)
+            t[size_t(b)] = std::to_string(b);
         return t;
     }();
     static const ValueTexts signedTexts = [] {
         ValueTexts t;
-        for (int b = 0; b < 256; ++b) t[size_t(b)] = std::to_string(int(int8_t(uint8_t(b))));
+        for (int b = 0; b < 256; ++b)
+            t[size_t(b)] = std::to_string(int(int8_t(uint8_t(b))));
         return t;
     }();
     return signMode == 0 ? unsignedTexts : signedTexts;
@@ -59,7 +61,7 @@ class Fd {
 
 int openSource(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat st{};
+    struct stat st {};
     if (fd >= 0 && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
         ::close(fd);
         return -1;
@@ -78,7 +80,7 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 QByteArray csvDelimiter(int16_t kugiri) {
     switch (kugiri) {
@@ -114,7 +116,7 @@ bool ConvBinToCsv(const QString& source, const QString& destination, CsvFormat f
         const ssize_t n = ::read(in.get(), block.data(), block.size());
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            writeAll(out.get(), text);  // the part converted stays
+            writeAll(out.get(), text); // the part converted stays
             return false;
         }
         if (n == 0) break;

@@ -11,8 +11,8 @@
 #include <functional>
 
 struct CsvFormat {
-    int16_t signMode = 0;  // CsvSignMode: 0 unsigned, 1 signed
-    int16_t kugiri = 3;    // CsvKugiri: 0 ",", 1 TAB, 2 space, any other CR LF
+    int16_t signMode = 0; // CsvSignMode: 0 unsigned, 1 signed
+    int16_t kugiri = 3;   // CsvKugiri: 0 ",", 1 TAB, 2 space, any other CR LF
 };
 
 // The delimiter between two values.

@@ -5,7 +5,7 @@ namespace {
 constexpr uint8_t Xon = 0x11, Xoff = 0x13;
 constexpr int16_t FlowSoftware = 2;
 
-}  // namespace
+} // namespace
 
 int DleFrame(uint8_t fileByte, int16_t flowMode, std::span<uint8_t, 2> out) {
     // XON and XOFF on the line would hold or release the peer's sending.

@@ -33,7 +33,7 @@ void sendTrailer(bool completed) {
     }
 }
 
-}  // namespace
+} // namespace
 
 DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
     FileByteSource file;
@@ -50,7 +50,8 @@ DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
         ChunkSendParts parts{
             .hasByte = {},
             .takeByte = {},
-            .convert = [flow](uint8_t b, std::span<uint8_t, 2> out) { return DleFrame(b, flow, out); },
+            .convert = [flow](uint8_t b,
+                              std::span<uint8_t, 2> out) { return DleFrame(b, flow, out); },
             .chunkStep =
                 [&](int64_t placed) {
                     if (!shown.chunkStarts()) return true;

@@ -11,15 +11,15 @@
 #include <optional>
 
 struct DleSendDisplay {
-    std::function<void(int64_t length)> fileOpened;  // the file's size, once it is open
-    std::function<void(int percent)> progress;       // at every 11th chunk; may pass 100
-    std::function<bool()> cancelled;                 // asked at every 11th chunk
+    std::function<void(int64_t length)> fileOpened; // the file's size, once it is open
+    std::function<void(int percent)> progress;      // at every 11th chunk; may pass 100
+    std::function<bool()> cancelled;                // asked at every 11th chunk
 };
 
 enum class DleSendEnd {
-    Completed,  // the whole file left, then DLE EOT
-    Stopped,    // a stop, a cancel or a failed library call, then DLE CAN
-    FileError,  // the file could not be opened or read (told); no trailer
+    Completed, // the whole file left, then DLE EOT
+    Stopped,   // a stop, a cancel or a failed library call, then DLE CAN
+    FileError, // the file could not be opened or read (told); no trailer
 };
 
 // Sends the file DLE-framed. The trailer bytes leave through the single-byte
@@ -28,7 +28,7 @@ enum class DleSendEnd {
 DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display);
 
 struct DleReceiveWatch {
-    std::function<void(int32_t total)> showCount;  // the decoded bytes written so far
+    std::function<void(int32_t total)> showCount; // the decoded bytes written so far
     std::function<bool()> cancelled;
 };
 

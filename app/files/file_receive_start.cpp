@@ -7,7 +7,7 @@ namespace {
 
 constexpr int32_t kLimitBytes = 2100000000;
 
-}  // namespace
+} // namespace
 
 bool StartFileReceive(FileReceiveKind kind, const QString& folder, const QString& name) {
     if (!xonXoffLossAccepted(TransferDirection::Receive)) return false;

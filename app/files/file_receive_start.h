@@ -11,8 +11,8 @@
 #include <cstdint>
 
 enum class FileReceiveKind {
-    Stream,  // every byte as it arrives (mode 3), marked on the main window
-    Dle,     // the DLE-framed transfer decoded (mode 1), no marks
+    Stream, // every byte as it arrives (mode 3), marked on the main window
+    Dle,    // the DLE-framed transfer decoded (mode 1), no marks
 };
 
 inline constexpr int32_t kFileReceiveLimitKB = 2050781;

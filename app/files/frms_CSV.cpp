@@ -20,7 +20,8 @@ using namespace files_ui;
 
 namespace {
 
-const QString kFilter = QStringLiteral("すべてのファイル(*.*)") + QChar(0) + QStringLiteral("*.*") + QChar(0);
+const QString kFilter =
+    QStringLiteral("すべてのファイル(*.*)") + QChar(0) + QStringLiteral("*.*") + QChar(0);
 constexpr int32_t kDialogFlags = ofn_flags::FileMustExist | ofn_flags::PathMustExist |
                                  ofn_flags::NoChangeDir | ofn_flags::HideReadOnly;
 
@@ -30,7 +31,7 @@ QString framed(const QString& text) {
     return blanks + text + blanks;
 }
 
-}  // namespace
+} // namespace
 
 void frms_CSV::Run(QWidget* parent) {
     Settings& st = settings();
@@ -84,7 +85,8 @@ void frms_CSV::Form_Load() {
     const QString programFolder = programFolderPath() + u'/';
     if (st.CsvSrcFolder.isEmpty()) st.CsvSrcFolder = programFolder;
     if (st.CsvDstFolder.isEmpty()) st.CsvDstFolder = programFolder;
-    if (st.CsvSignMode >= 0 && st.CsvSignMode < 2) OptData[size_t(st.CsvSignMode)]->setChecked(true);
+    if (st.CsvSignMode >= 0 && st.CsvSignMode < 2)
+        OptData[size_t(st.CsvSignMode)]->setChecked(true);
     if (st.CsvKugiri >= 0 && st.CsvKugiri < 4) OptKugiri[size_t(st.CsvKugiri)]->setChecked(true);
 }
 

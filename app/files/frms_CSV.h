@@ -26,11 +26,11 @@ class frms_CSV : public ToolWindow {
 
     explicit frms_CSV(QWidget* parent = nullptr);
 
-    QPushButton* CmdRead = nullptr;              // "CSV Conversion Entry"
-    QGroupBox* Frame1 = nullptr;                 // sign
-    std::array<QRadioButton*, 2> OptData{};      // unsigned, signed
-    QGroupBox* Frame2 = nullptr;                 // delimiter
-    std::array<QRadioButton*, 4> OptKugiri{};    // comma, TAB (hidden), SP (hidden), CR+LF
+    QPushButton* CmdRead = nullptr;           // "CSV Conversion Entry"
+    QGroupBox* Frame1 = nullptr;              // sign
+    std::array<QRadioButton*, 2> OptData{};   // unsigned, signed
+    QGroupBox* Frame2 = nullptr;              // delimiter
+    std::array<QRadioButton*, 4> OptKugiri{}; // comma, TAB (hidden), SP (hidden), CR+LF
     VbTimer* Timer1 = nullptr;
 
     // Event handlers under the program's names (tests drive them directly).

@@ -24,9 +24,9 @@ using namespace files_ui;
 
 namespace {
 
-constexpr int Right = 4800;  // the column beside the picker
+constexpr int Right = 4800; // the column beside the picker
 
-}  // namespace
+} // namespace
 
 void frms_File_Original::Show(QWidget* parent) {
     frms_File_Original window(parent);
@@ -105,7 +105,9 @@ void frms_File_Original::Form_Load() {
     Option1[0]->setChecked(true);
 }
 
-bool frms_File_Original::receiveMode() const { return Option1[1]->isChecked(); }
+bool frms_File_Original::receiveMode() const {
+    return Option1[1]->isChecked();
+}
 
 void frms_File_Original::Option1_Click(int index) {
     const bool receiving = index == 1;
@@ -174,7 +176,8 @@ void frms_File_Original::SendFileDle() {
                           .fileOpened =
                               [this](int64_t length) {
                                   Label7->setText(QStringLiteral("ファイルサイズ ") +
-                                                  QString::number(length) + QStringLiteral(" Byte"));
+                                                  QString::number(length) +
+                                                  QStringLiteral(" Byte"));
                               },
                           .progress = [this](int percent) { progress.show(percent); },
                           .cancelled = [this] { return cancel_ == 1; },

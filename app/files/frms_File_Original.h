@@ -29,25 +29,25 @@ class frms_File_Original : public ToolWindow {
 
     explicit frms_File_Original(QWidget* parent = nullptr);
 
-    QGroupBox* Frame1 = nullptr;                // the mode
-    std::array<QRadioButton*, 2> Option1{};     // "送信", "受信"
-    FilePicker* picker = nullptr;               // Drive1, Dir1, File1, cmdMyFolder
-    QGroupBox* Frame2 = nullptr;                // receive mode only
-    QLineEdit* Text1 = nullptr;                 // the receive file's name
-    QPushButton* Command2 = nullptr;            // "受信"
-    QPushButton* Command3 = nullptr;            // "中止", while receiving
-    QLabel* Label6 = nullptr;                   // "受信文字数"
-    QLabel* Label8 = nullptr;                   // the count, then the file's size
-    QPushButton* Command4 = nullptr;            // "送信"
-    QPushButton* Command1 = nullptr;            // "キャンセル", while sending
-    QLabel* Label1 = nullptr;                   // "ファイル送信中です｡" while sending
-    QLabel* Label7 = nullptr;                   // "ファイルサイズ n Byte" while sending
-    QFrame* Picture1 = nullptr;                 // progress: the bar Label2, the percentage Label3
+    QGroupBox* Frame1 = nullptr;            // the mode
+    std::array<QRadioButton*, 2> Option1{}; // "送信", "受信"
+    FilePicker* picker = nullptr;           // Drive1, Dir1, File1, cmdMyFolder
+    QGroupBox* Frame2 = nullptr;            // receive mode only
+    QLineEdit* Text1 = nullptr;             // the receive file's name
+    QPushButton* Command2 = nullptr;        // "受信"
+    QPushButton* Command3 = nullptr;        // "中止", while receiving
+    QLabel* Label6 = nullptr;               // "受信文字数"
+    QLabel* Label8 = nullptr;               // the count, then the file's size
+    QPushButton* Command4 = nullptr;        // "送信"
+    QPushButton* Command1 = nullptr;        // "キャンセル", while sending
+    QLabel* Label1 = nullptr;               // "ファイル送信中です｡" while sending
+    QLabel* Label7 = nullptr;               // "ファイルサイズ n Byte" while sending
+    QFrame* Picture1 = nullptr;             // progress: the bar Label2, the percentage Label3
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
-    QPushButton* Command5 = nullptr;            // "画面消去"
-    QPushButton* Command6 = nullptr;            // "送信文字数クリア"
-    QPushButton* Command7 = nullptr;            // "受信文字数クリア"
+    QPushButton* Command5 = nullptr; // "画面消去"
+    QPushButton* Command6 = nullptr; // "送信文字数クリア"
+    QPushButton* Command7 = nullptr; // "受信文字数クリア"
     QPushButton* Cmd_All_Clear = nullptr;
 
     // Event handlers under the program's names (tests drive them directly).
@@ -56,7 +56,7 @@ class frms_File_Original : public ToolWindow {
     void File1_Click(const QString& name);
     void Command4_Click();
     void Command2_Click();
-    void Cancel_Click();  // Command1 and Command3
+    void Cancel_Click(); // Command1 and Command3
     void Form_Unload();
 
     // 1 while a send or a receive runs.

@@ -19,11 +19,13 @@ using namespace files_ui;
 
 namespace {
 
-constexpr int Right = 4800;  // the column beside the picker
+constexpr int Right = 4800; // the column beside the picker
 
-QString freshName() { return defaultCaptureName(QStringLiteral("RX"), QDateTime::currentDateTime()); }
+QString freshName() {
+    return defaultCaptureName(QStringLiteral("RX"), QDateTime::currentDateTime());
+}
 
-}  // namespace
+} // namespace
 
 void frms_File_Rcv::Show(QWidget* parent) {
     frms_File_Rcv window(parent);
@@ -46,13 +48,15 @@ void frms_File_Rcv::buildControls() {
         Text1->setFocus();
     };
 
-    Label5 = label(this, QStringLiteral("受信ファイル名を入力または選択（上書き）"), Right, 240, 5700);
+    Label5 =
+        label(this, QStringLiteral("受信ファイル名を入力または選択（上書き）"), Right, 240, 5700);
     Text1 = new QLineEdit(this);
     place(Text1, Right, 510, 5700, 330);
     Command1 = button(this, QStringLiteral("受信"), Right, 1080, 1500, 495);
     Command2 = button(this, QStringLiteral("中止"), Right, 1080, 1500, 495);
-    Picl1 = noticePanel(this, {QStringLiteral("×ボタンで"), QStringLiteral("ファイル受信継続中"),
-                               QStringLiteral("で ＥＸＩＴします")},
+    Picl1 = noticePanel(this,
+                        {QStringLiteral("×ボタンで"), QStringLiteral("ファイル受信継続中"),
+                         QStringLiteral("で ＥＸＩＴします")},
                         Right + 1680, 960, 3300);
     Label6 = label(this, QStringLiteral("受信文字数"), Right, 2100, 1300);
     Label7 = label(this, QString(), Right + 1320, 2100, 2200);

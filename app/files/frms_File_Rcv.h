@@ -23,20 +23,20 @@ class frms_File_Rcv : public ToolWindow {
 
     explicit frms_File_Rcv(QWidget* parent = nullptr);
 
-    FilePicker* picker = nullptr;     // Drive1, Dir1, File1, cmdMyFolder
-    QLabel* Label5 = nullptr;         // "受信ファイル名を入力または選択（上書き）"
-    QLineEdit* Text1 = nullptr;       // file name, without folder
-    QPushButton* Command1 = nullptr;  // "受信"
-    QPushButton* Command2 = nullptr;  // "中止"
-    QFrame* Picl1 = nullptr;          // notice while a capture runs
-    QLabel* Label6 = nullptr;         // "受信文字数"
-    QLabel* Label7 = nullptr;         // bytes written
-    QLabel* Label4 = nullptr;         // "バイト"
-    QPushButton* Command3 = nullptr;  // "画面消去"
-    QPushButton* Command4 = nullptr;  // "送信文字数クリア"
-    QPushButton* Command5 = nullptr;  // "受信文字数クリア"
+    FilePicker* picker = nullptr; // Drive1, Dir1, File1, cmdMyFolder
+    QLabel* Label5 = nullptr;     // "受信ファイル名を入力または選択（上書き）"
+    QLineEdit* Text1 = nullptr;   // file name, without folder
+    QPushButton* Command1 = nullptr; // "受信"
+    QPushButton* Command2 = nullptr; // "中止"
+    QFrame* Picl1 = nullptr;         // notice while a capture runs
+    QLabel* Label6 = nullptr;        // "受信文字数"
+    QLabel* Label7 = nullptr;        // bytes written
+    QLabel* Label4 = nullptr;        // "バイト"
+    QPushButton* Command3 = nullptr; // "画面消去"
+    QPushButton* Command4 = nullptr; // "送信文字数クリア"
+    QPushButton* Command5 = nullptr; // "受信文字数クリア"
     QPushButton* Cmd_All_Clear = nullptr;
-    VbTimer* Timer1 = nullptr;        // count and end detection, 1 s
+    VbTimer* Timer1 = nullptr; // count and end detection, 1 s
 
     // Event handlers under the program's names (tests drive them directly).
     void Form_Load();

@@ -7,6 +7,6 @@
 bool mayOverwrite(const QString& path, const QString& title) {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir()) return true;
-    return MsgBoxXAns(QStringLiteral("このファイルはすでにあります｡\r\n上書きしてもいいですか !!"), 4,
-                      title) == AnsYes;
+    return MsgBoxXAns(QStringLiteral("このファイルはすでにあります｡\r\n上書きしてもいいですか !!"),
+                      4, title) == AnsYes;
 }

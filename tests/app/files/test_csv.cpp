@@ -96,12 +96,18 @@ TEST(CsvDestination, DotCsvIsAddedUnlessTheNameEndsInItInAnyCase) {
         const char* chosen;
         const char* written;
     } cases[] = {
-        {"/d/out", "/d/out.CSV"},     {"/d/out.csv", "/d/out.csv"}, {"/d/out.Csv", "/d/out.Csv"},
-        {"/d/out.CSV", "/d/out.CSV"}, {"/d/out.txt", "/d/out.txt.CSV"},
-        {".csv", ".csv"},             {"csv", "csv.CSV"},            {"a", "a.CSV"},
+        {"/d/out", "/d/out.CSV"},
+        {"/d/out.csv", "/d/out.csv"},
+        {"/d/out.Csv", "/d/out.Csv"},
+        {"/d/out.CSV", "/d/out.CSV"},
+        {"/d/out.txt", "/d/out.txt.CSV"},
+        {".csv", ".csv"},
+        {"csv", "csv.CSV"},
+        {"a", "a.CSV"},
         {"", ".CSV"},
     };
-    for (const auto& c : cases) EXPECT_EQ(csvDestinationPath(c.chosen), c.written) << c.chosen;
+    for (const auto& c : cases)
+        EXPECT_EQ(csvDestinationPath(c.chosen), c.written) << c.chosen;
 }
 
 // Answers the file dialogs that open, in order: a path is chosen, "" cancels.
@@ -163,7 +169,8 @@ class CsvWindowTest : public FilesWindowTest {
         window->CmdRead_Click();
         QElapsedTimer clock;
         clock.start();
-        while (window->busyFlag() == 1 && clock.elapsed() < 10000) pumpEventsWaiting(10);
+        while (window->busyFlag() == 1 && clock.elapsed() < 10000)
+            pumpEventsWaiting(10);
         EXPECT_EQ(window->busyFlag(), 0);
         EXPECT_FALSE(window->Timer1->isRunning());
     }
@@ -217,9 +224,13 @@ TEST_F(CsvWindowTest, TheAddedExtensionIsCheckedAsTheSaveDialogWouldHave) {
         QByteArray content;
         QStringList messages;
     } cases[] = {
-        {"いいえ", "an earlier conversion", {"このファイルはすでにあります｡\n上書きしてもいいですか !!"}},
+        {"いいえ",
+         "an earlier conversion",
+         {"このファイルはすでにあります｡\n上書きしてもいいですか !!"}},
         {"", "an earlier conversion", {"このファイルはすでにあります｡\n上書きしてもいいですか !!"}},
-        {"はい", "0,65,255,128\r\n", {"このファイルはすでにあります｡\n上書きしてもいいですか !!", kDone}},
+        {"はい",
+         "0,65,255,128\r\n",
+         {"このファイルはすでにあります｡\n上書きしてもいいですか !!", kDone}},
     };
     settings().CsvKugiri = 0;
     for (const auto& c : cases) {
@@ -245,7 +256,9 @@ TEST_F(CsvWindowTest, TheCapturesFileAndTheSourceItselfAreRefused) {
         {"capture as source", "cap.log", {inFolder("sub/../cap.log")}, inUse},
         {"capture as destination", "cap.log", {inFolder("data.bin"), inFolder("cap.log")}, inUse},
         {"capture once renamed", "cap.CSV", {inFolder("data.bin"), inFolder("cap")}, inUse},
-        {"the source through a link", "cap.log", {inFolder("data.csv"), inFolder("same.CSV")},
+        {"the source through a link",
+         "cap.log",
+         {inFolder("data.csv"), inFolder("same.CSV")},
          kFailed},
     };
     writeWholeFile(inFolder("data.csv"), "source");
@@ -289,4 +302,4 @@ TEST_F(CsvWindowTest, ClosingIsRefusedWhileTheStepsRun) {
     EXPECT_FALSE(window->isVisible());
 }
 
-}  // namespace
+} // namespace

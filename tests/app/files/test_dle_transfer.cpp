@@ -26,7 +26,8 @@ QByteArray framed(const QByteArray& file, int16_t flow) {
         const int n = DleFrame(uint8_t(c), flow, std::span<uint8_t, 2>(out));
         line.append(reinterpret_cast<const char*>(out), n);
     }
-    for (const uint8_t b : DleTrailer(true)) line += char(b);
+    for (const uint8_t b : DleTrailer(true))
+        line += char(b);
     return line;
 }
 
@@ -74,7 +75,9 @@ class WhenThen {
     size_t next_ = 0;
 };
 
-bool capturing() { return shared().LogFlg == 1; }
+bool capturing() {
+    return shared().LogFlg == 1;
+}
 
 class DleWindowTest : public FilesWindowTest {
   protected:
@@ -91,7 +94,8 @@ class DleWindowTest : public FilesWindowTest {
     }
 
     // A fresh window in send mode with `name` stored and selected.
-    std::unique_ptr<frms_File_Original> sendingWindow(const QString& name, const QByteArray& bytes) {
+    std::unique_ptr<frms_File_Original> sendingWindow(const QString& name,
+                                                      const QByteArray& bytes) {
         writeWholeFile(inFolder(name), bytes);
         auto w = freshWindow();
         const QList<QListWidgetItem*> items = w->picker->File1->findItems(name, Qt::MatchExactly);
@@ -164,7 +168,7 @@ TEST_F(DleWindowTest, ACancelWhileTheFarSideHoldsTheLineEndsWithDleCan) {
     ASSERT_TRUE(pollUntil([] {
         int32_t status = 0;
         lib().ReadModemStatus(&status);
-        return (status & 0x08) != 0;  // XOFF received
+        return (status & 0x08) != 0; // XOFF received
     }));
     auto w = sendingWindow("held.bin", countingBytes(3000, 200));
     BoxAnswers answers({"はい"});
@@ -278,21 +282,33 @@ TEST_F(DleWindowTest, AReceiveReportsHowTheStreamEnded) {
     const QString deleted = "<deleted>";
     const struct {
         const char* name;
-        std::vector<QByteArray> parts;  // each written once the previous one was read
+        std::vector<QByteArray> parts; // each written once the previous one was read
         const char* answer;
         QString message;
         QByteArray file;
     } cases[] = {
-        {"one write", {QByteArray("\x41\x10\x10\x42\x10\x04\x43", 7)}, "OK",
-         "受信は正常終了しました｡", "\x41\x10\x42"},
+        {"one write",
+         {QByteArray("\x41\x10\x10\x42\x10\x04\x43", 7)},
+         "OK",
+         "受信は正常終了しました｡",
+         "\x41\x10\x42"},
         {"end split", {"\x41\x10", QByteArray("\x04", 1)}, "OK", "受信は正常終了しました｡", "\x41"},
         {"empty file", {QByteArray("\x10\x04", 2)}, "OK", "受信は正常終了しました｡", ""},
-        {"peer cancel, kept", {"\x41\x42\x10\x18"}, "いいえ",
-         "通信相手からキャンセルされました　ファイルを消しますか｡", "\x41\x42"},
-        {"sequence error, deleted", {"\x41\x42\x10\x41\x43"}, "はい",
-         "DLEシーケンスエラーがありました　ファイルを消しますか｡", deleted.toUtf8()},
-        {"sequence error, box closed", {"\x41\x42\x10\x41\x43"}, "",
-         "DLEシーケンスエラーがありました　ファイルを消しますか｡", "\x41\x42"},
+        {"peer cancel, kept",
+         {"\x41\x42\x10\x18"},
+         "いいえ",
+         "通信相手からキャンセルされました　ファイルを消しますか｡",
+         "\x41\x42"},
+        {"sequence error, deleted",
+         {"\x41\x42\x10\x41\x43"},
+         "はい",
+         "DLEシーケンスエラーがありました　ファイルを消しますか｡",
+         deleted.toUtf8()},
+        {"sequence error, box closed",
+         {"\x41\x42\x10\x41\x43"},
+         "",
+         "DLEシーケンスエラーがありました　ファイルを消しますか｡",
+         "\x41\x42"},
     };
     for (const auto& c : cases) {
         const QString path = inFolder("rx.bin");
@@ -314,7 +330,8 @@ TEST_F(DleWindowTest, AReceiveReportsHowTheStreamEnded) {
         const QByteArray got = QFile::exists(path) ? readWholeFile(path) : deleted.toUtf8();
         EXPECT_EQ(got.toHex(' '), c.file.toHex(' ')) << c.name;
         EXPECT_EQ(w->Text1->text(), "rx.bin") << c.name;
-        EXPECT_EQ(w->Label8->text(), QString::number(c.file == deleted.toUtf8() ? 2 : c.file.size()))
+        EXPECT_EQ(w->Label8->text(),
+                  QString::number(c.file == deleted.toUtf8() ? 2 : c.file.size()))
             << c.name << ": the count shows the file's size";
         EXPECT_TRUE(shownIdle(*w)) << c.name;
         EXPECT_FALSE(w->Command2->isHidden()) << c.name;
@@ -349,7 +366,7 @@ TEST_F(DleWindowTest, AFileThatCannotTakeTheBytesOrAnUnendedStreamAtTheLimitIsAW
     {
         auto w = receivingWindow("full.bin");
         WhenThen farSide({{capturing, [this] { peer.write("abc"); }}});
-        BoxAnswers answers({"はい", "いいえ"});  // overwrite, then keep
+        BoxAnswers answers({"はい", "いいえ"}); // overwrite, then keep
         w->Command2_Click();
         ASSERT_EQ(answers.texts().size(), 2);
         EXPECT_EQ(answers.texts()[1], writeError);
@@ -443,4 +460,4 @@ TEST_F(DleWindowTest, TheMainWindowsButtonOpensAFreshWindowAfterAStopRequest) {
     EXPECT_EQ(shared().StopFlg, 1);
 }
 
-}  // namespace
+} // namespace

@@ -91,7 +91,7 @@ TEST_F(StreamReceiveTest, UnderSoftwareFlowTheQuestionComesBeforeTheNameCheck) {
     openPort(QStringLiteral("ソフト XON/XOFF"));
     auto w = openWindow();
     {
-        ModalAutoCloser closer;  // closing the question answers No
+        ModalAutoCloser closer; // closing the question answers No
         EXPECT_FALSE(start(*w, "   "));
         ASSERT_EQ(closer.count(), 1);
         EXPECT_TRUE(closer.texts()[0].contains("(Xon/Xoff)コードはファイルに書きません｡"));
@@ -180,4 +180,4 @@ TEST_F(StreamReceiveTest, TheMainWindowsButtonOpensAFreshWindowAfterAStopRequest
     EXPECT_EQ(shared().StopFlg, 1);
 }
 
-}  // namespace
+} // namespace
