@@ -6,8 +6,9 @@
 // the program's CPU share while it logs.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include "core/capture_marks.h"
-#include "core/program_folder.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
@@ -16,23 +17,17 @@
 #include "files/frms_File.h"
 #include "terminal/t_term_frm.h"
 #include "ui/event_pump.h"
-#include "ui/process_end.h"
 #include "ui/vb_timer.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <poll.h>
-#include <stdlib.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -40,51 +35,6 @@ namespace {
 constexpr int kSendFileBytes = 4 * 1024 * 1024;
 constexpr int kLogBytes = 20 * 1024 * 1024;
 constexpr int32_t kLogLimitKB = 30000;
-
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "VELDRAKON";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
-// The far side of a pseudo-terminal: the port opens the slave by its path.
-class FarSide {
-  public:
-    FarSide() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0)
-            slave_ = QString::fromLocal8Bit(::ptsname(master_));
-    }
-    ~FarSide() {
-        if (master_ >= 0) ::close(master_);
-    }
-    const QString& slavePath() const { return slave_; }
-    int fd() const { return master_; }
-
-  private:
-    int master_ = -1;
-    QString slave_;
-};
-
-// Opens the port on the pseudo-terminal as the user would, with the main
-// window loaded (its receive poll and capture marks are part of the path).
-bool openPort(const FarSide& far) {
-    ensureApplication();
-    Settings& st = settings();
-    st.ComOnFlg = 1;
-    st.ComPortName = far.slavePath();
-    st.ComBps = QStringLiteral("921600");
-    mainForm();
-    // The program ends without running its windows' destructors; so does
-    // this one once the main window exists.
-    static const bool endsAsTheProgramDoes = [] { return std::atexit([] { endProcessNow(0); }) == 0; }();
-    (void)endsAsTheProgramDoes;
-    StartComm();
-    return shared().ComOpenFlg == 1;
-}
 
 QByteArray patternBytes(int length) {
     QByteArray bytes(length, '\0');
