@@ -58,10 +58,10 @@ void frms_File_Rcv::buildControls() {
                         {QStringLiteral("×ボタンで"), QStringLiteral("ファイル受信継続中"),
                          QStringLiteral("で ＥＸＩＴします")},
                         Right + 1680, 960, 3300);
-    Label6 = label(this, QStringLiteral("受信文字数"), Right, 2100, 1300);
-    Label7 = label(this, QString(), Right + 1320, 2100, 2200);
-    Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label4 = label(this, QStringLiteral("バイト"), Right + 3600, 2100, 900);
+    const CountRow count = countRow(this, Right, 2100);
+    Label6 = count.caption;
+    Label7 = count.count;
+    Label4 = count.unit;
 
     const ClearButtons clear = makeClearButtons(this, Right, 6240);
     Command3 = clear.screen;

@@ -93,10 +93,10 @@ void frms_Log_Rcv::buildControls() {
     Picture1 = progress.panel;
     Label2 = progress.bar;
     Label4 = progress.percent;
-    Label7 = label(this, QStringLiteral("受信文字数"), Right, 4140, 1300);
-    Label8 = label(this, QString(), Right + 1320, 4140, 2200);
-    Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label15 = label(this, QStringLiteral("バイト"), Right + 3600, 4140, 900);
+    const CountRow count = countRow(this, Right, 4140);
+    Label7 = count.caption;
+    Label8 = count.count;
+    Label15 = count.unit;
 
     const ClearButtons clear = makeClearButtons(this, Right, 6240);
     Command3 = clear.screen;

@@ -41,4 +41,21 @@ inline QFrame* noticePanel(QWidget* parent, const QStringList& lines, int left, 
     return panel;
 }
 
+// The capture windows' count of bytes written: "受信文字数", the count
+// (right-aligned) and "バイト", in one row.
+struct CountRow {
+    QLabel* caption = nullptr;
+    QLabel* count = nullptr;
+    QLabel* unit = nullptr;
+};
+
+inline CountRow countRow(QWidget* parent, int left, int top) {
+    CountRow row;
+    row.caption = label(parent, QStringLiteral("受信文字数"), left, top, 1300);
+    row.count = label(parent, QString(), left + 1320, top, 2200);
+    row.count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.unit = label(parent, QStringLiteral("バイト"), left + 3600, top, 900);
+    return row;
+}
+
 }  // namespace files_ui

@@ -20,7 +20,7 @@
 
 inline void ensureApplication() {
     if (QApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "VELDRAKON";
     static char* argv[] = {name, nullptr};

@@ -447,17 +447,4 @@ TEST_F(DleWindowTest, UnderSoftwareFlowTheReceiverAsksFirstAndXonXoffNeverReachT
     EXPECT_EQ(readWholeFile(inFolder("soft.bin")), "AB");
 }
 
-TEST_F(DleWindowTest, TheMainWindowsButtonOpensAFreshWindowAfterAStopRequest) {
-    QPointer<QWidget> opened;
-    whenModalOpens("frms_File_Original", [&opened](QWidget* w) {
-        opened = w;
-        w->close();
-    });
-    shared().StopFlg = 0;
-    ASSERT_TRUE(form->Command15->isEnabled());
-    form->Command15->click();
-    EXPECT_TRUE(opened.isNull()) << "gone once closed";
-    EXPECT_EQ(shared().StopFlg, 1);
-}
-
 } // namespace

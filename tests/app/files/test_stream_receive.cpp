@@ -167,17 +167,4 @@ TEST_F(StreamReceiveTest, StartsThatMustNotBeginLeaveEverythingAsItWas) {
     }
 }
 
-TEST_F(StreamReceiveTest, TheMainWindowsButtonOpensAFreshWindowAfterAStopRequest) {
-    QPointer<QWidget> opened;
-    whenModalOpens("frms_File_Rcv", [&opened](QWidget* w) {
-        opened = w;
-        w->close();
-    });
-    shared().StopFlg = 0;
-    ASSERT_TRUE(form->Command18->isEnabled());
-    form->Command18->click();
-    EXPECT_TRUE(opened.isNull()) << "gone once closed";
-    EXPECT_EQ(shared().StopFlg, 1);
-}
-
 } // namespace
