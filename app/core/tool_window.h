@@ -1,8 +1,9 @@
 // What the tool windows share: the place they keep for the run (placed when
-// shown, stored when they close), the receive display selector on a
-// right-button release over their surface, buttons that never act as default
-// buttons (Enter does only what a window's own key handlers say), and, for a
-// window with a key box, the focus back to that box after every click.
+// shown, stored when they close in their normal state), the receive display
+// selector on a right-button release over their surface, buttons that never
+// act as default buttons (Enter does only what a window's own key handlers
+// say), and, for a window with a key box, the focus back to that box after
+// every click.
 #pragma once
 
 #include "ui/modal_window.h"
