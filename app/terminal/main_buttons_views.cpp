@@ -6,6 +6,7 @@
 #include "terminal/main_mode_buttons.h"
 #include "terminal/viewer_busy.h"
 #include "views/code_count_window.h"
+#include "views/frms_Disp_Line.h"
 #include "views/frms_Disp_Line2.h"
 
 namespace {
@@ -21,11 +22,13 @@ void Command22_Click(T_Term_frm& f) {
     f.focusKeyBox();
 }
 
-// Right button: line view B; one viewer at a time.
+// Left button: line view A, right button: line view B; one viewer at a time.
 void Command21_MouseUp(T_Term_frm& f, int16_t button) {
-    if (button == MouseRight) {
+    if (button == MouseLeft || button == MouseRight) {
         shared().StopFlg = 1;
-        runUnderViewerBusy(f.ViewerBusyFlg, [&f] { frms_Disp_Line2::Run(&f); });
+        runUnderViewerBusy(f.ViewerBusyFlg, [&f, button] {
+            button == MouseLeft ? frms_Disp_Line::Show(&f) : frms_Disp_Line2::Run(&f);
+        });
     }
     f.focusKeyBox();
 }

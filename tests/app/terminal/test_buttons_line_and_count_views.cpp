@@ -43,18 +43,26 @@ TEST_F(ViewButtons, TheCounterViewsLeaveRunningSendsAlone) {
     }
 }
 
-TEST_F(ViewButtons, TheRightButtonOpensLineViewBUnderTheViewerFlag) {
-    const Opened seen = pressAndClose([this] { mouseUp(form->Command21, Qt::RightButton); });
-    EXPECT_EQ(seen.title, QStringLiteral("受信ダンプ Chr. Type B"));
-    EXPECT_EQ(seen.stopFlg, 1);
-    EXPECT_EQ(seen.viewerBusyFlg, 1);
-    EXPECT_EQ(form->ViewerBusyFlg, 0);
-    EXPECT_EQ(form->focusWidget(), form->Text1);
+TEST_F(ViewButtons, TheLeftButtonOpensLineViewAAndTheRightLineViewBUnderTheViewerFlag) {
+    const std::pair<Qt::MouseButton, const char*> presses[] = {
+        {Qt::LeftButton, "受信ダンプ Chr. Type A"},
+        {Qt::RightButton, "受信ダンプ Chr. Type B"},
+    };
+    for (const auto& [button, title] : presses) {
+        shared().StopFlg = 0;
+        const Opened seen = pressAndClose([this, button] { mouseUp(form->Command21, button); });
+        EXPECT_EQ(seen.title, QString::fromUtf8(title));
+        EXPECT_EQ(seen.stopFlg, 1);
+        EXPECT_EQ(seen.viewerBusyFlg, 1);
+        EXPECT_EQ(form->ViewerBusyFlg, 0);
+        EXPECT_EQ(form->focusWidget(), form->Text1);
+    }
 }
 
 TEST_F(ViewButtons, NoLineViewOpensWhileAViewerIsOpenOrForTheMiddleButton) {
     ModalAutoCloser closer;
     form->ViewerBusyFlg = 1;
+    mouseUp(form->Command21, Qt::LeftButton);
     mouseUp(form->Command21, Qt::RightButton);
     form->ViewerBusyFlg = 0;
     mouseUp(form->Command21, Qt::MiddleButton);
