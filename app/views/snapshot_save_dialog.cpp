@@ -36,7 +36,7 @@ SnapshotSaveDialog::SnapshotSaveDialog(SaveData data, const QString& defaultName
 }
 
 void SnapshotSaveDialog::buildControls(const QString& noteName, const QString& noteTail) {
-    setFixedSize(toPixels(6120), toPixels(2760));
+    setFixedSize(toPixels(6120), toPixels(2460));
     Label1 = new QLabel(QStringLiteral("ファイル名"), this);
     Label1->setGeometry(toPixels(180), toPixels(240), toPixels(1080), toPixels(300));
     Text1 = new QLineEdit(this);
@@ -63,11 +63,15 @@ void SnapshotSaveDialog::buildControls(const QString& noteName, const QString& n
 
     Picture2 = new QFrame(this);
     Picture2->setGeometry(toPixels(180), toPixels(1860), toPixels(5700), toPixels(420));
+    // One sentence in three labels; the last one's leading blanks are the
+    // gap after the name.
     const QString notes[3] = {QStringLiteral("ファイル名省略時は"), noteName, noteTail};
-    const int lefts[3] = {0, 1800, 3240};
+    int left = 0;
     for (int i = 0; i < 3; ++i) {
         Picture2Label[i] = new QLabel(notes[i], Picture2);
-        Picture2Label[i]->setGeometry(toPixels(lefts[i]), toPixels(60), toPixels(2460), toPixels(300));
+        Picture2Label[i]->adjustSize();
+        Picture2Label[i]->move(left, toPixels(60));
+        left += Picture2Label[i]->width() + (i == 0 ? toPixels(90) : 0);
     }
 }
 
