@@ -8,6 +8,7 @@
 
 #include "ui/modal_window.h"
 
+#include <QApplication>
 #include <QList>
 
 #include <cstdint>
@@ -46,3 +47,13 @@ class ToolWindow : public ModalWindow {
     bool selectorOnRightClick_ = true;
     QList<QObject*> selectorTargets_;
 };
+
+// Shows a fresh window of this kind modally, over `parent` or else the active
+// window: built, loaded (Form_Load, where it has one), shown; it is gone once
+// closed.
+template <typename Window>
+void showFreshWindow(QWidget* parent) {
+    Window window(parent ? parent : QApplication::activeWindow());
+    if constexpr (requires { window.Form_Load(); }) window.Form_Load();
+    window.showModal();
+}

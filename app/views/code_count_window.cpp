@@ -8,7 +8,6 @@
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -33,8 +32,6 @@ void paintCount(QLabel* label, int64_t count) {
     label->setText(formatCount(count));
     vbcolor::setForeColor(label, code_counts::atCap(count) ? vbcolors::Red : vbcolors::Black);
 }
-
-QWidget* ownerOr(QWidget* parent) { return parent ? parent : QApplication::activeWindow(); }
 
 }  // namespace
 
@@ -115,11 +112,7 @@ void CodeCountWindow::Command3_Click() {
     DispCodeCount();
 }
 
-void frms_Code_disp_snd::Show(QWidget* parent) {
-    frms_Code_disp_snd window(ownerOr(parent));
-    window.Form_Load();
-    window.showModal();
-}
+void frms_Code_disp_snd::Show(QWidget* parent) { showFreshWindow<frms_Code_disp_snd>(parent); }
 
 frms_Code_disp_snd::frms_Code_disp_snd(QWidget* parent)
     : CodeCountWindow(SentSide, QStringLiteral("送信カウント表示"), QStringLiteral("全送信文字数"),
@@ -134,11 +127,7 @@ void frms_Code_disp_snd::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void frms_Code_disp::Show(QWidget* parent) {
-    frms_Code_disp window(ownerOr(parent));
-    window.Form_Load();
-    window.showModal();
-}
+void frms_Code_disp::Show(QWidget* parent) { showFreshWindow<frms_Code_disp>(parent); }
 
 frms_Code_disp::frms_Code_disp(QWidget* parent)
     : CodeCountWindow(ReceivedSide, QStringLiteral("受信カウント表示"), QStringLiteral("全受信文字数"),

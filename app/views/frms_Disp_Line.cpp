@@ -9,7 +9,6 @@
 #include "views/disp_lines.h"
 #include "views/snapshot_save_dialog.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,11 +34,7 @@ constexpr int MarginPx = 4;
 
 }  // namespace
 
-void frms_Disp_Line::Show(QWidget* parent) {
-    frms_Disp_Line window(parent ? parent : QApplication::activeWindow());
-    window.Form_Load();
-    window.showModal();
-}
+void frms_Disp_Line::Show(QWidget* parent) { showFreshWindow<frms_Disp_Line>(parent); }
 
 frms_Disp_Line::frms_Disp_Line(QWidget* parent) : ToolWindow(parent) {
     setWindowTitle(QStringLiteral("受信ダンプ Chr. Type A"));

@@ -8,7 +8,6 @@
 #include "ui/twips.h"
 #include "ui/vb_color.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -51,11 +50,7 @@ QString lineView2FontSizeChoice(const QString& stored) {
     return whole && size >= MinFontSize && size <= MaxFontSize ? QString::number(size) : DefaultFontSize;
 }
 
-void frms_Disp_Line2::Run(QWidget* parent) {
-    frms_Disp_Line2 window(parent ? parent : QApplication::activeWindow());
-    window.Form_Load();
-    window.showModal();
-}
+void frms_Disp_Line2::Run(QWidget* parent) { showFreshWindow<frms_Disp_Line2>(parent); }
 
 frms_Disp_Line2::frms_Disp_Line2(QWidget* parent) : ToolWindow(parent) {
     setWindowTitle(QStringLiteral("受信ダンプ Chr. Type B"));

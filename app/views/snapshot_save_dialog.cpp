@@ -23,8 +23,6 @@ namespace {
 
 const QString SaveCaption = QStringLiteral("ファイルセーブ");
 
-QWidget* ownerOr(QWidget* parent) { return parent ? parent : QApplication::activeWindow(); }
-
 }  // namespace
 
 SnapshotSaveDialog::SnapshotSaveDialog(SaveData data, const QString& defaultName,
@@ -128,7 +126,7 @@ void SnapshotSaveDialog::done(int result) {
 }
 
 void frms_Disp_Hex_file::Show(const QByteArray& snapshot, QWidget* parent) {
-    frms_Disp_Hex_file dialog(snapshot, ownerOr(parent));
+    frms_Disp_Hex_file dialog(snapshot, parent ? parent : QApplication::activeWindow());
     dialog.showModal();
 }
 
@@ -136,10 +134,7 @@ frms_Disp_Hex_file::frms_Disp_Hex_file(const QByteArray& snapshot, QWidget* pare
     : SnapshotSaveDialog(rawSaveData(snapshot), QStringLiteral("CONSOLE.BIN"), QStringLiteral("CONSOLE．BIN"),
                          QStringLiteral("         で書き込みします｡"), parent) {}
 
-void frms_Disp_Line_file::Show(QWidget* parent) {
-    frms_Disp_Line_file dialog(ownerOr(parent));
-    dialog.showModal();
-}
+void frms_Disp_Line_file::Show(QWidget* parent) { showFreshWindow<frms_Disp_Line_file>(parent); }
 
 frms_Disp_Line_file::frms_Disp_Line_file(QWidget* parent)
     : SnapshotSaveDialog(lineSaveData(dispLineStore().DispLines, dispLineStore().DispLineCount),

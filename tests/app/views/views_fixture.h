@@ -1,7 +1,9 @@
-// The base of the data-view tests: fresh run state and settings, the real
-// library over the fake port driver with the port open, the display set up
-// as the program sets it, and bytes arriving through the receive call as the
-// main window's poll takes them.
+// The bases of the data-view tests: fresh run state and settings, the real
+// library with the display set up as a plain text terminal (control codes
+// shown as ".", CR and LF as nothing), and bytes arriving through the
+// receive call as the main window's poll takes them. ViewsTest runs over the
+// fake port driver with the port open; a test over a pseudo-terminal opens
+// its own port on ViewsTestBase.
 #pragma once
 
 #include "core/settings.h"
@@ -12,13 +14,14 @@
 #include "real_tovaline_api.h"
 
 #include <QByteArray>
+#include <QThread>
 
 #include <array>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-class ViewsTest : public ::testing::Test {
+class ViewsTestBase : public ::testing::Test {
   protected:
     void SetUp() override {
         ensureTestApplication();
@@ -26,8 +29,6 @@ class ViewsTest : public ::testing::Test {
         shared() = SharedState{};
         settings() = Settings{};
         runSettings() = RunSettings{};
-        ASSERT_EQ(lib().OpenCommPort("COM1"), -1);
-        setDisplay(0, 1);
     }
     void TearDown() override {
         lib().CloseCommPort();
@@ -35,7 +36,6 @@ class ViewsTest : public ::testing::Test {
     }
 
     // Empties the store; a received CR / LF ends a text line when its flag is 1.
-    // Control codes show as "." but CR and LF as nothing.
     void setDisplay(int16_t crFlag, int16_t lfFlag) {
         lib().OpenDisp(16, 80, 10, 10, crFlag, lfFlag);
         std::array<char, 64> table{};
@@ -46,16 +46,35 @@ class ViewsTest : public ::testing::Test {
         lib().SetControlCodeDisp(table.data());
     }
 
-    // Bytes the peer sent, taken as the receive poll takes them.
-    void receive(const QByteArray& bytes) {
-        scope.fake.queueIncoming(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        std::vector<char> page(40000);
-        while (!scope.fake.incoming.empty()) {
+    // Polls as the main window does until `count` more bytes have arrived,
+    // with a deadline of seconds.
+    void receiveUntil(int32_t count) {
+        std::vector<char> page(1800);
+        int32_t received = 0;
+        for (int i = 0; i < 400 && received < count; ++i) {
             int32_t pageLen = 0, bytesRead = 0, total = 0, logTotal = 0;
             int16_t ok = 0;
             lib().ReadDisp(page.data(), &pageLen, -1, &bytesRead, &total, 0, &logTotal, &ok, 1, 0);
             ASSERT_EQ(ok, -1);
+            received += bytesRead;
+            if (received < count) QThread::msleep(5);
         }
+        ASSERT_EQ(received, count);
+    }
+};
+
+class ViewsTest : public ViewsTestBase {
+  protected:
+    void SetUp() override {
+        ViewsTestBase::SetUp();
+        ASSERT_EQ(lib().OpenCommPort("COM1"), -1);
+        setDisplay(0, 1);
+    }
+
+    // Bytes the peer sent, taken by the receive poll.
+    void receive(const QByteArray& bytes) {
+        scope.fake.queueIncoming(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        receiveUntil(int32_t(bytes.size()));
     }
 
     tovaline::FakeDriverScope scope;
