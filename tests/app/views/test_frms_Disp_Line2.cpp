@@ -13,11 +13,6 @@ namespace {
 
 class LineViewB : public ViewsTest {};
 
-TEST(LineView2Text, DecodesShiftJisAndBreaksAtCrLf) {
-    EXPECT_EQ(lineView2Text(QByteArrayView("A.\r\n.B\x7F\x82\xA0")), QStringLiteral("A.\n.B\x7F" "あ"));
-    EXPECT_EQ(lineView2Text(QByteArrayView("\xB1\xB2")), QStringLiteral("ｱｲ"));
-}
-
 TEST(LineView2Text, AStoredFontSizeOutsideTheListBecomesTheDefault) {
     const std::pair<const char*, const char*> cases[] = {
         {"8", "8"}, {"50", "50"}, {"12", "12"}, {" 30 ", "30"}, {"7", "24"},
@@ -43,12 +38,6 @@ TEST_F(LineViewB, OfFortyThousandBytesTheNewest28672AreShown) {
     frms_Disp_Line2 window;
     window.Form_Load();
     EXPECT_EQ(window.Text1->toPlainText(), QString::fromLatin1(bytes.right(LineView2Bytes)));
-}
-
-TEST_F(LineViewB, NothingReceivedLeavesTheBoxEmpty) {
-    frms_Disp_Line2 window;
-    window.Form_Load();
-    EXPECT_TRUE(window.Text1->toPlainText().isEmpty());
 }
 
 TEST_F(LineViewB, TheChosenSizeAndFontOutliveTheWindow) {
