@@ -34,14 +34,6 @@ constexpr int TextLeft = 120, TextTop = 1380, PicFuncHeight = 1260;
 constexpr int MinFontSize = 8, MaxFontSize = 50;
 const char* const FontNames[2] = {"ＭＳ 明朝", "ＭＳ ゴシック"};
 
-// The editor box shows line breaks as Qt does (one LF); the key keeps CR LF.
-QString toStored(QString shown) {
-    return shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-QString toShown(QString stored) {
-    return stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 } // namespace
 
 void frms_UF_edit1::Show(QWidget* parent) {
@@ -98,11 +90,11 @@ void frms_UF_edit1::Form_Load() {
     Text1->clear();
     Label1->setText(QStringLiteral("UF%1").arg(s.UFKeyNo));
 
-    const UFEditContents key = loadUFKeyForEdit(s.UFKeyNo);
-    if (key.found) s.SendFileLen = key.fileLength;
-    Text1->setPlainText(toShown(key.text));
-    Label2->setText(QString::number(ufEditByteCount(key.text)));
-    switch (outputModeOfHeader(key.header)) {
+    loaded_ = loadUFKeyForEdit(s.UFKeyNo);
+    if (loaded_.found) s.SendFileLen = loaded_.fileLength;
+    Text1->setPlainText(loaded_.text);
+    showByteCount();
+    switch (outputModeOfHeader(loaded_.header)) {
     case UFOutputMode::Normal:
         Option1[0]->setChecked(true);
         break;
@@ -116,7 +108,7 @@ void frms_UF_edit1::Form_Load() {
     if (set.UFEditFont < 0 || set.UFEditFont > 1) set.UFEditFont = 0;
     Opt_Font[size_t(set.UFEditFont)]->setChecked(true);
     Opt_Font_Click(set.UFEditFont);
-    Text2->setText(key.name);
+    Text2->setText(loaded_.name);
 
     FocusReadyFlg = 1;
     LoadingFlg = 0;
@@ -144,14 +136,18 @@ void frms_UF_edit1::InitFontSizeList() {
     Text1->setFont(font);
 }
 
-QString frms_UF_edit1::storedText() const {
-    return toStored(Text1->toPlainText());
+QByteArray frms_UF_edit1::storedData() const {
+    return ufEditData(Text1->toPlainText(), loaded_);
 }
 
 void frms_UF_edit1::Text1_Change() {
     keepWithinMaxLength();
-    Label2->setText(QString::number(ufEditByteCount(storedText())));
+    showByteCount();
     EditedFlg = 1;
+}
+
+void frms_UF_edit1::showByteCount() {
+    Label2->setText(QString::number(storedData().size()));
 }
 
 // What the user types or pastes may bring the box to UFEditMaxChars
@@ -180,7 +176,7 @@ void frms_UF_edit1::keepWithinMaxLength() {
 
 int16_t frms_UF_edit1::SaveUFKey() {
     const bool translated = !Option1[0]->isChecked();
-    const int error = saveUFKeyFromEdit(shared().UFKeyNo, translated, storedText(), Text2->text());
+    const int error = saveUFKeyFromEdit(shared().UFKeyNo, translated, storedData(), Text2->text());
     if (error != 0) {
         FileErrMsg(error);
         return 0;

@@ -8,6 +8,7 @@
 #include "ui/vb_color.h"
 #include "views/disp_lines.h"
 #include "views/snapshot_save_dialog.h"
+#include "views/view_state.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -101,6 +102,7 @@ void frms_Disp_Line::buildControls() {
 
 void frms_Disp_Line::Form_Load() {
     Settings& st = settings();
+    viewState().DrawAbortFlg = 0;
     Pic_Data->Cls();
 
     std::vector<char> text(StoreTextBytes, ' ');
@@ -166,3 +168,8 @@ void frms_Disp_Line::Cmd_F_Color_Click() {
 }
 
 void frms_Disp_Line::Command1_Click() { frms_Disp_Line_file::Show(this); }
+
+void frms_Disp_Line::done(int result) {
+    viewState().DrawAbortFlg = 1;
+    ToolWindow::done(result);
+}

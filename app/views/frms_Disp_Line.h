@@ -46,6 +46,9 @@ class frms_Disp_Line : public ToolWindow {
     void Cmd_F_Color_Click();
     void Command1_Click();
 
+  protected:
+    void done(int result) override;
+
   private:
     void buildControls();
     void applyColors();

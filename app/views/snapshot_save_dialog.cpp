@@ -7,8 +7,8 @@
 #include "ui/event_pump.h"
 #include "ui/twips.h"
 #include "views/disp_lines.h"
+#include "views/view_state.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -22,6 +22,13 @@ using twips::toPixels;
 namespace {
 
 const QString SaveCaption = QStringLiteral("ファイルセーブ");
+
+// The snapshot occupies positions 1 to RcvDumpLen.
+QByteArray receiveSnapshot() {
+    const ViewState& view = viewState();
+    if (view.RcvDumpData.empty() || view.RcvDumpLen <= 0) return {};
+    return QByteArray(reinterpret_cast<const char*>(view.RcvDumpData.data()) + 1, view.RcvDumpLen);
+}
 
 }  // namespace
 
@@ -125,14 +132,11 @@ void SnapshotSaveDialog::done(int result) {
     ToolWindow::done(result);
 }
 
-void frms_Disp_Hex_file::Show(const QByteArray& snapshot, QWidget* parent) {
-    frms_Disp_Hex_file dialog(snapshot, parent ? parent : QApplication::activeWindow());
-    dialog.showModal();
-}
+void frms_Disp_Hex_file::Show(QWidget* parent) { showFreshWindow<frms_Disp_Hex_file>(parent); }
 
-frms_Disp_Hex_file::frms_Disp_Hex_file(const QByteArray& snapshot, QWidget* parent)
-    : SnapshotSaveDialog(rawSaveData(snapshot), QStringLiteral("CONSOLE.BIN"), QStringLiteral("CONSOLE．BIN"),
-                         QStringLiteral("         で書き込みします｡"), parent) {}
+frms_Disp_Hex_file::frms_Disp_Hex_file(QWidget* parent)
+    : SnapshotSaveDialog(rawSaveData(receiveSnapshot()), QStringLiteral("CONSOLE.BIN"),
+                         QStringLiteral("CONSOLE．BIN"), QStringLiteral("         で書き込みします｡"), parent) {}
 
 void frms_Disp_Line_file::Show(QWidget* parent) { showFreshWindow<frms_Disp_Line_file>(parent); }
 

@@ -54,15 +54,15 @@ class SnapshotSaveDialog : public ToolWindow {
     const QString defaultName_;
 };
 
-// The raw bytes of the receive snapshot, "CONSOLE.BIN" by default.
+// The whole receive snapshot (RcvDumpData, RcvDumpLen) that the receive dump
+// took, "CONSOLE.BIN" by default.
 class frms_Disp_Hex_file : public SnapshotSaveDialog {
     Q_OBJECT
 
   public:
-    // Shows a fresh dialog modally that saves these bytes.
-    static void Show(const QByteArray& snapshot, QWidget* parent = nullptr);
+    static void Show(QWidget* parent = nullptr);
 
-    explicit frms_Disp_Hex_file(const QByteArray& snapshot, QWidget* parent = nullptr);
+    explicit frms_Disp_Hex_file(QWidget* parent = nullptr);
 };
 
 // The lines of line view A (DispLines, DispLineCount), "CONSOLE.TXT" by default.

@@ -53,18 +53,22 @@ TEST_F(FkeyPtyTest, DleFileSendArrivesAsTheExactFrame) {
 TEST_F(FkeyPtyTest, ReceiveToCtrlZWritesTheBytesBeforeIt) {
     storeInFolder("rx.bin", "an older and much longer capture of something else");
     storeInFolder("UF0006.UFK", "121^(Z)rx.bin^)");
-    // The far side sends once the step runs; a capture that missed the ^Z
-    // is stopped after a while.
+    // The far side sends once the step has taken the port; a capture that
+    // missed the ^Z is stopped after a while.
     const QByteArray peer("hello\x10world\r\n\x1a"
                           "after",
                           19);
     bool ownedWhileReceiving = false;
-    QTimer::singleShot(100, [&] {
-        ownedWhileReceiving = shared().PortInputOwned && !mainForm().Timer1->enabled();
+    QTimer farSide;
+    QObject::connect(&farSide, &QTimer::timeout, [&] {
+        if (!shared().PortInputOwned) return;
+        farSide.stop();
+        ownedWhileReceiving = !mainForm().Timer1->enabled();
         peer_.write(peer);
     });
+    farSide.start(5);
     bool stoppedByTest = false;
-    QTimer::singleShot(3000, [&] {
+    QTimer::singleShot(10000, [&] {
         stoppedByTest = shared().PortInputOwned;
         shared().FRStopFlg = 1;
     });

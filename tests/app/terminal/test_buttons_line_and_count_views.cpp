@@ -15,7 +15,7 @@ struct Opened {
     int16_t viewerBusyFlg = -1;
 };
 
-class ViewButtons : public MainWindowTest {
+class LineAndCountViewButtons : public MainWindowTest {
   protected:
     // The window a press opens (closed at once), with the flags as it saw them.
     Opened pressAndClose(const std::function<void()>& press) {
@@ -29,7 +29,7 @@ class ViewButtons : public MainWindowTest {
     }
 };
 
-TEST_F(ViewButtons, TheCounterViewsLeaveRunningSendsAlone) {
+TEST_F(LineAndCountViewButtons, TheCounterViewsLeaveRunningSendsAlone) {
     const std::pair<QPushButton*, const char*> buttons[] = {
         {form->Command11, "受信カウント表示"},
         {form->Command22, "送信カウント表示"},
@@ -43,7 +43,7 @@ TEST_F(ViewButtons, TheCounterViewsLeaveRunningSendsAlone) {
     }
 }
 
-TEST_F(ViewButtons, TheLeftButtonOpensLineViewAAndTheRightLineViewBUnderTheViewerFlag) {
+TEST_F(LineAndCountViewButtons, TheLeftButtonOpensLineViewAAndTheRightLineViewBUnderTheViewerFlag) {
     const std::pair<Qt::MouseButton, const char*> presses[] = {
         {Qt::LeftButton, "受信ダンプ Chr. Type A"},
         {Qt::RightButton, "受信ダンプ Chr. Type B"},
@@ -59,7 +59,7 @@ TEST_F(ViewButtons, TheLeftButtonOpensLineViewAAndTheRightLineViewBUnderTheViewe
     }
 }
 
-TEST_F(ViewButtons, NoLineViewOpensWhileAViewerIsOpenOrForTheMiddleButton) {
+TEST_F(LineAndCountViewButtons, NoLineViewOpensWhileAViewerIsOpenOrForTheMiddleButton) {
     ModalAutoCloser closer;
     form->ViewerBusyFlg = 1;
     mouseUp(form->Command21, Qt::LeftButton);

@@ -3,10 +3,13 @@
 // failure path, a close while the save pumps events, and the blocks written
 // between two pumps.
 #include "msgbox_answers.h"
+#include "views_fixture.h"
 
 #include "core/program_folder.h"
 #include "core/shared_state.h"
+#include "views/frms_Disp_Hex.h"
 #include "views/snapshot_save_dialog.h"
+#include "views/view_state.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,8 +63,17 @@ class SaveDialog : public ::testing::Test {
         shared() = SharedState{};
         ASSERT_TRUE(folder.isValid());
         setProgramFolderForTests(folder.path().toStdString());
+        takeSnapshot(Snapshot);
     }
     void TearDown() override { setProgramFolderForTests(""); }
+
+    // What the receive dump took when it opened, in positions 1 to RcvDumpLen.
+    static void takeSnapshot(const QByteArray& bytes) {
+        ViewState& view = viewState();
+        view.RcvDumpData.assign(ViewState::SnapshotBufferSize, 0xEE);
+        std::copy(bytes.begin(), bytes.end(), view.RcvDumpData.begin() + 1);
+        view.RcvDumpLen = int32_t(bytes.size());
+    }
 
     QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
     QByteArray contents(const char* name) const {
@@ -87,7 +99,7 @@ class SaveDialog : public ::testing::Test {
 };
 
 TEST_F(SaveDialog, NewModeWritesTheSnapshotAndAppendModeAddsItWithoutAQuestion) {
-    frms_Disp_Hex_file dialog(Snapshot);
+    frms_Disp_Hex_file dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルセーブ"));
     EXPECT_EQ(dialog.Picture2Label[1]->text(), QStringLiteral("CONSOLE．BIN"));
     dialog.show();
@@ -97,7 +109,7 @@ TEST_F(SaveDialog, NewModeWritesTheSnapshotAndAppendModeAddsItWithoutAQuestion) 
     EXPECT_FALSE(dialog.isVisible());  // closes itself after a save
 
     for (int k = 0; k < 2; ++k) {
-        frms_Disp_Hex_file again(Snapshot);
+        frms_Disp_Hex_file again;
         EXPECT_EQ(save(again, 1, {Yes}, QStringLiteral("twice.bin")).size(), 1);
     }
     EXPECT_EQ(contents("twice.bin"), Snapshot + Snapshot);
@@ -105,7 +117,7 @@ TEST_F(SaveDialog, NewModeWritesTheSnapshotAndAppendModeAddsItWithoutAQuestion) 
 
 TEST_F(SaveDialog, NewModeOnAnExistingFileAsksBeforeReplacingIt) {
     write("CONSOLE.BIN", "old contents");
-    frms_Disp_Hex_file dialog(Snapshot);
+    frms_Disp_Hex_file dialog;
     dialog.show();
     const QStringList asked = save(dialog, 0, {Yes, No});
     ASSERT_EQ(asked.size(), 2);
@@ -118,7 +130,7 @@ TEST_F(SaveDialog, NewModeOnAnExistingFileAsksBeforeReplacingIt) {
 }
 
 TEST_F(SaveDialog, NoOrAClosedQuestionWritesNothingAndKeepsTheName) {
-    frms_Disp_Hex_file dialog(Snapshot);
+    frms_Disp_Hex_file dialog;
     dialog.show();
     for (const QString& answer : {No, QString()}) {
         EXPECT_EQ(save(dialog, 1, {answer}, QStringLiteral(" kept.bin")).size(), 1);
@@ -135,7 +147,7 @@ TEST_F(SaveDialog, TheCaptureFileIsRefusedByAnySpelling) {
     QDir(folder.path()).mkdir(QStringLiteral("sub"));
     for (const QString& name : {QStringLiteral("./LOG.log"), QStringLiteral("sub/../LOG.log"),
                                 QStringLiteral("link.log"), path("LOG.log")}) {
-        frms_Disp_Hex_file dialog(Snapshot);
+        frms_Disp_Hex_file dialog;
         EXPECT_EQ(save(dialog, 1, {}, name), QStringList{QStringLiteral("このファイルは受信処理で使用されています｡")})
             << name.toStdString();
     }
@@ -144,7 +156,7 @@ TEST_F(SaveDialog, TheCaptureFileIsRefusedByAnySpelling) {
 
 TEST_F(SaveDialog, AFileThatCannotBeWrittenIsReportedAndTheDialogStays) {
     write("plain", "not a folder");
-    frms_Disp_Hex_file dialog(Snapshot);
+    frms_Disp_Hex_file dialog;
     dialog.show();
     const QStringList asked = save(dialog, 0, {Yes}, path("plain") + QStringLiteral("/x.bin"));
     ASSERT_EQ(asked.size(), 2);
@@ -161,7 +173,8 @@ TEST_F(SaveDialog, AnEmptySnapshotEmptiesInNewModeAndChangesNothingInAppendMode)
     for (const auto& [mode, name, answers] :
          {std::tuple{0, "new.bin", QStringList{Yes, Yes}}, std::tuple{1, "append.bin", QStringList{Yes}},
           std::tuple{1, "created.bin", QStringList{Yes}}}) {
-        frms_Disp_Hex_file dialog(QByteArray{});
+        takeSnapshot({});
+        frms_Disp_Hex_file dialog;
         save(dialog, mode, answers, QString::fromLatin1(name));
     }
     EXPECT_EQ(contents("new.bin"), QByteArray());
@@ -170,7 +183,7 @@ TEST_F(SaveDialog, AnEmptySnapshotEmptiesInNewModeAndChangesNothingInAppendMode)
 }
 
 TEST_F(SaveDialog, ClosedWhileItPumpsBeforeWritingTheSaveStops) {
-    frms_Disp_Hex_file dialog(Snapshot);
+    frms_Disp_Hex_file dialog;
     dialog.show();
     // The user closes the window while the question's answer is handled.
     whenModalOpens("MsgBoxX", [&dialog](QWidget* box) {
@@ -184,8 +197,9 @@ TEST_F(SaveDialog, ClosedWhileItPumpsBeforeWritingTheSaveStops) {
 }
 
 TEST_F(SaveDialog, TheDialogCannotBeClosedWhileItWrites) {
-    const QByteArray big(100000, 'z');
-    frms_Disp_Hex_file dialog(big);
+    const QByteArray big(ViewState::SnapshotMax, 'z');
+    takeSnapshot(big);
+    frms_Disp_Hex_file dialog;
     dialog.show();
     bool triedWhileBusy = false, stayedOpen = false;
     QTimer watcher;  // runs at every pump
@@ -204,6 +218,39 @@ TEST_F(SaveDialog, TheDialogCannotBeClosedWhileItWrites) {
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(contents("CONSOLE.BIN"), big);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// The receive dump's "ファイルセーブ" writes the snapshot the dump took, not
+// what arrived after it.
+class ReceiveDumpSave : public ViewsTest {
+  protected:
+    void SetUp() override {
+        ViewsTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        setProgramFolderForTests(folder.path().toStdString());
+    }
+    void TearDown() override {
+        setProgramFolderForTests("");
+        ViewsTest::TearDown();
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(ReceiveDumpSave, TheDumpsSaveButtonWritesItsSnapshot) {
+    const QByteArray before = QByteArrayLiteral("\x00\x01binary\xFF\r\n");
+    receive(before);
+    frms_Disp_Hex dump;
+    dump.Form_Load();
+    receive("later");
+
+    whenNextModalOpens([](QWidget* w) {
+        MsgBoxAnswers answers({Yes});
+        static_cast<SnapshotSaveDialog*>(w)->Command1_Click();
+    });
+    dump.Command1->click();
+    QFile saved(folder.filePath(QStringLiteral("CONSOLE.BIN")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), before);
 }
 
 }  // namespace
