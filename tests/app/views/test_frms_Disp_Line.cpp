@@ -5,21 +5,18 @@
 
 #include "msgbox_answers.h"
 #include "core/display_selector.h"
-#include "core/program_folder.h"
 #include "ui/picture_box.h"
 #include "views/disp_lines.h"
 #include "views/frms_Disp_Line.h"
 #include "views/snapshot_save_dialog.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -27,14 +24,8 @@ class LineViewA : public ViewsTest {
   protected:
     void SetUp() override {
         ViewsTest::SetUp();
-        ASSERT_TRUE(folder.isValid());
-        setProgramFolderForTests(folder.path().toStdString());
         setDisplay(1, 0);  // CR ends a line; CR and LF themselves show nothing
         dispLineStore() = DispLineStore{};
-    }
-    void TearDown() override {
-        setProgramFolderForTests("");
-        ViewsTest::TearDown();
     }
 
     void receiveLines(int count) {
@@ -43,12 +34,9 @@ class LineViewA : public ViewsTest {
         receive(bytes);
     }
 
-    QByteArray saved(const char* name) const {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
+    QByteArray saved(const char* name) const { return folder.contents(name); }
 
-    QTemporaryDir folder;
+    ProgramFolderScope folder;
 };
 
 TEST_F(LineViewA, ReadsTheStoreOnceAndSavesItsLinesAsDotted) {

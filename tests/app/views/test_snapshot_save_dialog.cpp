@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -61,11 +60,8 @@ class SaveDialog : public ::testing::Test {
     void SetUp() override {
         ensureTestApplication();
         shared() = SharedState{};
-        ASSERT_TRUE(folder.isValid());
-        setProgramFolderForTests(folder.path().toStdString());
         takeSnapshot(Snapshot);
     }
-    void TearDown() override { setProgramFolderForTests(""); }
 
     // What the receive dump took when it opened, in positions 1 to RcvDumpLen.
     static void takeSnapshot(const QByteArray& bytes) {
@@ -75,16 +71,9 @@ class SaveDialog : public ::testing::Test {
         view.RcvDumpLen = int32_t(bytes.size());
     }
 
-    QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
-    QByteArray contents(const char* name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
-    void write(const char* name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QString path(const char* name) const { return folder.path(name); }
+    QByteArray contents(const char* name) const { return folder.contents(name); }
+    void write(const char* name, const QByteArray& bytes) const { folder.write(name, bytes); }
 
     // Saves in the mode given with the answers given; returns the questions asked.
     QStringList save(frms_Disp_Hex_file& dialog, int mode, QStringList answers, const QString& name = {}) {
@@ -95,7 +84,7 @@ class SaveDialog : public ::testing::Test {
         return boxes.texts();
     }
 
-    QTemporaryDir folder;
+    ProgramFolderScope folder;
 };
 
 TEST_F(SaveDialog, NewModeWritesTheSnapshotAndAppendModeAddsItWithoutAQuestion) {
@@ -144,7 +133,7 @@ TEST_F(SaveDialog, TheCaptureFileIsRefusedByAnySpelling) {
     write("LOG.log", "captured");
     shared().LogFilePath = path("LOG.log");
     ASSERT_TRUE(QFile::link(path("LOG.log"), path("link.log")));
-    QDir(folder.path()).mkdir(QStringLiteral("sub"));
+    QDir().mkdir(path("sub"));
     for (const QString& name : {QStringLiteral("./LOG.log"), QStringLiteral("sub/../LOG.log"),
                                 QStringLiteral("link.log"), path("LOG.log")}) {
         frms_Disp_Hex_file dialog;
@@ -224,16 +213,7 @@ TEST_F(SaveDialog, TheDialogCannotBeClosedWhileItWrites) {
 // what arrived after it.
 class ReceiveDumpSave : public ViewsTest {
   protected:
-    void SetUp() override {
-        ViewsTest::SetUp();
-        ASSERT_TRUE(folder.isValid());
-        setProgramFolderForTests(folder.path().toStdString());
-    }
-    void TearDown() override {
-        setProgramFolderForTests("");
-        ViewsTest::TearDown();
-    }
-    QTemporaryDir folder;
+    ProgramFolderScope folder;
 };
 
 TEST_F(ReceiveDumpSave, TheDumpsSaveButtonWritesItsSnapshot) {
@@ -248,9 +228,7 @@ TEST_F(ReceiveDumpSave, TheDumpsSaveButtonWritesItsSnapshot) {
         static_cast<SnapshotSaveDialog*>(w)->Command1_Click();
     });
     dump.Command1->click();
-    QFile saved(folder.filePath(QStringLiteral("CONSOLE.BIN")));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), before);
+    EXPECT_EQ(folder.contents("CONSOLE.BIN"), before);
 }
 
 }  // namespace

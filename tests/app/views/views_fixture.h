@@ -6,6 +6,7 @@
 // its own port on ViewsTestBase.
 #pragma once
 
+#include "core/program_folder.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
@@ -14,12 +15,38 @@
 #include "real_tovaline_api.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <array>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+// The program's folder, where a save puts a name without a folder, in a
+// temporary folder of the test's own while the scope lives.
+class ProgramFolderScope {
+  public:
+    ProgramFolderScope() { setProgramFolderForTests(dir_.path().toStdString()); }
+    ~ProgramFolderScope() { setProgramFolderForTests(""); }
+    ProgramFolderScope(const ProgramFolderScope&) = delete;
+    ProgramFolderScope& operator=(const ProgramFolderScope&) = delete;
+
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    QByteArray contents(const char* name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+    void write(const char* name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+  private:
+    QTemporaryDir dir_;
+};
 
 class ViewsTestBase : public ::testing::Test {
   protected:
