@@ -37,9 +37,9 @@ void ToolWindow::showEvent(QShowEvent* event) {
 }
 
 void ToolWindow::done(int result) {
-    // A minimised or maximised window is not where the next opening should be.
-    const bool normal = (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) == 0;
-    if (placeLeft_ && placed_ && normal) rememberPlace(this, *placeLeft_, *placeTop_);
+    // A minimised or maximised window keeps the place it had before.
+    if (placeLeft_ && placed_ && !isMinimized() && !isMaximized())
+        rememberPlace(this, *placeLeft_, *placeTop_);
     ModalWindow::done(result);
 }
 

@@ -79,11 +79,7 @@ class frms_UF_edit1 : public FKeyWindow {
     void Text1_Change();
     void showByteCount();
     void applyTextColors();
-    void keepWithinMaxLength();
 
     // The key as the load read it.
     UFEditContents loaded_;
-    // The text the last change brought in (document positions).
-    int insertedFrom_ = 0;
-    int insertedCount_ = 0;
 };
