@@ -1,4 +1,5 @@
-// Clearing the receive store and screen and the two byte totals.
+// Clearing the receive store and screen, the two byte totals and the
+// per-byte-value counters.
 #pragma once
 
 // Empties the library's display store and the receive screen (kept in the
@@ -11,3 +12,7 @@ void ClearSendCount();
 
 // RcvTotal and Label4 to 0.
 void ClearRcvCount();
+
+// Every per-byte-value counter of both directions to 0, then the three clears
+// above (the "全消去" buttons). Works with the port closed.
+void ClearAllCounters();

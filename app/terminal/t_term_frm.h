@@ -203,6 +203,5 @@ private:
 T_Term_frm& mainForm();
 
 // Procedures of the program that act on the main window.
-void ClearAllCounters();
 void StartComm();
 void StopComm();
