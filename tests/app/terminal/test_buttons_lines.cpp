@@ -156,7 +156,7 @@ TEST_F(MainButtons, TheCompactPanelIsAFreshWindowEveryTime) {
 TEST_F(MainButtons, ToolButtonsWaitingForTheirWindowsStayShownAndDisabled) {
     for (QPushButton* b : {form->Command1, form->Command4, form->Command2, form->Command18,
                            form->Command5, form->Command15, form->Command8, form->Cmd_KeySend,
-                           form->Cmd_TxtSend, form->CmdSendRand, form->Command26, form->CmdCsv,
+                           form->Cmd_TxtSend, form->CmdCsv,
                            form->Command11, form->Command22, form->Command14, form->Command25,
                            form->Command21, form->Cmd_File_DS, form->Command7}) {
         EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();

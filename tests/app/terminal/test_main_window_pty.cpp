@@ -5,7 +5,6 @@
 
 #include "main_window_fixture.h"
 #include "modal_auto_closer.h"
-#include "pty_peer.h"
 #include "terminal/receive_poll.h"
 #include "text/cp932.h"
 
@@ -18,17 +17,8 @@
 
 namespace {
 
-class MainWindowPty : public MainWindowTest {
+class MainWindowPty : public MainWindowOnPty {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        ASSERT_FALSE(peer.slavePath().isEmpty());
-        settings().ComOnFlg = 1;
-        settings().ComPortName = peer.slavePath();
-        StartComm();
-        ASSERT_EQ(shared().ComOpenFlg, 1);
-    }
-
     // Polls until the library has taken `count` bytes from the line.
     void receive(int32_t count) {
         for (int i = 0; i < 200 && shared().RcvTotal < count; ++i) {
@@ -60,8 +50,6 @@ protected:
         }
         return dark;
     }
-
-    PtyPeer peer;
 };
 
 TEST_F(MainWindowPty, BytesFromTheFarSideAppearInThePageAndTheTotal) {
