@@ -127,11 +127,8 @@ void TimedSenderWindow::subMonitorDraw(PictureBox* pic) {
 }
 
 void TimedSenderWindow::subMonitorUpdate() {
-    // The grid stays from the last set-up; the bars redraw their own area,
-    // in one repaint instead of one per line drawn.
-    Pic_Disp->setUpdatesEnabled(false);
+    // The grid stays from the last set-up; the bars redraw their own area.
     subBarGraph_Cur(Pic_Disp);
-    Pic_Disp->setUpdatesEnabled(true);
 }
 
 void TimedSenderWindow::subBarGraph_Cur(PictureBox* pic) {
