@@ -1,5 +1,6 @@
 // Clearing the receive store and screen, the two byte totals and the
-// per-byte-value counters.
+// per-byte-value counters (the clear buttons of the main window and of the
+// tool windows).
 #pragma once
 
 // Empties the library's display store and the receive screen (kept in the
@@ -13,6 +14,6 @@ void ClearSendCount();
 // RcvTotal and Label4 to 0.
 void ClearRcvCount();
 
-// Every per-byte-value counter of both directions to 0, then the three clears
-// above (the "全消去" buttons). Works with the port closed.
+// Every per-byte-value count of both directions to 0, then the three clears
+// above. The line counters stay.
 void ClearAllCounters();

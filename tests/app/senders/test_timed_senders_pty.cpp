@@ -1,12 +1,15 @@
 // The timed senders over a real pseudo-terminal: the far side receives the
 // pattern with nothing lost, and the mouse sender's value repeated.
-#include "timed_sender_fixture.h"
+#include "../terminal/main_window_pty_fixture.h"
+#include "senders/frms_Cur_Send.h"
+#include "senders/frms_Rand_Send.h"
+#include "ui/vb_timer.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using TimedSendersPty = MainWindowOnPty;
+using TimedSendersPty = MainWindowPty;
 
 TEST_F(TimedSendersPty, TheFarSideReceivesEveryPatternValueInOrder) {
     settings().RandPattern = SinePattern;

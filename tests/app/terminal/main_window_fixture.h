@@ -11,7 +11,6 @@
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "modal_dialog_driver.h"
-#include "pty_peer.h"
 #include "real_tovaline_api.h"
 #include "terminal/display_state.h"
 #include "terminal/screen_select.h"
@@ -92,20 +91,4 @@ class MainWindowTest : public ::testing::Test {
 
     static constexpr int32_t Marker = 0x123456;
     T_Term_frm* form = nullptr;
-};
-
-// The main window with its port open on a pseudo-terminal, whose far side
-// the test plays.
-class MainWindowOnPty : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        ASSERT_FALSE(peer.slavePath().isEmpty());
-        settings().ComOnFlg = 1;
-        settings().ComPortName = peer.slavePath();
-        StartComm();
-        ASSERT_EQ(shared().ComOpenFlg, 1);
-    }
-
-    PtyPeer peer;
 };

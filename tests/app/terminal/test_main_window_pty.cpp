@@ -3,7 +3,7 @@
 // stops at its limit with the file holding exactly the limit.
 #include <gtest/gtest.h>
 
-#include "main_window_fixture.h"
+#include "main_window_pty_fixture.h"
 #include "modal_auto_closer.h"
 #include "terminal/receive_poll.h"
 #include "text/cp932.h"
@@ -16,41 +16,6 @@
 #include <QThread>
 
 namespace {
-
-class MainWindowPty : public MainWindowOnPty {
-protected:
-    // Polls until the library has taken `count` bytes from the line.
-    void receive(int32_t count) {
-        for (int i = 0; i < 200 && shared().RcvTotal < count; ++i) {
-            Timer1_Timer();
-            if (shared().RcvTotal < count) QThread::msleep(5);
-        }
-        ASSERT_EQ(shared().RcvTotal, count);
-    }
-
-    void key(int qtKey, const QString& text) {
-        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(form->Text1, &press);
-    }
-
-    QString storedTextPage() {
-        QByteArray page(1800, '\0');
-        int32_t len = 0, read = 0, total = 0, logTotal = 0;
-        int16_t ok = 0;
-        lib().ReadDisp(page.data(), &len, -1, &read, &total, 0, &logTotal, &ok, 0, 0);
-        return cp932::toUnicode(page.left(len));
-    }
-
-    static int darkPixels(const QImage& image) {
-        int dark = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (qGray(image.pixel(x, y)) < 128) ++dark;
-            }
-        }
-        return dark;
-    }
-};
 
 TEST_F(MainWindowPty, BytesFromTheFarSideAppearInThePageAndTheTotal) {
     settings().DispMode = 0;

@@ -1,4 +1,4 @@
-// The port of a function-key window test: the real library, linked in, with
+// The port of a window test that sends: the real library, linked in, with
 // a pseudo-terminal as the open port (its slave path is the port name) and
 // the test at the far side.
 #pragma once
