@@ -102,8 +102,8 @@ void T_Term_frm::fillMainControls() {
 
 void T_Term_frm::enableRandomSenders() {
     const bool enable = shared().FlowMode != FlowSoft && shared().ComOpenFlg == 1;
-    Command26->setEnabled(enable && randomSendersAvailable_);
-    CmdSendRand->setEnabled(enable && randomSendersAvailable_);
+    Command26->setEnabled(enable);
+    CmdSendRand->setEnabled(enable);
 }
 
 void T_Term_frm::Form_Load() {

@@ -58,6 +58,13 @@ QPen PictureBox::drawPen(int32_t color) const {
     return pen;
 }
 
+void PictureBox::updateDrawn(const QRectF& drawn) {
+    // A line or box repaints only where it was drawn (with room for the pen
+    // and its caps), so that a view redrawing a few columns flushes no more.
+    const int pen = std::max<int>(1, DrawWidth) + 1;
+    update(drawn.normalized().toAlignedRect().adjusted(-pen, -pen, pen, pen));
+}
+
 void PictureBox::Cls() {
     fitCanvas();
     canvas_.fill(toQColor(BackColor));
@@ -168,7 +175,7 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t color)
     }
     CurrentX = x2;
     CurrentY = y2;
-    update();
+    updateDrawn(QRectF(QPointF(x1, y1 - ScaleTop), QPointF(x2, y2 - ScaleTop)));
 }
 
 void PictureBox::Box(double x1, double y1, double x2, double y2, int32_t color, bool filled) {
@@ -191,7 +198,7 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, int32_t color, 
     }
     CurrentX = x2;
     CurrentY = y2;
-    update();
+    updateDrawn(QRectF(QPointF(left, top), QPointF(right, bottom)));
 }
 
 void PictureBox::PSet(double x, double y, int32_t color) {

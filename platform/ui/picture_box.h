@@ -116,6 +116,8 @@ class PictureBox : public QWidget {
     // The backing image follows the widget's size, also while the widget is
     // hidden (and gets no resize events); so even reading may grow it.
     void fitCanvas() const;
+    // Schedules the repaint of a drawn area (in widget pixels).
+    void updateDrawn(const QRectF& drawn);
     // The colour a drawing call asked for: -1 stands for ForeColor.
     QColor drawColor(int32_t color) const;
     // A pen of DrawWidth (at least one pixel) in that colour.

@@ -154,8 +154,7 @@ TEST_F(MainButtons, TheCompactPanelIsAFreshWindowEveryTime) {
 }
 
 TEST_F(MainButtons, ToolButtonsWaitingForTheirWindowsStayShownAndDisabled) {
-    for (QPushButton* b : {form->Command18, form->Command15,
-                           form->Cmd_TxtSend, form->CmdSendRand, form->Command26, form->CmdCsv,
+    for (QPushButton* b : {form->Command18, form->Command15, form->Cmd_TxtSend, form->CmdCsv,
                            form->Command25, form->Cmd_File_DS}) {
         EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
         EXPECT_FALSE(b->isHidden()) << b->text().toStdString();

@@ -2,6 +2,7 @@
 // and the scripted fake driver.
 #include <gtest/gtest.h>
 
+#include "core/clear_procedures.h"
 #include "fake_port_driver.h"
 #include "core/clear_procedures.h"
 #include "main_window_fixture.h"
