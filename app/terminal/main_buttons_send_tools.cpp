@@ -3,6 +3,7 @@
 
 #include "core/shared_state.h"
 #include "core/status_display.h"
+#include "senders/Frms_TxtSend.h"
 #include "senders/frms_CTRL.h"
 #include "senders/frms_Key_set.h"
 #include "senders/frms_KeySend.h"
@@ -32,11 +33,12 @@ void T_Term_frm::connectSendToolButtons() {
             shared().LastKeyLine.clear();
         });
     });
+    button_wiring::onClick(Cmd_TxtSend, &f, [&f] { openToolWindow(f, false, [&f] { Frms_TxtSend::Run(&f); }); });
     button_wiring::onClick(Command1, &f, [&f] { openToolWindow(f, false, [&f] { frms_ent::Show(&f); }); });
     button_wiring::onClick(Command4, &f, [&f] { openToolWindow(f, false, [&f] { frms_CTRL::Show(&f); }); });
 
     // Their windows are not part of this build yet.
-    for (QPushButton* b : {Cmd_TxtSend, CmdSendRand, Command26}) {
+    for (QPushButton* b : {CmdSendRand, Command26}) {
         b->setEnabled(false);
     }
 }
