@@ -9,7 +9,7 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QTextDocumentFragment>
+#include <QTextCursor>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -112,9 +112,17 @@ QString textBoxShown(QByteArrayView cp932Bytes) {
 }
 
 QString textBoxSelection(const QPlainTextEdit* box) {
-    // A fragment's plain text has "\n" where the cursor's own selected text
-    // has paragraph separators.
-    return box->textCursor().selection().toPlainText();
+    // The cursor's selected text keeps the document's separators; the whole
+    // text (toPlainText) has them as line breaks, and a no-break space as a
+    // space. (A document fragment would give the same, at ten times the cost.)
+    QString text = box->textCursor().selectedText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+        else if (c == QChar::Nbsp)
+            c = u' ';
+    }
+    return text;
 }
 
 QString programTempFilePath(const QString& ending) {

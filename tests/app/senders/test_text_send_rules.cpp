@@ -51,6 +51,13 @@ TEST(TextSendBytes, ASelectionCountsTheBytesOfWhatItCovers) {
         box.setTextCursor(cursor);
         EXPECT_EQ(textBoxBytes(textBoxSelection(&box)), c.bytes) << c.from << ".." << c.to;
     }
+
+    // Selected whole, a text reads as the whole text does, whatever
+    // separators and spaces the document keeps.
+    box.setPlainText(QString("A\nB") + QChar::LineSeparator + "C" + QChar::Nbsp + "D");
+    box.selectAll();
+    EXPECT_EQ(textBoxSelection(&box), box.toPlainText());
+    EXPECT_EQ(textBoxBytes(textBoxSelection(&box)), QByteArray("A\r\nB\r\nC D"));
 }
 
 TEST(TextSaveName, TrimmedWithTxtAppendedUnlessItEndsInTxt) {
