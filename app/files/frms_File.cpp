@@ -230,22 +230,14 @@ void frms_File::sendFile(const QString& path, int32_t pass) {
 
     const SendConversion conversion = conversionInForce();
     SendProgress shown(file.length());
-    SendChunkData({
-        .hasByte =
-            [&] {
-                if (file.hasByte()) return true;
-                if (file.error() != 0) s.StopFlg = 1;
-                return false;
-            },
-        .takeByte = [&] { return file.takeByte(); },
-        .convert = [&](uint8_t b, std::span<uint8_t, 2> out) { return convertSendByte(conversion, b, out); },
-        .chunkStep =
-            [&](int64_t placed) {
-                if (!shown.chunkStarts()) return true;
-                if (const std::optional<int> percent = shown.percent(placed)) progress.show(*percent);
-                return s.StopFlg != 1;
-            },
-    });
+    ChunkSendParts parts = chunkSourceOf(file);
+    parts.convert = [&](uint8_t b, std::span<uint8_t, 2> out) { return convertSendByte(conversion, b, out); };
+    parts.chunkStep = [&](int64_t placed) {
+        if (!shown.chunkStarts()) return true;
+        if (const std::optional<int> percent = shown.percent(placed)) progress.show(*percent);
+        return s.StopFlg != 1;
+    };
+    SendChunkData(parts);
     file.close();
     if (file.error() != 0) {
         FileErrMsgNumber(file.error());

@@ -185,28 +185,15 @@ void Frms_TxtSend::SendFileOnce(int32_t pass) {
     dataSent_ = 1;
     Command2->show();
     Command1->hide();
-    SendChunkData({
-        .hasByte =
-            [&] {
-                if (file.hasByte()) return true;
-                if (file.error() != 0) s.StopFlg = 1;
-                return false;
-            },
-        .takeByte =
-            [&] {
-                --s.SendFileLen;
-                return file.takeByte();
-            },
-        .convert = {},
-        .chunkStep =
-            [&](int64_t) {
-                if (settings().TxtKuriFlg == 1) {
-                    Pic_Kuri->show();
-                    Lbl_Kuri->setText(QString::number(pass) + QStringLiteral(" 回目送信中"));
-                }
-                return true;
-            },
-    });
+    ChunkSendParts parts = chunkSourceOf(file);
+    parts.chunkStep = [&](int64_t) {
+        if (settings().TxtKuriFlg == 1) {
+            Pic_Kuri->show();
+            Lbl_Kuri->setText(QString::number(pass) + QStringLiteral(" 回目送信中"));
+        }
+        return true;
+    };
+    SendChunkData(parts);
     file.close();
     if (file.error() != 0) {
         FileErrMsgNumber(file.error());

@@ -24,17 +24,6 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void storeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 void select(Frms_TxtSend& w, int from, int to) {
     QTextCursor cursor(w.Text1->document());
     cursor.setPosition(from);
