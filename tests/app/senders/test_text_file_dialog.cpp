@@ -6,10 +6,8 @@
 #include "files/file_picker.h"
 #include "modal_auto_closer.h"
 #include "sender_window_fixture.h"
-#include "senders/Frms_TxtSend.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -22,80 +20,58 @@ class TextFileDialog : public SenderWindowTest {
   protected:
     void SetUp() override {
         SenderWindowTest::SetUp();
-        folder = folder_.path();
-        settings().TxtDirPath = folder;
+        settings().TxtDirPath = folder_.path();
+        box = std::make_unique<QPlainTextEdit>();
     }
 
-    std::unique_ptr<Frms_TxtSend_File_SvLd> saving(const QByteArray& text) {
-        auto d = std::make_unique<Frms_TxtSend_File_SvLd>(Frms_TxtSend_File_SvLd::SaveMode);
-        d->heldText = text;
+    std::unique_ptr<Frms_TxtSend_File_SvLd> opened(Frms_TxtSend_File_SvLd::Mode mode) {
+        auto d = std::make_unique<Frms_TxtSend_File_SvLd>(mode);
+        d->heldText = "A\r\n\x82\xa0";
+        d->loadTarget = box.get();
         d->Form_Load();
         d->show();
         return d;
     }
 
-    std::unique_ptr<Frms_TxtSend_File_SvLd> loadingInto(QPlainTextEdit* box) {
-        auto d = std::make_unique<Frms_TxtSend_File_SvLd>(Frms_TxtSend_File_SvLd::LoadMode);
-        d->loadTarget = box;
-        d->Form_Load();
-        d->show();
-        return d;
+    // Saves under the typed name, answering the questions that come up.
+    void save(Frms_TxtSend_File_SvLd& d, const QString& typed) {
+        d.Text1->setText(typed);
+        d.Cmd_Save_Click();
     }
 
-    static void selectFile(Frms_TxtSend_File_SvLd& d, const QString& name) {
+    void loadFile(Frms_TxtSend_File_SvLd& d, const QString& name) {
         const QList<QListWidgetItem*> items = d.picker->File1->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         d.picker->File1->setCurrentItem(items.front());
+        d.Cmd_Load_Click();
     }
 
-    QString inFolder(const QString& name) const { return folder + u'/' + name; }
+    QString inFolder(const QString& name) const { return folder_.filePath(name); }
 
-    QString folder;
+    std::unique_ptr<QPlainTextEdit> box;
 };
 
-TEST_F(TextFileDialog, SavesTheExactBytesUnderTheNameAsTyped) {
-    const QByteArray text = "A\r\n\x82\xa0";
-    struct Case {
-        QString typed, file;
-    };
-    for (const Case& c : {Case{"a.txt", "a.txt"}, Case{"A.TXT", "A.TXT"}, Case{"b", "b.txt"},
-                          Case{" memo ", "memo.txt"}}) {
-        auto d = saving(text);
+TEST_F(TextFileDialog, SavesTheExactBytesUnderTheNameAndAsksBeforeOverwriting) {
+    for (const auto& [typed, file] : {std::pair{" A.TXT ", "A.TXT"}, std::pair{"b", "b.txt"}}) {
+        auto d = opened(Frms_TxtSend_File_SvLd::SaveMode);
         EXPECT_EQ(d->windowTitle(), QStringLiteral("テキストファイルで保存します"));
-        EXPECT_FALSE(d->Cmd_Load->isVisible());
-        d->Text1->setText(c.typed);
-        d->Cmd_Save_Click();
-        EXPECT_EQ(fileBytes(inFolder(c.file)), text) << c.typed.toStdString();
-        EXPECT_EQ(d->Text1->text(), c.file);
+        save(*d, typed);
+        EXPECT_EQ(fileBytes(inFolder(file)), QByteArray("A\r\n\x82\xa0")) << typed;
         EXPECT_FALSE(d->isVisible());
     }
 
-    // A click on a listed file takes its name.
-    auto d = saving(text);
-    QListWidgetItem* listed = d->picker->File1->findItems(QStringLiteral("b.txt"), Qt::MatchExactly).value(0);
-    ASSERT_NE(listed, nullptr);
-    emit d->picker->File1->itemClicked(listed);
-    EXPECT_EQ(d->Text1->text(), QStringLiteral("b.txt"));
-}
-
-TEST_F(TextFileDialog, AnExistingFileIsOverwrittenOnlyWhenTheAnswerIsYes) {
-    storeFile(inFolder("old.txt"), "old content");
-    auto d = saving("new");
-    d->Text1->setText(QStringLiteral("old"));
+    auto d = opened(Frms_TxtSend_File_SvLd::SaveMode);
+    emit d->picker->File1->itemClicked(d->picker->File1->findItems("b.txt", Qt::MatchExactly).value(0));
+    EXPECT_EQ(d->Text1->text(), QStringLiteral("b.txt")) << "a click takes the file's name";
+    storeFile(inFolder("b.txt"), "old");
     clickInNextModal(QStringLiteral("いいえ"));
     d->Cmd_Save_Click();
-    EXPECT_EQ(fileBytes(inFolder("old.txt")), QByteArray("old content"));
+    EXPECT_EQ(fileBytes(inFolder("b.txt")), QByteArray("old"));
     EXPECT_TRUE(d->isVisible());
 
-    clickInNextModal(QStringLiteral("はい"));
-    d->Cmd_Save_Click();
-    EXPECT_EQ(fileBytes(inFolder("old.txt")), QByteArray("new"));
-    EXPECT_FALSE(d->isVisible());
-
-    // A folder where the file should be: Yes, and the write fails.
+    // A folder where the file should be: Yes, then the write fails and the
+    // dialog stays.
     ASSERT_TRUE(QDir().mkdir(inFolder("dir.txt")));
-    auto failing = saving("new");
-    failing->Text1->setText(QStringLiteral("dir"));
     bool errorShown = false;
     whenNextModalOpens([&](QWidget* question) {
         whenNextModalOpens([&](QWidget* error) {
@@ -104,102 +80,76 @@ TEST_F(TextFileDialog, AnExistingFileIsOverwrittenOnlyWhenTheAnswerIsYes) {
         });
         findButton(question, QStringLiteral("はい"))->click();
     });
-    failing->Cmd_Save_Click();
+    save(*d, "dir");
     EXPECT_TRUE(errorShown);
-    EXPECT_TRUE(failing->isVisible());
-}
+    EXPECT_TRUE(d->isVisible());
 
-TEST_F(TextFileDialog, AnEmptyNameIsRefused) {
     ModalAutoCloser boxes;
-    auto d = saving("new");
-    d->Text1->setText(QStringLiteral("   "));
-    d->Cmd_Save_Click();
+    save(*d, "   ");
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("ファイル名に誤りがあります")));
     EXPECT_TRUE(d->isVisible());
-    EXPECT_TRUE(d->Text1->text().isEmpty());
 }
 
 TEST_F(TextFileDialog, ALoadedFileFillsTheBoxAsFarAsItHolds) {
-    struct Case {
-        QByteArray file;
-        QString shown;
-    };
-    const Case cases[] = {
-        {"A\r\nB\r\n", "A\nB\n"},
-        {"A\r\nB", "A\nB"},
-        {QByteArray("AB\0", 3), QString("AB") + QChar(0) + ' '},
-        {"\x82\xa0", "あ"},
-    };
-    for (const Case& c : cases) {
-        storeFile(inFolder("t.txt"), c.file);
-        QPlainTextEdit box;
-        auto d = loadingInto(&box);
+    for (const auto& [file, shown] : {std::pair{"A\r\nB\r\n", "A\nB\n"}, std::pair{"A\r\n\x82\xa0", "A\nあ"}}) {
+        storeFile(inFolder("t.txt"), file);
+        auto d = opened(Frms_TxtSend_File_SvLd::LoadMode);
         EXPECT_EQ(d->windowTitle(), QStringLiteral("テキストファイルを開きます"));
-        EXPECT_FALSE(d->Text1->isVisible());
-        selectFile(*d, QStringLiteral("t.txt"));
-        d->Cmd_Load_Click();
-        EXPECT_EQ(box.toPlainText(), c.shown) << c.file.toHex(' ').toStdString();
+        loadFile(*d, "t.txt");
+        EXPECT_EQ(box->toPlainText(), QString::fromUtf8(shown));
         EXPECT_FALSE(d->isVisible());
     }
 
     storeFile(inFolder("big.txt"), QByteArray("0123456789\r\n").repeated(3000));
-    QPlainTextEdit box;
     ModalAutoCloser boxes;
-    auto d = loadingInto(&box);
-    selectFile(*d, QStringLiteral("big.txt"));
-    d->Cmd_Load_Click();
+    auto d = opened(Frms_TxtSend_File_SvLd::LoadMode);
+    loadFile(*d, "big.txt");
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("ファイルが大きすぎます。許容範囲までをロードします。")));
-    EXPECT_EQ(box.toPlainText(), QString("0123456789\n").repeated(2500));
+    EXPECT_EQ(box->toPlainText(), QString("0123456789\n").repeated(2500));
 }
 
 TEST_F(TextFileDialog, NoFileOrAnUnreadableOneLeavesTheBoxAsItWas) {
     storeFile(inFolder("gone.txt"), "x");
-    QPlainTextEdit box;
-    box.setPlainText(QStringLiteral("before"));
+    box->setPlainText(QStringLiteral("before"));
     ModalAutoCloser boxes;
-    auto d = loadingInto(&box);
+    auto d = opened(Frms_TxtSend_File_SvLd::LoadMode);
     d->Cmd_Load_Click();
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("ファイルを選択してください｡")));
 
-    // Listed, then replaced by a folder of the same name.
-    selectFile(*d, QStringLiteral("gone.txt"));
+    // Listed, then replaced by a folder of the same name: the file error,
+    // and the dialog stays for another choice.
     ASSERT_TRUE(QFile::remove(inFolder("gone.txt")));
     ASSERT_TRUE(QDir().mkdir(inFolder("gone.txt")));
-    d->Cmd_Load_Click();
-    EXPECT_EQ(boxes.count(), 2) << "the file error";
+    loadFile(*d, "gone.txt");
+    EXPECT_EQ(boxes.count(), 2);
     EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(box.toPlainText(), QStringLiteral("before"));
 
-    // Gone altogether: nothing happens and the dialog closes.
+    // Gone altogether: nothing is loaded and the dialog closes.
     ASSERT_TRUE(QDir().rmdir(inFolder("gone.txt")));
     d->Cmd_Load_Click();
     EXPECT_EQ(boxes.count(), 2);
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(box.toPlainText(), QStringLiteral("before"));
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("before"));
 }
 
 TEST_F(TextFileDialog, OpensOnItsFolderOrTheProgramsAndKeepsTheFolderShown) {
     ASSERT_TRUE(QDir().mkdir(inFolder("texts")));
     storeFile(inFolder("texts/in.txt"), "x");
     storeFile(inFolder("texts/other.log"), "x");
-    struct Case {
-        QString stored, shown;
-    };
-    for (const Case& c : {Case{inFolder("texts"), inFolder("texts")}, Case{inFolder("missing"), folder},
-                          Case{QString(), folder}}) {
-        settings().TxtDirPath = c.stored;
-        auto d = saving("x");
-        EXPECT_EQ(d->picker->filePath(), c.shown) << c.stored.toStdString();
+    for (const QString& stored : {inFolder("texts"), inFolder("missing"), QString()}) {
+        settings().TxtDirPath = stored;
+        auto d = opened(Frms_TxtSend_File_SvLd::SaveMode);
+        const QString shown = stored.endsWith("texts") ? stored : folder_.path();
+        EXPECT_EQ(d->picker->filePath(), shown) << stored.toStdString();
+        if (stored.endsWith("texts")) {
+            EXPECT_EQ(d->picker->File1->count(), 1) << "text files only";
+        }
         d->close();
-        EXPECT_EQ(settings().TxtDirPath, c.shown);
+        EXPECT_EQ(settings().TxtDirPath, shown);
     }
-    settings().TxtDirPath = inFolder("texts");
-    auto d = saving("x");
-    ASSERT_EQ(d->picker->File1->count(), 1) << "text files only";
-    EXPECT_EQ(d->picker->File1->item(0)->text(), QStringLiteral("in.txt"));
 }
 
 } // namespace
