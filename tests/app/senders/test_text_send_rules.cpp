@@ -15,82 +15,42 @@
 namespace {
 
 TEST(TextSendBytes, ABoxTextIsItsCp932BytesWithEveryBreakAsCrLf) {
-    struct Case {
-        QString shown;
-        QByteArray bytes;
+    const std::pair<QString, QByteArray> cases[] = {
+        {"AB\nあ", "AB\r\n\x82\xa0"}, {"\n\n", "\r\n\r\n"}, {"ｱ～", "\xb1\x81\x60"},
+        {"é", "?"}, {QString::fromUtf16(u"A\U0001F600B"), "A?B"}, // no cp932 form: one "?"
     };
-    const Case cases[] = {
-        {"AB\nあ", "AB\r\n\x82\xa0"}, // six bytes
-        {"", ""},
-        {"\n\n", "\r\n\r\n"},
-        {"ｱ～", "\xb1\x81\x60"},   // half-width kana one byte; the Microsoft tilde
-        {"é", "?"},                // no cp932 form: "?"
-        {QString::fromUtf16(u"A\U0001F600B"), "A?B"}, // a character beyond the BMP is one "?"
-    };
-    for (const Case& c : cases) EXPECT_EQ(textBoxBytes(c.shown), c.bytes) << c.shown.toStdString();
-}
+    for (const auto& [shown, bytes] : cases) EXPECT_EQ(textBoxBytes(shown), bytes) << shown.toStdString();
 
-TEST(TextSendBytes, ASelectionCountsTheBytesOfWhatItCovers) {
     ensureTestApplication();
     QPlainTextEdit box;
-    box.setPlainText(QStringLiteral("AB\nあC"));
-    struct Case {
-        int from, to;
-        QByteArray bytes;
-    };
-    const Case cases[] = {
-        {1, 2, "B"},
-        {1, 4, "B\r\n\x82\xa0"}, // across the break and the double-byte character
-        {3, 5, "\x82\xa0" "C"},
-        {2, 2, ""},
-    };
-    for (const Case& c : cases) {
+    box.setPlainText(QString("AB\nあC") + QChar::LineSeparator + "D" + QChar::Nbsp);
+    for (const auto& [from, to, bytes] : {std::tuple{1, 2, "B"}, std::tuple{1, 4, "B\r\n\x82\xa0"},
+                                          std::tuple{4, 8, "C\r\nD "}}) {
         QTextCursor cursor(box.document());
-        cursor.setPosition(c.from);
-        cursor.setPosition(c.to, QTextCursor::KeepAnchor);
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
         box.setTextCursor(cursor);
-        EXPECT_EQ(textBoxBytes(textBoxSelection(&box)), c.bytes) << c.from << ".." << c.to;
+        EXPECT_EQ(textBoxBytes(textBoxSelection(&box)), QByteArray(bytes)) << from << ".." << to;
     }
-
-    // Selected whole, a text reads as the whole text does, whatever
-    // separators and spaces the document keeps.
-    box.setPlainText(QString("A\nB") + QChar::LineSeparator + "C" + QChar::Nbsp + "D");
     box.selectAll();
-    EXPECT_EQ(textBoxSelection(&box), box.toPlainText());
-    EXPECT_EQ(textBoxBytes(textBoxSelection(&box)), QByteArray("A\r\nB\r\nC D"));
+    EXPECT_EQ(textBoxSelection(&box), box.toPlainText()) << "selected whole, as the whole text reads";
 }
 
 TEST(TextSaveName, TrimmedWithTxtAppendedUnlessItEndsInTxt) {
-    struct Case {
-        QString typed;
-        std::optional<QString> name;
+    const std::pair<QString, std::optional<QString>> cases[] = {
+        {"a.txt", "a.txt"}, {"A.TXT", "A.TXT"}, {"b", "b.txt"}, {" A.TXT ", "A.TXT"},
+        {"m.txt.bak", "m.txt.bak.txt"}, {"　メモ　", "メモ.txt"}, {"", std::nullopt}, {"   ", std::nullopt},
     };
-    const Case cases[] = {
-        {"a.txt", "a.txt"},
-        {"A.TXT", "A.TXT"},
-        {"b", "b.txt"},
-        {" A.TXT ", "A.TXT"},
-        {"memo.Txt", "memo.Txt"},
-        {"memo.txt.bak", "memo.txt.bak.txt"},
-        {"　メモ　", "メモ.txt"}, // ideographic blanks are blanks too
-        {"", std::nullopt},
-        {"   ", std::nullopt},
-    };
-    for (const Case& c : cases) EXPECT_EQ(txtSaveName(c.typed), c.name) << c.typed.toStdString();
+    for (const auto& [typed, name] : cases) EXPECT_EQ(txtSaveName(typed), name) << typed.toStdString();
 }
 
 TEST(RepeatCount, ANumberRoundedAndHeldToItsRangeAnythingElseKeepsTheCount) {
-    struct Case {
-        QString typed;
-        int32_t count;
+    const std::pair<QString, int32_t> cases[] = {
+        {"3", 3},          {"0", 1},         {"1", 1},        {"-3", 1},       {"2.5", 2},
+        {"3.5", 4},        {" 12 ", 12},     {"1e9", 99999},  {"9e999", 99999},
+        {"abc", 7},        {"", 7},          {"1x", 7},       {"--1", 7},
     };
-    const int32_t previous = 7;
-    const Case cases[] = {
-        {"3", 3},      {"0", 1},       {"1", 1},      {"-3", 1},         {"2.5", 2},
-        {"3.5", 4},    {" 12 ", 12},   {"99999", 99999}, {"1e9", 99999}, {"9e999", 99999},
-        {"abc", previous}, {"", previous}, {"1x", previous}, {"--1", previous},
-    };
-    for (const Case& c : cases) EXPECT_EQ(repeatCountFromText(c.typed, previous), c.count) << c.typed.toStdString();
+    for (const auto& [typed, count] : cases) EXPECT_EQ(repeatCountFromText(typed, 7), count) << typed.toStdString();
 }
 
 } // namespace
