@@ -13,6 +13,7 @@
 #include "files/percent_bar.h"
 #include "files/window_controls.h"
 #include "terminal/byte_totals.h"
+#include "ui/fonts.h"
 #include "ui/vb_timer.h"
 
 #include <QComboBox>
@@ -74,8 +75,12 @@ void frms_Log_Rcv::buildControls() {
     place(Combo1, Right + 1620, 1260, 1300, 330);
     const char* const comments[3] = {"    1MBで     1024 ｾｯﾄ", "  10MBで   10240 ｾｯﾄ",
                                      "100MBで 102400 ｾｯﾄ"};
-    for (int i = 0; i < 3; ++i)
+    // The help lines line up their figures with blanks: a fixed-pitch font.
+    const QFont fixedPitch = fonts::programFont(QStringLiteral("ＭＳ ゴシック"), 9);
+    for (int i = 0; i < 3; ++i) {
         lblcoment[size_t(i)] = label(this, QString::fromUtf8(comments[i]), Right, 1680 + i * 240, 2800, 240);
+        lblcoment[size_t(i)]->setFont(fixedPitch);
+    }
     Label14 = label(this, QStringLiteral("1KB=1024byte"), Right + 3000, 1680, 2000, 240);
 
     Command1 = button(this, QStringLiteral("開始"), Right, 2640, 1500, 495);
@@ -123,12 +128,12 @@ void frms_Log_Rcv::Form_Load() {
     if (s.LogFlg != 0) {
         Text1->setText(s.LogFileName);
         Text2->setText(QString::number(s.LogLimitKB));
-        showRunningView();
+        showView(true);
         showProgress();
     } else {
         Text1->setText(freshName());
         Text2->setText(QString::number(settings().LogSizeKB));
-        showIdleView();
+        showView(false);
     }
     showSizeInList();
     Timer1->setEnabled(true);
@@ -143,35 +148,20 @@ void frms_Log_Rcv::Combo1_Click(int entry) {
     if (entry >= 0) Text2->setText(logSizeEntryKB(entry));
 }
 
-void frms_Log_Rcv::showRunningView() {
-    Command2->show();
-    Command1->hide();
-    Picl1->show();
-    Text1->setEnabled(false);
-    Text2->setEnabled(false);
+// Running: the stop button, the notice and the progress, everything that
+// chooses the file locked. Idle: the other way round.
+void frms_Log_Rcv::showView(bool running) {
+    Command2->setVisible(running);
+    Command1->setVisible(!running);
+    Picl1->setVisible(running);
+    Text1->setEnabled(!running);
+    Text2->setEnabled(!running);
     for (QWidget* w : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label7),
                        static_cast<QWidget*>(Label8), static_cast<QWidget*>(Label15)}) {
-        w->show();
+        w->setVisible(running);
     }
-    setPickerBusy(true);
-}
-
-void frms_Log_Rcv::showIdleView() {
-    Command1->show();
-    Command2->hide();
-    Picl1->hide();
-    Text1->setEnabled(true);
-    Text2->setEnabled(true);
-    for (QWidget* w : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label7),
-                       static_cast<QWidget*>(Label8), static_cast<QWidget*>(Label15)}) {
-        w->hide();
-    }
-    setPickerBusy(false);
-}
-
-void frms_Log_Rcv::setPickerBusy(bool busy) {
-    picker->setBusy(busy);
-    Combo1->setEnabled(!busy);
+    picker->setBusy(running);
+    Combo1->setEnabled(!running);
 }
 
 void frms_Log_Rcv::showProgress() {
@@ -206,7 +196,7 @@ void frms_Log_Rcv::Command1_Click() {
     if (StartCapture(request) != CaptureStartResult::Started) return;
 
     limitBytes_ = request.limitBytes;
-    showRunningView();
+    showView(true);
     showProgress();
     settings().LogSizeKB = *limitKB;
 }
@@ -217,7 +207,7 @@ void frms_Log_Rcv::Command2_Click() {
     lib().LogStop();
     s.LogFlg = 0;
     ShowCaptureMarks(CaptureMark::None);
-    showIdleView();
+    showView(false);
     Text1->setText(freshName());
     picker->refreshFiles();
     s.LogFilePath.clear();
@@ -230,7 +220,7 @@ void frms_Log_Rcv::Timer1_Timer() {
     }
     // The poll ended the capture (limit or write error); the name stays, so a
     // second start asks before it writes over the file.
-    showIdleView();
+    showView(false);
 }
 
 void frms_Log_Rcv::Form_Unload() {

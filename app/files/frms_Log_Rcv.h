@@ -67,11 +67,9 @@ class frms_Log_Rcv : public ToolWindow {
 
   private:
     void buildControls();
-    void showRunningView();
-    void showIdleView();
+    void showView(bool running);
     void showProgress();
     void showSizeInList();
-    void setPickerBusy(bool busy);
 
     PercentBar progress;      // Picture1 with Label2 and Label4
     int64_t limitBytes_ = 0;  // of the capture this window started

@@ -9,10 +9,6 @@ class T_Term_frm;
 
 namespace main_buttons {
 
-// A tool window opened after a stop request to every running send; the
-// sending windows also start with their unload flag clear.
-void openToolWindow(T_Term_frm& f, bool sendingWindow, const std::function<void()>& open);
-
 // Display modes. `button` is the mouse button as the program numbers it
 // (1 left, 2 right, 4 middle).
 void Cmd_chr_MouseUp(T_Term_frm& f, int16_t button);
