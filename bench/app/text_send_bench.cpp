@@ -5,6 +5,7 @@
 // text to a far side that reads as fast as it can, through the window.
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
 #include "core/program_folder.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
@@ -13,7 +14,6 @@
 #include "senders/text_file.h"
 #include "ui/text_length_limit.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -28,15 +28,6 @@
 
 namespace {
 
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "VELDRAKON";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 // Lines of ASCII and kanji until the box is full.
 QString fullBoxText() {
     const QString line = QStringLiteral("Sensor 12: 温度 23.5 度、湿度 45 %、状態正常 OK\n");
@@ -47,7 +38,7 @@ QString fullBoxText() {
 
 // What the window does at every change of its text: both counts.
 void BM_TextCounts(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     QPlainTextEdit box;
     box.setPlainText(fullBoxText());
     QTextCursor cursor(box.document());
@@ -62,7 +53,7 @@ void BM_TextCounts(benchmark::State& state) {
 BENCHMARK(BM_TextCounts)->Unit(benchmark::kMicrosecond);
 
 void BM_TextToCp932(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     const QString text = fullBoxText();
     for (auto _ : state) benchmark::DoNotOptimize(textBoxBytes(text));
     state.SetBytesProcessed(int64_t(state.iterations()) * textBoxBytes(text).size());
@@ -71,7 +62,7 @@ BENCHMARK(BM_TextToCp932)->Unit(benchmark::kMicrosecond);
 
 // Written as a send or a close writes it, read back as an opening reads it.
 void BM_TempFileRoundTrip(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("VELDRAKONTXTENT.TMP"));
     const QString text = fullBoxText();
@@ -84,7 +75,7 @@ void BM_TempFileRoundTrip(benchmark::State& state) {
 BENCHMARK(BM_TempFileRoundTrip)->Unit(benchmark::kMicrosecond);
 
 void BM_WholeTextSendToPty(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
         lib().OpenCommPort(::ptsname(master)) != -1) {
