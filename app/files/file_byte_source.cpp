@@ -1,6 +1,7 @@
 #include "files/file_byte_source.h"
 
 #include "core/error_messages.h"
+#include "core/shared_state.h"
 
 #include <QFile>
 
@@ -48,6 +49,20 @@ void FileByteSource::close() {
 bool FileByteSource::hasByte() {
     if (left_ <= 0 || error_ != 0) return false;
     return next_ < filled_ || refill();
+}
+
+ChunkSendParts chunkSourceOf(FileByteSource& file) {
+    return {
+        .hasByte =
+            [&file] {
+                if (file.hasByte()) return true;
+                if (file.error() != 0) shared().StopFlg = 1;
+                return false;
+            },
+        .takeByte = [&file] { return file.takeByte(); },
+        .convert = {},
+        .chunkStep = {},
+    };
 }
 
 bool FileByteSource::refill() {

@@ -3,6 +3,8 @@
 // ends early or fails to read reports an error.
 #pragma once
 
+#include "senders/chunk_send.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -39,3 +41,8 @@ class FileByteSource {
     size_t filled_ = 0;
     int error_ = 0;
 };
+
+// The chunked sender's source for an open file: its bytes in order. A read
+// that fails raises StopFlg, so the send ends before it calls the library
+// again; error() then tells the caller why.
+ChunkSendParts chunkSourceOf(FileByteSource& file);

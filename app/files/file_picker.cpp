@@ -147,10 +147,18 @@ void FilePicker::Drive1_Change() {
 }
 
 void FilePicker::Dir1_Change() {
-    if (const int error = setFilePath(dirPath_)) FileErrMsgNumber(error);
+    listDirFiles();
+    if (reenableDirAfterChange) {
+        Dir1->setEnabled(false);
+        Dir1->setEnabled(true);
+    }
 }
 
-void FilePicker::Dir1_Click() { Dir1_Change(); }
+void FilePicker::Dir1_Click() { listDirFiles(); }
+
+void FilePicker::listDirFiles() {
+    if (const int error = setFilePath(dirPath_)) FileErrMsgNumber(error);
+}
 
 void FilePicker::Dir1_Open(int row) {
     const QListWidgetItem* item = Dir1->item(row);

@@ -48,6 +48,9 @@ class FilePicker : public QWidget {
 
     // What a click on a file does (the file's name, without folder).
     std::function<void(const QString&)> onFileClick;
+    // Some windows disable and enable the folder list again after each
+    // folder change, so the keyboard focus leaves it for the next control.
+    bool reenableDirAfterChange = false;
 
     // Part of the window's load: shows the folder setting, or silently the
     // program's folder when the setting cannot be shown.
@@ -89,6 +92,7 @@ class FilePicker : public QWidget {
     int setDirPath(const QString& folder);
     int setFilePath(const QString& folder);
     void fillDirList();
+    void listDirFiles();
 
     QString& folderSetting_;
     QString pattern_;

@@ -3,6 +3,7 @@
 
 #include "core/shared_state.h"
 #include "core/status_display.h"
+#include "senders/Frms_TxtSend.h"
 #include "senders/frms_CTRL.h"
 #include "senders/frms_Cur_Send.h"
 #include "senders/frms_Key_set.h"
@@ -34,11 +35,9 @@ void T_Term_frm::connectSendToolButtons() {
             shared().LastKeyLine.clear();
         });
     });
+    button_wiring::onClick(Cmd_TxtSend, &f, [&f] { openToolWindow(f, false, [&f] { Frms_TxtSend::Run(&f); }); });
     button_wiring::onClick(Command1, &f, [&f] { openToolWindow(f, false, [&f] { frms_ent::Show(&f); }); });
     button_wiring::onClick(Command4, &f, [&f] { openToolWindow(f, false, [&f] { frms_CTRL::Show(&f); }); });
-
-    // Its window is not part of this build yet.
-    Cmd_TxtSend->setEnabled(false);
 
     // The timed senders stop any running send first. The pattern sender
     // leaves the focus where its window put it.

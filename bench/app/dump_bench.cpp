@@ -3,6 +3,7 @@
 // thumb jump with its page anywhere in a sparse 5 GiB file. Offscreen.
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
 #include "core/settings.h"
 #include "terminal/graph_shapes.h"
 #include "ui/picture_box.h"
@@ -12,7 +13,6 @@
 #include "views/off_graph.h"
 #include "views/view_state.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -23,15 +23,6 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-void ensureApplication() {
-    if (QApplication::instance() != nullptr) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "veldrakon_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // Text with Shift-JIS characters and control codes, then random binary.
 Bytes mixedPage(std::size_t n) {
@@ -49,7 +40,7 @@ Bytes mixedPage(std::size_t n) {
 
 PictureBox& dumpPicture() {
     static PictureBox* pic = [] {
-        ensureApplication();
+        ensureBenchApplication();
         auto* p = new PictureBox;
         p->resize(736, 384);
         p->FontSize = 12;
@@ -126,7 +117,7 @@ BENCHMARK(BM_GraphFormatAndDraw)
 // A thumb let go anywhere in a sparse 5 GiB file, and the page it shows
 // ("全角１", which looks back for its start).
 void BM_SparseFileThumbJump(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sparse.bin"));
     {

@@ -6,6 +6,7 @@
 // the program's CPU share while it logs.
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
 #include "core/capture_marks.h"
 #include "core/program_folder.h"
 #include "core/settings.h"
@@ -19,7 +20,6 @@
 #include "ui/process_end.h"
 #include "ui/vb_timer.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
@@ -40,15 +40,6 @@ namespace {
 constexpr int kSendFileBytes = 4 * 1024 * 1024;
 constexpr int kLogBytes = 20 * 1024 * 1024;
 constexpr int32_t kLogLimitKB = 30000;
-
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "VELDRAKON";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // The far side of a pseudo-terminal: the port opens the slave by its path.
 class FarSide {
@@ -72,7 +63,7 @@ class FarSide {
 // Opens the port on the pseudo-terminal as the user would, with the main
 // window loaded (its receive poll and capture marks are part of the path).
 bool openPort(const FarSide& far) {
-    ensureApplication();
+    ensureBenchApplication();
     Settings& st = settings();
     st.ComOnFlg = 1;
     st.ComPortName = far.slavePath();
