@@ -53,12 +53,7 @@ QRadioButton* option(QGroupBox* frame, const QString& caption, int left, int wid
 DumpWindow::DumpWindow(bool fileDump, const DumpSettings& settings, QWidget* parent)
     : ToolWindow(parent), fileDump_(fileDump), settings_(settings) {
     buildControls();
-    setMouseTracking(true);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (child == Pic_Data || child->parent() == Pic_Data) continue;
-        child->setMouseTracking(true);
-        child->installEventFilter(this);
-    }
+    watchPointerBesides(this, Pic_Data);
     openSelectorOnRightClick(Pic_Data);
 }
 

@@ -19,18 +19,6 @@ DumpLine oneRun(const QString& text, int32_t color) {
     return {DumpRun{text, color}};
 }
 
-int32_t charColor(ScopeCharKind kind) {
-    switch (kind) {
-    case ScopeCharKind::Digit:
-        return White;
-    case ScopeCharKind::Double:
-        return Cyan;
-    case ScopeCharKind::Single:
-        break;
-    }
-    return Green;
-}
-
 } // namespace
 
 int16_t scopePattern(int16_t stored) {
@@ -64,7 +52,7 @@ std::vector<DumpLine> scopePageLines(const ScopeScreen& screen, int16_t pattern)
     lines.emplace_back();
     DumpLine characters;
     for (const ScopeChar& c : screen.chars)
-        characters.push_back({c.text, charColor(c.kind)});
+        characters.push_back({c.text, scopeCharColor(c.kind)});
     lines.push_back(characters);
     for (const QString& row : screen.hexRows)
         lines.push_back(oneRun(row, Yellow));

@@ -86,12 +86,7 @@ void onSelect(const std::array<QRadioButton*, N>& options, QObject* owner, Handl
 ScopeWindow::ScopeWindow(bool fileView, const ScopeSettings& settings, QWidget* parent)
     : ToolWindow(parent), fileView_(fileView), settings_(settings) {
     buildControls();
-    setMouseTracking(true);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (child == Pic_Data || child->parent() == Pic_Data) continue;
-        child->setMouseTracking(true);
-        child->installEventFilter(this);
-    }
+    watchPointerBesides(this, Pic_Data);
     openSelectorOnRightClick(Pic_Data);
     keepPlaceIn(settings_.left, settings_.top);
 }

@@ -39,3 +39,12 @@ QLabel* makeHoverLabel(QWidget* picture, int32_t textColor, int width, int heigh
     label->hide();
     return label;
 }
+
+void watchPointerBesides(QWidget* window, const QWidget* picture) {
+    window->setMouseTracking(true);
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (child == picture || child->parent() == picture) continue;
+        child->setMouseTracking(true);
+        child->installEventFilter(window);
+    }
+}

@@ -21,3 +21,8 @@ QScrollBar* makeStepBar(QWidget* parent);
 // A hidden white label in small print on the picture, letting the mouse
 // through to the picture below it.
 QLabel* makeHoverLabel(QWidget* picture, int32_t textColor, int width, int height);
+
+// The window hears of the pointer over itself and every control of its own
+// but the picture and what lies on it (where the read-out follows the
+// pointer instead): mouse tracking on, the window filtering their events.
+void watchPointerBesides(QWidget* window, const QWidget* picture);

@@ -1,0 +1,32 @@
+// What the data-view benchmarks share: the application their offscreen
+// windows need, and bytes as a line carries them.
+#pragma once
+
+#include <QApplication>
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+inline void ensureBenchApplication() {
+    if (QApplication::instance() != nullptr) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "veldrakon_bench";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// Text with Shift-JIS characters and control codes, then random binary.
+inline std::vector<uint8_t> mixedBytes(std::size_t n) {
+    std::mt19937 random(7);
+    const char text[] = "TEMP \x88\xB3\x97\xCD \xB1\xB2\t=25.0\r\n";
+    std::vector<uint8_t> bytes;
+    while (bytes.size() < n) {
+        bytes.insert(bytes.end(), text, text + sizeof text - 1);
+        for (int i = 0; i < 24; ++i)
+            bytes.push_back(static_cast<uint8_t>(random()));
+    }
+    bytes.resize(n);
+    return bytes;
+}
