@@ -106,21 +106,13 @@ BENCHMARK(BM_GraphFormatAndDraw)
 void BM_SparseFileThumbJump(benchmark::State& state) {
     ensureBenchApplication();
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sparse.bin"));
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || !f.resize(int64_t{5} << 30)) {
-            state.SkipWithError("no room for a sparse file");
-            return;
-        }
-    }
+    const QString path = sparseFiveGibibyteFile(dir, state);
+    if (path.isEmpty()) return;
     settings().FileDumpDispMode = LayoutZen1;
     viewState().ViewFileName = path;
     frms_File_Disp1 window;
     window.Form_Load();
-    std::mt19937 random(3);
-    for (auto _ : state)
-        window.VScroll1->setValue(static_cast<int>(random() % 30001));
+    thumbJumps(state, window.VScroll1);
     window.reject();
 }
 BENCHMARK(BM_SparseFileThumbJump)->Unit(benchmark::kMicrosecond);

@@ -75,21 +75,13 @@ BENCHMARK(BM_ScopeScreenDrawn)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 void BM_ScopeSparseFileThumbJump(benchmark::State& state) {
     ensureApplication();
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sparse.bin"));
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || !f.resize(int64_t{5} << 30)) {
-            state.SkipWithError("no room for a sparse file");
-            return;
-        }
-    }
+    const QString path = sparseFiveGibibyteFile(dir, state);
+    if (path.isEmpty()) return;
     settings().FileScopeDispPat = 3;
     viewState().ViewFileName = path;
     frms_File_Disp_Scp_Data window;
     window.Form_Load();
-    std::mt19937 random(3);
-    for (auto _ : state)
-        window.VScroll1->setValue(static_cast<int>(random() % 30001));
+    thumbJumps(state, window.VScroll1);
     window.reject();
 }
 BENCHMARK(BM_ScopeSparseFileThumbJump)->Unit(benchmark::kMicrosecond);

@@ -2,7 +2,12 @@
 // windows need, and bytes as a line carries them.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <random>
@@ -29,4 +34,23 @@ inline std::vector<uint8_t> mixedBytes(std::size_t n) {
     }
     bytes.resize(n);
     return bytes;
+}
+
+// A sparse file of 5 GiB in the folder, or "" (the benchmark skipped) where
+// the file system has no room for one.
+inline QString sparseFiveGibibyteFile(const QTemporaryDir& dir, benchmark::State& state) {
+    const QString path = dir.filePath(QStringLiteral("sparse.bin"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || !f.resize(int64_t{5} << 30)) {
+        state.SkipWithError("no room for a sparse file");
+        return {};
+    }
+    return path;
+}
+
+// The thumb of a view's position bar let go anywhere, once an iteration.
+inline void thumbJumps(benchmark::State& state, QScrollBar* bar) {
+    std::mt19937 random(3);
+    for (auto _ : state)
+        bar->setValue(static_cast<int>(random() % 30001));
 }
