@@ -14,8 +14,6 @@
 #include "views/view_state.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <random>

@@ -14,8 +14,6 @@
 #include "views/scope_page.h"
 #include "views/view_state.h"
 
-#include <QFile>
-#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <random>
