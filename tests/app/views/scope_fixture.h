@@ -10,30 +10,20 @@
 #include "views/scope_strip.h"
 
 #include <QFile>
-#include <QString>
 
-// Whether any pixel of the rectangle (both corners included) has the colour.
-inline bool anyPixel(const PictureBox& pic, int left, int top, int right, int bottom,
-                     int32_t color) {
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x)
-            if (pic.Point(x, y) == color) return true;
-    return false;
-}
-
-// Whether any pixel of the rectangle is ink of a pure colour (its channels
-// full or empty): text is smoothed, so its pixels come close to the colour
-// of the text rather than hitting it exactly.
-inline bool anyInk(const PictureBox& pic, int left, int top, int right, int bottom, int32_t color) {
+// Whether a pixel of the rectangle (corners included) has the colour, or,
+// with `ink`, comes near it (its channels at least A0h where the colour's
+// are full, at most 60h where they are empty): text is smoothed, so few of
+// its pixels hit the colour exactly.
+inline bool anyPixel(const PictureBox& pic, QRect r, int32_t color, bool ink = false) {
     const QColor want = vbcolor::toQColor(color);
-    const auto near = [](int channel, int wanted) {
-        return wanted == 0 ? channel <= 0x60 : channel >= 0xA0;
-    };
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x) {
+    const auto near = [](int got, int wanted) { return wanted == 0 ? got <= 0x60 : got >= 0xA0; };
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
             const QColor c = pic.image().pixelColor(x, y);
-            if (near(c.red(), want.red()) && near(c.green(), want.green()) &&
-                near(c.blue(), want.blue()))
+            if (ink ? near(c.red(), want.red()) && near(c.green(), want.green()) &&
+                          near(c.blue(), want.blue())
+                    : c == want)
                 return true;
         }
     return false;

@@ -3,52 +3,15 @@
 // the label that names the sample under the pointer.
 #include "scope_fixture.h"
 
-#include "ui/vb_color.h"
-
 #include <QLabel>
 
 namespace {
 
 using namespace vbcolors;
-
+using Bytes = std::vector<uint8_t>;
 constexpr int16_t Unsigned = 0, Signed = 1;
 
-class ScopeStrip : public ScopeTest {
-  protected:
-    void SetUp() override {
-        ScopeTest::SetUp();
-        pic.resize(753, 521);
-        pic.BackColor = Black;
-        pic.CellGrid = true;
-        pic.Cls();
-    }
-
-    void draw(std::vector<uint8_t> samples, int16_t range, int16_t kind) {
-        scopeStrip().setSamples(samples);
-        InitScopeScale(range);
-        pic.Cls();
-        DrawScopeRowGraph(pic, range, kind, Green);
-    }
-
-    // Whether any pixel of the rectangle is drawn in a light grey: the small
-    // numbers' glyphs are smoothed, so few of their pixels are pure white.
-    bool light(int left, int top, int right, int bottom) const {
-        for (int y = top; y <= bottom; ++y)
-            for (int x = left; x <= right; ++x) {
-                const QColor c = pic.image().pixelColor(x, y);
-                if (c.red() >= 0x80 && c.red() == c.green() && c.green() == c.blue()) return true;
-            }
-        return false;
-    }
-
-    bool green(int left, int top, int right, int bottom) const {
-        return anyPixel(pic, left, top, right, bottom, Green);
-    }
-
-    PictureBox pic;
-};
-
-TEST_F(ScopeStrip, TheScaleOfEachRange) {
+TEST_F(ScopeTest, TheStripScaleOfEachRange) {
     struct Case {
         int16_t range;
         int value;
@@ -57,101 +20,96 @@ TEST_F(ScopeStrip, TheScaleOfEachRange) {
     const Case cases[] = {
         {Unsigned, 0, 513},
         {Unsigned, 255, 258},
-        {Unsigned, 100, 413},
         {Signed, -128, 513},
         {Signed, 127, 258},
         {Signed, 0, 385},
         {Signed, -1, 386},
         // Values the range does not hold read the table's empty entries.
         {Unsigned, -1, 0},
-        {Unsigned, 256, 0},
         {Signed, 128, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ScopeScale(c.range).y(c.value), c.y) << c.range << " " << c.value;
 }
 
-TEST_F(ScopeStrip, TheFrameHasItsLinesAndNumbersRightOfTheColumns) {
-    draw({}, Unsigned, ScopeGraphBoth);
-    EXPECT_EQ(pic.Point(4, 513), Blue) << "the zero line at the foot";
-    EXPECT_EQ(pic.Point(639, 513), Blue);
-    EXPECT_NE(pic.Point(640, 513), Blue);
-    for (const int y : {463, 413, 363, 313, 263})
-        EXPECT_EQ(pic.Point(300, y), Silver) << y;
-    EXPECT_NE(pic.Point(300, 473), Silver) << "no fine lines";
-    // The numbers stand from x 644, centred on their lines; the 0 two pixels
-    // higher, on the bottom line.
-    EXPECT_TRUE(light(644, 505, 668, 516));
-    EXPECT_FALSE(light(644, 517, 700, 520)) << "the 0 stands above the line's level";
-    EXPECT_TRUE(light(644, 257, 668, 269));
-    EXPECT_FALSE(light(644, 270, 700, 299)) << "nothing between the numbers";
-    EXPECT_FALSE(light(640, 250, 643, 520));
-    EXPECT_FALSE(light(669, 250, 752, 520));
-    EXPECT_EQ(pic.FontSize, 12) << "the page's font again afterwards";
-
-    draw({}, Signed, ScopeGraphBoth);
-    EXPECT_EQ(pic.Point(300, 385), Blue) << "the zero line in the middle";
-    for (const int y : {485, 435, 335, 285})
-        EXPECT_EQ(pic.Point(300, y), Silver) << y;
-    EXPECT_NE(pic.Point(300, 513), Silver);
-    EXPECT_TRUE(light(644, 379, 668, 391));
-}
-
-TEST_F(ScopeStrip, CurveAndBarsStandUnderTheirColumns) {
-    // Unsigned 00h at the foot, FFh at the top; the bars three pixels wide.
-    draw({0x00, 0xFF}, Unsigned, ScopeGraphBars);
-    EXPECT_EQ(pic.Point(4, 513), Green);
-    EXPECT_EQ(pic.Point(4, 512), Black);
-    EXPECT_TRUE(green(11, 258, 13, 513));
-    EXPECT_EQ(pic.Point(12, 257), Black);
-    EXPECT_EQ(pic.Point(10, 400), Black);
-    EXPECT_EQ(pic.Point(14, 400), Black);
-
-    // Signed: 80h at the foot, 00h on the blue middle line, FFh a bar from
-    // 385 down to 386.
-    draw({0x80, 0x00, 0xFF}, Signed, ScopeGraphBars);
-    EXPECT_EQ(pic.Point(4, 513), Green);
-    EXPECT_EQ(pic.Point(12, 385), Green);
-    EXPECT_EQ(pic.Point(12, 384), Black);
-    EXPECT_TRUE(green(19, 385, 21, 386));
-    EXPECT_FALSE(green(19, 387, 21, 400));
-    EXPECT_EQ(pic.Point(22, 385), Blue);
-
-    draw({0x80, 0x00, 0xFF}, Signed, ScopeGraphCurve);
-    EXPECT_EQ(pic.Point(4, 513), Green) << "the curve's first point";
-    EXPECT_TRUE(green(7, 447, 9, 451)) << "the line up to 00h";
-    EXPECT_FALSE(green(23, 380, 30, 390)) << "nothing after the last sample";
-}
-
-TEST_F(ScopeStrip, EachGraphKindDrawsItsShapes) {
-    // Between the first two samples only the curve passes; at the second
-    // column's foot only its bar.
+TEST_F(ScopeTest, TheStripsFrameCurveAndBarsOnThePicture) {
+    PictureBox pic;
+    pic.resize(753, 521);
+    pic.BackColor = Black;
+    pic.CellGrid = true;
     struct Case {
-        int16_t kind;
-        bool curve, bars;
+        Bytes samples;
+        int16_t range, kind;
+        QRect where;
+        int32_t color;
+        bool drawn;
+        bool ink = false; // text
     };
-    for (const Case& c : {Case{ScopeGraphCurve, true, false}, Case{ScopeGraphBars, false, true},
-                          Case{ScopeGraphBoth, true, true}, Case{7, true, true}}) {
-        draw({0x00, 0xFF}, Unsigned, c.kind);
-        EXPECT_EQ(green(7, 383, 9, 387), c.curve) << c.kind;
-        EXPECT_EQ(green(11, 500, 13, 505), c.bars) << c.kind;
+    const Bytes Ends{0x00, 0xFF}, Signs{0x80, 0x00, 0xFF};
+    const Case cases[] = {
+        // The frame: blue at 0 (the foot, or the middle when signed), grey
+        // every 50, the numbers right of the 80th column.
+        {{}, Unsigned, ScopeGraphBoth, {4, 513, 636, 1}, Blue, true},
+        {{}, Unsigned, ScopeGraphBoth, {640, 513, 1, 1}, Blue, false},
+        {{}, Unsigned, ScopeGraphBoth, {300, 463, 1, 1}, Silver, true},
+        {{}, Unsigned, ScopeGraphBoth, {300, 473, 1, 1}, Silver, false},
+        {{}, Signed, ScopeGraphBoth, {300, 385, 1, 1}, Blue, true},
+        {{}, Signed, ScopeGraphBoth, {300, 285, 1, 1}, Silver, true},
+        {{}, Unsigned, ScopeGraphBoth, {644, 505, 25, 12}, White, true, true}, // 0, raised
+        {{}, Unsigned, ScopeGraphBoth, {644, 517, 60, 4}, White, false, true},
+        {{}, Unsigned, ScopeGraphBoth, {644, 257, 25, 13}, White, true, true}, // 250
+        {{}, Unsigned, ScopeGraphBoth, {669, 250, 84, 271}, White, false, true},
+        {{}, Unsigned, ScopeGraphBoth, {640, 250, 4, 271}, White, false, true},
+        {{}, Signed, ScopeGraphBoth, {644, 379, 25, 13}, White, true, true},
+        {{}, Unsigned, ScopeGraphBoth, {0, 250, 753, 271}, Green, false}, // no samples
+        // Bars three pixels wide from the zero line: 00h and FFh unsigned;
+        // 80h, 00h and FFh (from 385 down to 386) signed.
+        {Ends, Unsigned, ScopeGraphBars, {3, 513, 3, 1}, Green, true},
+        {Ends, Unsigned, ScopeGraphBars, {0, 512, 10, 1}, Green, false},
+        {Ends, Unsigned, ScopeGraphBars, {11, 258, 3, 256}, Green, true},
+        {Ends, Unsigned, ScopeGraphBars, {11, 257, 3, 1}, Green, false},
+        {Ends, Unsigned, ScopeGraphBars, {14, 258, 1, 256}, Green, false},
+        {Ends, Unsigned, ScopeGraphBars, {12, 400, 1, 1}, Green, true}, // filled
+        {Signs, Signed, ScopeGraphBars, {4, 513, 1, 1}, Green, true},
+        {Signs, Signed, ScopeGraphBars, {11, 385, 3, 1}, Green, true},
+        {Signs, Signed, ScopeGraphBars, {11, 384, 3, 1}, Green, false},
+        {Signs, Signed, ScopeGraphBars, {19, 385, 3, 2}, Green, true},
+        {Signs, Signed, ScopeGraphBars, {19, 387, 3, 10}, Green, false},
+        // Between two samples only the curve passes; at a column's foot only
+        // its bar stands: each kind draws its own.
+        {Signs, Signed, ScopeGraphCurve, {7, 447, 3, 5}, Green, true},
+        {Signs, Signed, ScopeGraphCurve, {23, 380, 8, 10}, Green, false},
+        {Ends, Unsigned, ScopeGraphCurve, {7, 383, 3, 5}, Green, true},
+        {Ends, Unsigned, ScopeGraphCurve, {11, 500, 3, 6}, Green, false},
+        {Ends, Unsigned, ScopeGraphBars, {7, 383, 3, 5}, Green, false},
+        {Ends, Unsigned, ScopeGraphBoth, {7, 383, 3, 5}, Green, true},
+        {Ends, Unsigned, ScopeGraphBoth, {11, 500, 3, 6}, Green, true},
+        {Ends, Unsigned, 7, {7, 383, 3, 5}, Green, true},
+        {Ends, Unsigned, 7, {11, 500, 3, 6}, Green, true},
+    };
+    for (const Case& c : cases) {
+        scopeStrip().setSamples(c.samples);
+        InitScopeScale(c.range);
+        pic.Cls();
+        DrawScopeRowGraph(pic, c.range, c.kind, Green);
+        EXPECT_EQ(anyPixel(pic, c.where, c.color, c.ink), c.drawn)
+            << c.samples.size() << " samples, range " << c.range << ", kind " << c.kind << " at "
+            << c.where.x() << "," << c.where.y();
     }
-    draw({}, Unsigned, ScopeGraphBoth);
-    EXPECT_FALSE(green(0, 250, 752, 520)) << "no samples: the frame alone";
+    EXPECT_EQ(pic.FontSize, 12) << "the page's font again afterwards";
 }
 
-TEST_F(ScopeStrip, TheLabelNamesTheSampleUnderThePointer) {
+TEST_F(ScopeTest, TheStripLabelNamesTheSampleUnderThePointer) {
     QLabel label;
     label.resize(29, 12);
-    std::vector<uint8_t> samples = ramp(80);
+    Bytes samples = ramp(80);
     samples[0] = 0x10;
     samples[2] = 0xF0;
     scopeStrip().setSamples(samples);
-
     struct Case {
         double x, y;
         int16_t range;
-        QString caption;
+        QString caption; // empty: hidden
         int32_t color;
         QPoint at;
     };
@@ -167,19 +125,17 @@ TEST_F(ScopeStrip, TheLabelNamesTheSampleUnderThePointer) {
         {250, 460, Unsigned, QStringLiteral(" 31 "), Black, {250 + 25, 445}},
         {430, 300, Signed, QStringLiteral(" 54 "), Black, {430 - 29 - 5, 285}},
         {300, 300, Unsigned, QStringLiteral(" 38 "), Black, {300 - 29 - 5, 285}},
+        {12, 254, Unsigned, QString(), Black, {}},  // above the strip
+        {636, 300, Unsigned, QString(), Black, {}}, // right of the samples (80 by halves to even)
+        {-8, 300, Unsigned, QString(), Black, {}},
     };
     for (const Case& c : cases) {
         ShowScopeValueLabels(label, c.x, c.y, c.range);
-        EXPECT_FALSE(label.isHidden()) << c.x << "," << c.y;
         EXPECT_EQ(label.text(), c.caption) << c.x << "," << c.y;
+        EXPECT_EQ(label.isHidden(), c.caption.isEmpty()) << c.x << "," << c.y;
+        if (c.caption.isEmpty()) continue;
         EXPECT_EQ(vbcolor::fromQColor(label.palette().color(QPalette::WindowText)), c.color);
         EXPECT_EQ(label.pos(), c.at) << c.x << "," << c.y;
-    }
-    // Above the strip, and left or right of its samples: nothing.
-    for (const QPointF& nowhere : {QPointF(12, 254), QPointF(636, 300), QPointF(-8, 300)}) {
-        ShowScopeValueLabels(label, nowhere.x(), nowhere.y(), Unsigned);
-        EXPECT_TRUE(label.isHidden()) << nowhere.x() << "," << nowhere.y();
-        EXPECT_TRUE(label.text().isEmpty());
     }
 }
 
