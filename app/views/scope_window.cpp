@@ -42,7 +42,7 @@ constexpr int StripLabelWidth = 29;
 constexpr int FrameTop = 4, FrameHeight = 48, OptionTop = 20, OptionHeight = 20;
 // The graph choices stand in the picture's free top right corner, right of
 // the 80 columns and above the strip's numbers, on its background.
-constexpr QRect GraphChoices{667, 2, 84, 160};
+constexpr QRect GraphChoices{656, 2, 95, 160};
 constexpr int GraphOptionWidth = 16, GraphRowHeight = 20;
 // Twips: a centred window whose top would lie above this goes to the top.
 constexpr int32_t CentredTopMinimum = 200;
