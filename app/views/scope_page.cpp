@@ -21,10 +21,6 @@ DumpLine oneRun(const QString& text, int32_t color) {
 
 } // namespace
 
-int16_t scopePattern(int16_t stored) {
-    return stored >= ScopePattern1 && stored <= ScopePattern4 ? stored : int16_t{ScopePattern1};
-}
-
 int16_t scopeScreenBytes(int16_t pattern) {
     return pattern == ScopePattern1 ? 40 : 80;
 }

@@ -19,9 +19,6 @@ enum ScopePatternNo : int16_t {
     ScopePattern4 = 3, // ... and the graph strip below them
 };
 
-// A stored pattern outside 0 to 3 is taken as Pattern 1.
-int16_t scopePattern(int16_t stored);
-
 // Bytes a screen holds: 40 in Pattern 1, 80 in the others.
 int16_t scopeScreenBytes(int16_t pattern);
 

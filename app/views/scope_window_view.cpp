@@ -61,7 +61,7 @@ void ScopeWindow::showData(int64_t total, const QString& title) {
     for (QScrollBar* bar : {VScroll3, VScroll4, VScroll5})
         bar->setValue(1);
     ScrollBusy = 0;
-    settings_.pattern = scopePattern(settings_.pattern);
+    settings_.pattern = choice(settings_.pattern, ScopePattern4);
     ScreenBytes = scopeScreenBytes(settings_.pattern);
     setWindowTitle(title);
 
@@ -75,7 +75,6 @@ void ScopeWindow::showData(int64_t total, const QString& title) {
         ViewScrollValue() = 1;
         ScrollBusy = 0;
     }
-    InitScopeScale(settings_.graphSign);
     select(Opt_Graph_sign[static_cast<std::size_t>(settings_.graphSign)]);
     select(Opt_Graph_Sel[static_cast<std::size_t>(settings_.graphSel)]);
 }
