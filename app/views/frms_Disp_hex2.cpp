@@ -1,7 +1,7 @@
 #include "views/frms_Disp_hex2.h"
 
+#include "core/count_text.h"
 #include "core/settings.h"
-#include "terminal/graph_shapes.h"
 #include "views/view_state.h"
 
 #include <QApplication>
@@ -26,6 +26,6 @@ void frms_Disp_hex2::Form_Load() {
     view.DrawAbortFlg = 0;
     view.takeSnapshot();
     showData(view.RcvDumpLen, QStringLiteral("受信 Memory スコープ Data Size ") +
-                                  formatGroupedCount(view.RcvDumpLen) +
+                                  formatCount(view.RcvDumpLen) +
                                   QStringLiteral(" Byte (Max 327,680 Byte)"));
 }

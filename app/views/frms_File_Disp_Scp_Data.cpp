@@ -1,8 +1,8 @@
 #include "views/frms_File_Disp_Scp_Data.h"
 
+#include "core/count_text.h"
 #include "core/error_messages.h"
 #include "core/settings.h"
-#include "terminal/graph_shapes.h"
 #include "views/view_state.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@ void frms_File_Disp_Scp_Data::Form_Load() {
     if (!view.ViewFileNo) FileErrMsg(error);
     const int64_t length = view.ViewFileNo ? view.ViewFileNo->length() : 0;
     showData(length, QStringLiteral("ファイル スコープ  ") + view.ViewFileName +
-                         QStringLiteral("  File Size ") + formatGroupedCount(length) +
+                         QStringLiteral("  File Size ") + formatCount(length) +
                          QStringLiteral(" Byte"));
 }
 
