@@ -10,25 +10,37 @@
 #include "views/frms_Disp_Hex.h"
 #include "views/frms_Disp_Line.h"
 #include "views/frms_Disp_Line2.h"
+#include "views/frms_Disp_hex2.h"
 #include "views/frms_File_Disp1.h"
+#include "views/frms_File_Disp_Scp_Data.h"
 #include "views/view_state.h"
 
 void T_Term_frm::connectViewButtons() {
-    // "ﾀﾞﾝﾌﾟ Hex": a snapshot of the receive store, one viewer at a time.
-    button_wiring::onClick(Command14, this, [this] {
-        shared().StopFlg = 1;
-        runUnderViewerBusy(ViewerBusyFlg, [this] { frms_Disp_Hex::Show(this); });
-        focusKeyBox();
-    });
-    // "File Dump": the file the user chose, once it may be opened.
-    button_wiring::onClick(Command7, this, [this] {
-        const QString path = ChooseViewFile();
-        if (!path.isEmpty()) {
-            viewState().ViewFileName = path;
-            frms_File_Disp1::Show(this);
-        }
-        focusKeyBox();
-    });
+    using ShowView = void (*)(QWidget*);
+    // A view of a snapshot of the receive store: sends stop, and one viewer
+    // at a time.
+    const auto receiveView = [this](QPushButton* button, ShowView show) {
+        button_wiring::onClick(button, this, [this, show] {
+            shared().StopFlg = 1;
+            runUnderViewerBusy(ViewerBusyFlg, [this, show] { show(this); });
+            focusKeyBox();
+        });
+    };
+    // A view of the file the user chose, once it may be opened.
+    const auto fileView = [this](QPushButton* button, ShowView show) {
+        button_wiring::onClick(button, this, [this, show] {
+            const QString path = ChooseViewFile();
+            if (!path.isEmpty()) {
+                viewState().ViewFileName = path;
+                show(this);
+            }
+            focusKeyBox();
+        });
+    };
+    receiveView(Command14, &frms_Disp_Hex::Show);          // "ﾀﾞﾝﾌﾟ Hex"
+    receiveView(Command25, &frms_Disp_hex2::Show);         // "Memory Scope"
+    fileView(Command7, &frms_File_Disp1::Show);            // "File Dump"
+    fileView(Cmd_File_DS, &frms_File_Disp_Scp_Data::Show); // "File Scope"
     // "ﾀﾞﾝﾌﾟ Chr.": line view A on the left button, line view B on the
     // right, one viewer at a time.
     button_wiring::onMouseUp(Command21, this, [this](int16_t button) {
@@ -49,6 +61,4 @@ void T_Term_frm::connectViewButtons() {
         frms_Code_disp_snd::Show(this);
         focusKeyBox();
     });
-    // Their windows are not part of this build yet.
-    for (QPushButton* b : {Command25, Cmd_File_DS}) b->setEnabled(false);
 }

@@ -105,11 +105,13 @@ void PictureBox::Print(const QString& text, bool lineEnd) {
 }
 
 double PictureBox::cellHeight() const {
-    return (FontSize > 0 ? FontSize : 9) * PixelsPerPoint;
+    // A font is realised at a whole pixel height (20 point: 27 pixels).
+    return std::floor((FontSize > 0 ? FontSize : 9) * PixelsPerPoint + 0.5);
 }
 
 double PictureBox::cellWidth() const {
-    return cellHeight() / 2;
+    // Half the height, an odd height's half cell rounded up (27: 14).
+    return std::ceil(cellHeight() / 2);
 }
 
 const QRawFont& PictureBox::rawFont() const {

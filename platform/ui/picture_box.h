@@ -17,9 +17,10 @@
 //
 // With CellGrid set, text stands on a fixed grid instead of the font's own
 // advances, as the dump views' layouts count it: a character that cp932
-// writes in one byte takes one cell, any other two; a cell is half the
-// font's em wide and one em high (8 x 16 pixels at 12 point); a tab moves on
-// to the next column of 8 cells.
+// writes in one byte takes one cell, any other two; a cell is one em high,
+// the em taken to whole pixels, and half that wide, rounded up (8 x 16
+// pixels at 12 point, 14 x 27 at 20 point, 6 x 12 at 9 point); a tab moves
+// on to the next column of 8 cells.
 #pragma once
 
 #include <QFont>
