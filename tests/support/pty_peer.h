@@ -20,11 +20,15 @@ class PtyPeer {
         if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
             slavePath_ = QString::fromLocal8Bit(ptsname(master_));
     }
-    ~PtyPeer() {
-        if (master_ >= 0) close(master_);
-    }
+    ~PtyPeer() { closeMaster(); }
     PtyPeer(const PtyPeer&) = delete;
     PtyPeer& operator=(const PtyPeer&) = delete;
+
+    // The far side goes away: the kernel hangs the port's side up.
+    void closeMaster() {
+        if (master_ >= 0) close(master_);
+        master_ = -1;
+    }
 
     // Empty when no pseudo-terminal could be had.
     const QString& slavePath() const { return slavePath_; }

@@ -10,6 +10,7 @@
 #include "text/cp932.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -31,7 +32,8 @@ protected:
 
     // Polls until the library has taken `count` bytes from the line.
     void receive(int32_t count) {
-        for (int i = 0; i < 200 && shared().RcvTotal < count; ++i) {
+        QDeadlineTimer deadline(10000);
+        while (shared().RcvTotal < count && !deadline.hasExpired()) {
             Timer1_Timer();
             if (shared().RcvTotal < count) QThread::msleep(5);
         }
@@ -159,6 +161,42 @@ TEST_F(MainWindowPty, WhileAnotherPartOwnsThePortARefreshDrawsWithoutReading) {
     EXPECT_EQ(shared().RcvTotal, 0);
     shared().PortInputOwned = false;
     receive(6);
+}
+
+TEST_F(MainWindowPty, AFarSideThatGoesAwayIsReportedOnceAndThePortOpensAgainWhenItIsBack) {
+    // The port by a link, as a "COMn" entry names it.
+    QTemporaryDir dir;
+    const QString link = dir.filePath("COM1");
+    ASSERT_TRUE(QFile::link(peer.slavePath(), link));
+    form->Cmd_stop_Click();
+    settings().ComPortName = link;
+    form->Cmd_Start_Click();
+    ASSERT_EQ(shared().ComOpenFlg, 1);
+    peer.write("before");
+    receive(6);
+
+    ModalAutoCloser boxes;
+    peer.closeMaster();
+    for (int tick = 0; tick < 10; ++tick) Timer1_Timer();
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("APIに異常がありました｡")));
+    EXPECT_EQ(shared().RcvTotal, 6);
+    EXPECT_EQ(shared().ComOpenFlg, 1) << "the user closes the port";
+
+    PtyPeer back;
+    ASSERT_TRUE(QFile::remove(link));
+    ASSERT_TRUE(QFile::link(back.slavePath(), link));
+    form->Cmd_stop_Click();
+    form->Cmd_Start_Click();
+    ASSERT_EQ(shared().ComOpenFlg, 1);
+    back.write("again");
+    receive(5);
+    EXPECT_EQ(boxes.count(), 1);
+
+    // A later failure is told again.
+    back.closeMaster();
+    Timer1_Timer();
+    EXPECT_EQ(boxes.count(), 2);
 }
 
 }  // namespace
