@@ -51,7 +51,7 @@ class PtyPair {
 
     // The peer sends: the bytes arrive at the port. Waits for room within the deadline.
     bool sendToPort(const std::vector<uint8_t>& bytes,
-                    std::chrono::milliseconds deadline = std::chrono::milliseconds(2000)) {
+                    std::chrono::milliseconds deadline = std::chrono::milliseconds(10000)) {
         const auto end = std::chrono::steady_clock::now() + deadline;
         size_t done = 0;
         while (done < bytes.size()) {
@@ -69,7 +69,7 @@ class PtyPair {
     // deadline passed.
     std::vector<uint8_t>
     receiveFromPort(size_t count,
-                    std::chrono::milliseconds deadline = std::chrono::milliseconds(2000)) {
+                    std::chrono::milliseconds deadline = std::chrono::milliseconds(10000)) {
         const auto end = std::chrono::steady_clock::now() + deadline;
         std::vector<uint8_t> got;
         uint8_t buf[4096];

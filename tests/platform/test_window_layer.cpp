@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -7,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "condition_wait.h"
 #include "modal_dialog_driver.h"
 #include "ui/event_pump.h"
 #include "ui/fonts.h"
@@ -21,17 +21,6 @@ namespace {
 class WindowLayer : public ::testing::Test {
 protected:
     void SetUp() override { ensureTestApplication(); }
-
-    // Pumps until the condition holds or a generous limit passes.
-    static bool pumpUntil(const std::function<bool()>& done) {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > 5000) return false;
-            pumpEventsWaiting(5);
-        }
-        return true;
-    }
 };
 
 TEST(Twips, FifteenToThePixel) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 #include <QThread>
 
@@ -47,12 +48,12 @@ class PtyPeer {
         return out;
     }
 
-    // What arrived once `count` bytes came, or two seconds passed.
+    // What arrived once `count` bytes came, or ten seconds passed.
     QByteArray farSideReceives(qsizetype count) const {
-        QByteArray got;
-        for (int i = 0; i < 400 && got.size() < count; ++i) {
+        QByteArray got = readAll();
+        for (QDeadlineTimer deadline(10000); got.size() < count && !deadline.hasExpired();) {
+            QThread::msleep(5);
             got += readAll();
-            if (got.size() < count) QThread::msleep(5);
         }
         return got;
     }

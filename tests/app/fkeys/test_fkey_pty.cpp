@@ -4,6 +4,7 @@
 #include "fkeys/fkey_files.h"
 #include "fkeys/program_send_host.h"
 #include "fkeys/script_window.h"
+#include "condition_wait.h"
 #include "key_folder_fixture.h"
 #include "ui/vb_timer.h"
 
@@ -58,20 +59,25 @@ TEST_F(FkeyPtyTest, ReceiveToCtrlZWritesTheBytesBeforeIt) {
     const QByteArray peer("hello\x10world\r\n\x1a"
                           "after",
                           19);
-    bool ownedWhileReceiving = false;
-    QTimer::singleShot(100, [&] {
-        ownedWhileReceiving = shared().PortInputOwned && !mainForm().Timer1->enabled();
-        peer_.write(peer);
-    });
+    bool pollOffWhileReceiving = false;
+    const WhenTrue receiving([] { return shared().PortInputOwned; },
+                             [&] {
+                                 pollOffWhileReceiving = !mainForm().Timer1->enabled();
+                                 peer_.write(peer);
+                             });
+    // Only a capture that missed the ^Z is still running by the deadline.
     bool stoppedByTest = false;
-    QTimer::singleShot(3000, [&] {
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&] {
         stoppedByTest = shared().PortInputOwned;
         shared().FRStopFlg = 1;
     });
+    deadline.start(kConditionDeadlineMs);
 
     SendUFKey(6, window_);
 
-    EXPECT_TRUE(ownedWhileReceiving);
+    EXPECT_TRUE(pollOffWhileReceiving);
     EXPECT_FALSE(stoppedByTest) << "the capture did not end at ^Z";
     EXPECT_FALSE(shared().PortInputOwned);
     QFile file(folder_.path() + "/rx.bin");

@@ -1,6 +1,7 @@
 // The key button panels: blocks and pages with their captions, the preview
 // line, the line switches, and sends over a pseudo-terminal with exit after
 // send, stop, and a close during a send.
+#include "condition_wait.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_panel_logic.h"
 #include "fkeys/frms_UF_edit.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace {
 
@@ -141,7 +141,7 @@ TEST_F(PanelSend, StoppedSendKeepsThePanelAndRestoresItsButtons) {
     frms_UF_send_small panel;
     panel.Form_Load();
     panel.show();
-    QTimer::singleShot(100, &panel, [&] {
+    const WhenTrue stopInTheWait(sendIsWaiting, [&] {
         EXPECT_EQ(panel.Command1[1]->palette().color(QPalette::Button),
                   vbcolor::toQColor(0xFF00FF));
         EXPECT_FALSE(panel.HScroll1->isEnabled());
@@ -168,7 +168,7 @@ TEST_F(PanelSend, ClosingDuringASendStopsItAndThePanelGoesAfterwards) {
     panel.show();
     bool sendingAtFinish = true;
     QObject::connect(&panel, &QDialog::finished, [&] { sendingAtFinish = panel.sending(); });
-    QTimer::singleShot(100, &panel, [&] { panel.close(); });
+    const WhenTrue closeInTheWait(sendIsWaiting, [&] { panel.close(); });
     panel.Command1_Click(0);
     EXPECT_FALSE(sendingAtFinish);
     EXPECT_FALSE(panel.isVisible());

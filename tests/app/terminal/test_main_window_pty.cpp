@@ -152,17 +152,6 @@ TEST_F(MainWindowPty, ACaptureStopsAtItsLimitAndTheFileHoldsExactlyTheLimit) {
     EXPECT_EQ(QFile(path).size(), 1024);
 }
 
-TEST_F(MainWindowPty, WhileAnotherPartOwnsThePortARefreshDrawsWithoutReading) {
-    settings().DispMode = 0;
-    peer.write("unread");
-    QThread::msleep(20);
-    shared().PortInputOwned = true;
-    RefreshMainScreen();
-    EXPECT_EQ(shared().RcvTotal, 0);
-    shared().PortInputOwned = false;
-    receive(6);
-}
-
 TEST_F(MainWindowPty, AFarSideThatGoesAwayIsReportedOnceAndThePortOpensAgainWhenItIsBack) {
     // The port by a link, as a "COMn" entry names it.
     QTemporaryDir dir;

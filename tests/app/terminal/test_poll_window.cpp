@@ -55,6 +55,17 @@ TEST_F(PollWindow, ScrolledBackThePageStaysUntilNewBytesArrive) {
     EXPECT_EQ(form->VScroll1->value(), form->VScroll1->maximum());
 }
 
+TEST_F(PollWindow, WhileAnotherPartOwnsThePortARefreshDrawsWithoutReading) {
+    scope.fake.queueIncoming({'u', 'n', 'r', 'e', 'a', 'd'});
+    shared().PortInputOwned = true;
+    RefreshMainScreen();
+    EXPECT_EQ(shared().RcvTotal, 0);
+    EXPECT_EQ(scope.fake.incoming.size(), 6u);
+    shared().PortInputOwned = false;
+    Timer1_Timer();
+    EXPECT_EQ(shared().RcvTotal, 6);
+}
+
 TEST_F(PollWindow, TheEndOfAFramedTransferEndsTheCaptureAndFlagsIt) {
     QTemporaryDir dir;
     const QString path = dir.filePath("framed.bin");
