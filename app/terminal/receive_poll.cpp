@@ -27,7 +27,6 @@ constexpr int16_t FirstByteMode = 10;
 // How a caller of the step treats what it read.
 struct StepOptions {
     bool skipWhenNothingRead = false;  // the poll: no bytes, no redraw
-    bool partialLineAlways = false;    // the poll counts a partial last line always
     bool setMaxOnlyWhenRead = false;   // the scroll handler
     bool valueToMax = false;           // the poll: the bar goes to the newest page
     bool hideWhenShort = false;        // the refresh procedures
@@ -85,6 +84,21 @@ void showReceivedTotal() {
     }
 }
 
+// A text page that ends where a new line begins: its last line, the one
+// being filled, is still empty.
+bool endsAtLineStart(const QByteArray& page) { return page.isEmpty() || page.back() == '\n'; }
+
+// Whether the line being filled is still empty, which only the newest page
+// shows: read without taking bytes from the port.
+bool newestTextLineEmpty() {
+    QByteArray page(PageBufferSize, '\0');
+    int32_t pageLen = 0, bytesRead = 0, total = 0, logTotal = 0;
+    int16_t ok = 0;
+    lib().ReadDisp(page.data(), &pageLen, scroll_math::NewestData, &bytesRead, &total, 0, &logTotal, &ok, 0, 0);
+    page.truncate(std::clamp(pageLen, 0, PageBufferSize));
+    return endsAtLineStart(page);
+}
+
 void setPageScrollBar(int32_t lineCount, bool valueToMax, bool hideWhenShort) {
     QScrollBar* bar = mainForm().VScroll1;
     if (lineCount > scroll_math::PageLines) {
@@ -138,11 +152,12 @@ void readAndDraw(int32_t textStart, int32_t byteStart, const StepOptions& opt) {
     pageLen = std::clamp(pageLen, 0, PageBufferSize);
     page.truncate(pageLen);
     PrintRcvText(page);
-    const bool endsWithLineFeed = !page.isEmpty() && page.back() == '\n';
-    const bool countPartial = opt.partialLineAlways || textStart == scroll_math::NewestData;
-    const int32_t lines = scroll_math::pageLineCount(total, endsWithLineFeed, countPartial);
     if (opt.setMaxOnlyWhenRead && nothingRead) return;
     if (opt.skipBarWhenNothingRead && nothingRead) return;
+    const bool newestLineEmpty =
+        mode == DispChr &&
+        (textStart == scroll_math::NewestData ? endsAtLineStart(page) : newestTextLineEmpty());
+    const int32_t lines = scroll_math::pageLineCount(mode, total, newestLineEmpty);
     setPageScrollBar(lines, opt.valueToMax || (opt.hideWhenShort && textStart == scroll_math::NewestData),
                      opt.hideWhenShort);
 }
@@ -182,7 +197,6 @@ void Timer1_Timer() {
     if (shared().ComOpenFlg == 0) return;
     StepOptions opt;
     opt.skipWhenNothingRead = true;
-    opt.partialLineAlways = true;
     opt.valueToMax = true;
     readAndDraw(scroll_math::NewestData, scroll_math::NewestData, opt);
     showSentTotal();
