@@ -210,6 +210,14 @@ void T_Term_frm::ApplyGraphBackColor() {
     vbcolor::setBackColor(PicBit1Chr, back);
     for (QLabel* l : LblBit1ChrCon) vbcolor::setBackColor(l, back);
     vbcolor::setBackColor(LblDecHex, back);
+    // The labels over the graph background keep readable whatever it is;
+    // the bit labels stand on the receive area, which the graph modes paint
+    // in the same colour.
+    const int32_t text = vbcolor::contrastingTextColor(back);
+    for (QLabel* l : LblBit1ChrCon) vbcolor::setForeColor(l, text);
+    for (QLabel* l : Lbl_Bit_cont) vbcolor::setForeColor(l, text);
+    vbcolor::setForeColor(LblBit1Hex, text);
+    vbcolor::setForeColor(LblDecHex, text);
 }
 
 void T_Term_frm::focusKeyBox() { Text1->setFocus(Qt::OtherFocusReason); }

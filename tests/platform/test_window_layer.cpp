@@ -43,6 +43,20 @@ TEST_F(WindowLayer, ColoursConvertBothWaysAndSystemColoursComeFromThePalette) {
     EXPECT_EQ(vbcolor::toQColor(vbcolor::kButtonFace), QApplication::palette().color(QPalette::Button));
 }
 
+TEST_F(WindowLayer, TextOnABackgroundIsWhiteWhenItIsDarkAndBlackWhenLight) {
+    const struct {
+        int32_t back;
+        int32_t text;
+    } cases[] = {
+        {0x3A3A1D, 0xFFFFFF}, // the default graph background
+        {0x000000, 0xFFFFFF}, {0xFF0000, 0xFFFFFF}, // black, pure blue
+        {0xFFFFFF, 0x000000}, {0x00FFFF, 0x000000}, // white, yellow
+        {0x00FF00, 0x000000}, {0x808080, 0x000000}, // green, middle grey
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vbcolor::contrastingTextColor(c.back), c.text) << std::hex << c.back;
+}
+
 TEST_F(WindowLayer, BackColourPaintsButtonsAndLabelsInTheirOwnRoles) {
     QPushButton button;
     QLabel label;

@@ -141,4 +141,35 @@ TEST_F(MainWindowLoad, AByteModeStoreOfAThousandBytesGivesAScrollBarOfSeventySte
     EXPECT_EQ(form->VScroll1->value(), 68);  // the bar shows where the top now is
 }
 
+TEST_F(MainWindowLoad, BitLabelsStayAfterAStartInAModeThatShowsThem) {
+    for (const int16_t saved : {DispSquare, DispBit, DispBit2}) {
+        SCOPED_TRACE(testing::Message() << "saved mode " << saved);
+        openAtStartup();
+        settings().DispMode = saved;
+        form->Form_Load();
+        form->Timer_Screen_init_Timer();
+        stopTimers();
+        scope.fake.queueIncoming({0x55, 0xAA, 0x0F});
+        Timer1_Timer();
+        for (QLabel* label : form->Lbl_Bit_cont) {
+            EXPECT_FALSE(label->isHidden()) << label->text().toStdString();
+            EXPECT_EQ(form->Pic_R_Back->childAt(label->geometry().center()), label)
+                << label->text().toStdString() << " lies under the picture";
+        }
+        lib().CloseCommPort();
+    }
+}
+
+TEST_F(MainWindowLoad, LabelsOverTheGraphBackgroundContrastWithIt) {
+    auto textColor = [](const QLabel* l) {
+        return vbcolor::fromQColor(l->palette().color(QPalette::WindowText));
+    };
+    for (const auto& [back, text] : {std::pair{0x3A3A1D, 0xFFFFFF}, std::pair{0xE0FFFF, 0x000000}}) {
+        settings().GraphBackColor = back;
+        form->ApplyGraphBackColor();
+        EXPECT_EQ(textColor(form->LblDecHex), text);
+        for (const QLabel* l : form->Lbl_Bit_cont) EXPECT_EQ(textColor(l), text);
+    }
+}
+
 }  // namespace
