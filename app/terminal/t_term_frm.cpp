@@ -18,6 +18,7 @@
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 
@@ -273,6 +274,12 @@ void T_Term_frm::connectHandlers() {
 
 bool T_Term_frm::eventFilter(QObject* watched, QEvent* event) {
     if (isArrowKey(event)) return true;
+    // The wheel over the receive area turns its scroll bar, as over the bar itself.
+    if (event->type() == QEvent::Wheel && (watched == Pic_Rcv_Data || watched == Pic_R_Back)) {
+        if (!VScroll1->isVisible()) return false;
+        QCoreApplication::sendEvent(VScroll1, event);
+        return true;
+    }
     if (watched == Text1 && keyBoxEvent(event)) return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 0; i < 2; ++i) {

@@ -14,6 +14,7 @@
 #include "ui/vb_color.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -159,6 +160,25 @@ TEST_F(PanelSend, StoppedSendKeepsThePanelAndRestoresItsButtons) {
     EXPECT_FALSE(panel.Command3->isVisibleTo(&panel));
     EXPECT_EQ(panel.Command1[1]->palette().color(QPalette::Button),
               vbcolor::toQColor(vbcolor::kButtonFace));
+}
+
+TEST_F(PanelSend, TheReceiveFrameStandsCentredAndOpaqueOverTheKeys) {
+    writeFile(ufDataFilePath(3), "121^(Z)rx.bin^)");
+    frms_UF_send_small panel;
+    panel.Form_Load();
+    panel.show();
+    QRect frame;
+    QWidget* atCentre = nullptr;
+    const WhenTrue receiving([] { return shared().PortInputOwned; }, [&] {
+        frame = panel.fra_FR->geometry();
+        atCentre = panel.childAt(panel.rect().center());
+        shared().FRStopFlg = 1;
+    });
+    panel.Command1_Click(2);
+    EXPECT_LE((frame.center() - panel.rect().center()).manhattanLength(), 2);
+    EXPECT_TRUE(panel.fra_FR->autoFillBackground());
+    EXPECT_TRUE(atCentre == panel.fra_FR || panel.fra_FR->isAncestorOf(atCentre))
+        << "the frame lies above the controls it covers";
 }
 
 TEST_F(PanelSend, ClosingDuringASendStopsItAndThePanelGoesAfterwards) {

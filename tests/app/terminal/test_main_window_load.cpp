@@ -8,6 +8,7 @@
 #include "terminal/receive_poll.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QKeyEvent>
 
 #include <array>
@@ -169,6 +170,21 @@ TEST_F(MainWindowLoad, LabelsOverTheGraphBackgroundContrastWithIt) {
         form->ApplyGraphBackColor();
         EXPECT_EQ(textColor(form->LblDecHex), text);
         for (const QLabel* l : form->Lbl_Bit_cont) EXPECT_EQ(textColor(l), text);
+    }
+}
+
+TEST_F(MainWindowLoad, TheReceiveAreaHasItsWholeFrame) {
+    for (const int16_t mode : {DispChr, DispBit}) {
+        SCOPED_TRACE(testing::Message() << "mode " << mode);
+        settings().DispMode = mode;
+        shared().PrevDispMode = NoDispLayout;
+        form->RestoreDispMode();
+        const QImage area = form->Pic_R_Back->grab().toImage();
+        const int w = area.width(), h = area.height();
+        const QColor edge = area.pixelColor(0, h / 2);
+        EXPECT_NE(edge, area.pixelColor(w / 2, h / 2)) << "the left edge stands out";
+        for (const QPoint p : {QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(w - 1, 1)})
+            EXPECT_EQ(area.pixelColor(p), edge) << p.x() << "," << p.y();
     }
 }
 

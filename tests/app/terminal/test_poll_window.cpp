@@ -8,9 +8,11 @@
 #include "terminal/receive_poll.h"
 #include "terminal/screen_select.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <functional>
@@ -126,6 +128,27 @@ TEST_F(PollWindowScroll, EveryRowOfTheNumericPagesCanBeBroughtOnScreenAfterAnySw
             }
         }
     }
+}
+
+TEST_F(PollWindowScroll, TheWheelOverTheReceiveAreaScrollsAsOverTheBar) {
+    QScrollBar* bar = form->VScroll1;
+    auto turnWheelUp = [](QWidget* over) {
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, over->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(over, &wheel);
+    };
+    receiveLines(40);
+    const int newest = bar->value();
+    ASSERT_EQ(newest, bar->maximum());
+    const QByteArray shown = shownBy([&] { turnWheelUp(form->Pic_Rcv_Data); });
+    ASSERT_LT(bar->value(), newest);
+    EXPECT_EQ(shown, pageOf(DispChr, bar->value()));
+
+    // Over the area's frame (the picture starts a little right of it), too.
+    const int before = bar->value();
+    turnWheelUp(form->Pic_R_Back);
+    EXPECT_LT(bar->value(), before);
 }
 
 TEST_F(PollWindowScroll, TextLinesAreAllReachableAndTheBarEndIsTheNewestPage) {
