@@ -38,3 +38,13 @@ void ClearRcvCount() {
     shared().RcvTotal = 0;
     showZero(mainControls().Label4);
 }
+
+void ClearAllCounters() {
+    for (int value = 0; value <= 255; ++value) {
+        lib().ClearCodeCounter(static_cast<int16_t>(value), 0, 0);
+        lib().ClearCodeCounter(static_cast<int16_t>(value), 0, 1);
+    }
+    ClearDispBuffer();
+    ClearSendCount();
+    ClearRcvCount();
+}

@@ -1,4 +1,6 @@
-// Clearing the receive store and screen and the two byte totals.
+// Clearing the receive store and screen, the two byte totals and the
+// per-byte-value counters (the clear buttons of the main window and of the
+// tool windows).
 #pragma once
 
 // Empties the library's display store and the receive screen (kept in the
@@ -11,3 +13,7 @@ void ClearSendCount();
 
 // RcvTotal and Label4 to 0.
 void ClearRcvCount();
+
+// Every per-byte-value count of both directions to 0, then the three clears
+// above. The line counters stay.
+void ClearAllCounters();

@@ -39,6 +39,25 @@ bool allDigits(const QString& text) {
     return true;
 }
 
+// An editable list whose text is one of its entries has that entry as its
+// current one, whether the text was stored or typed, so that the list opens
+// on it and the arrow keys step from it. (Choosing an entry of the same text
+// leaves the caret and selection of the edit box alone.)
+void currentEntryFollowsText(QComboBox* list) {
+    QObject::connect(list, &QComboBox::editTextChanged, list, [list](const QString& text) {
+        const int index = list->findText(text);
+        if (index >= 0) list->setCurrentIndex(index);
+    });
+}
+
+// A stored text in an editable list: a text the list does not hold (a speed
+// of the user's own, a device path) leaves no entry current, rather than the
+// first.
+void showStoredText(QComboBox* list, const QString& text) {
+    list->setCurrentIndex(-1);
+    list->setEditText(text);
+}
+
 enum class PortStep { Done, OpenFailed, SetFailed };
 
 // Opens the port and sets its parameters; then, as at start-up, closes and
@@ -131,8 +150,10 @@ frms_Set::frms_Set(QWidget* parent) : ModalWindow(parent) {
     Combo4 = combos[4];
     Combo5 = combos[5];
     // A port may also be named by its device path ("/dev/ttyUSB0").
-    Combo0->setEditable(true);
-    Combo1->setEditable(true);
+    for (QComboBox* list : {Combo0, Combo1}) {
+        list->setEditable(true);
+        currentEntryFollowsText(list);
+    }
 
     Opn_COM[0] = new QRadioButton(QStringLiteral("COM ON　　ポート　オープン"), this);
     Opn_COM[0]->setGeometry(toPixels(360), toPixels(3780), toPixels(3600), toPixels(300));
@@ -160,8 +181,8 @@ void frms_Set::Form_Load() {
                       QStringLiteral("ソフト XON/XOFF")});
 
     const Settings& s = settings();
-    Combo0->setCurrentText(s.ComPortName);
-    Combo1->setCurrentText(s.ComBps);
+    showStoredText(Combo0, s.ComPortName);
+    showStoredText(Combo1, s.ComBps);
     Combo2->setCurrentText(s.ComParity);
     Combo3->setCurrentText(s.ComDataBit);
     Combo4->setCurrentText(s.ComStopBit);

@@ -1,6 +1,7 @@
 #include "core/status_display.h"
 
 #include "core/main_controls.h"
+#include "core/port_guard.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
@@ -117,6 +118,22 @@ void DispDtrRtsColor(const ButtonPair& cmdRTS, const ButtonPair& cmdDTR) {
     const int32_t status = readModemStatus();
     paintLamp(cmdRTS, status & kModemRts, vbcolor::kButtonFace);
     paintLamp(cmdDTR, status & kModemDtr, vbcolor::kButtonFace);
+}
+
+void DispToolLineButtons(const ButtonPair& cmdRTS, const ButtonPair& cmdDTR) {
+    if (shared().ComOpenFlg == 0) {
+        paintPair(cmdRTS, vbcolor::kButtonFace, vbcolor::kButtonFace);
+        paintPair(cmdDTR, vbcolor::kButtonFace, vbcolor::kButtonFace);
+        return;
+    }
+    DispDtrRtsColor(cmdRTS, cmdDTR);
+}
+
+void SwitchToolLine(LineStCode code, const ButtonPair& cmdRTS, const ButtonPair& cmdDTR) {
+    if (!ChkComOpen()) return;
+    lib().SetLineSt(code);
+    DispModemStatus();
+    DispToolLineButtons(cmdRTS, cmdDTR);
 }
 
 void DispSendRcvEnable() {

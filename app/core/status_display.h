@@ -21,6 +21,24 @@ void DispModemStatus();
 void DispDtrRtsColor(const std::array<QPointer<QPushButton>, 2>& cmdRTS,
                      const std::array<QPointer<QPushButton>, 2>& cmdDTR);
 
+// The SetLineSt codes of the line buttons.
+enum LineStCode : int16_t {
+    LineRtsOff = 1,
+    LineDtrOff = 2,
+    LineRtsOn = int16_t(0x8001),
+    LineDtrOn = int16_t(0x8002)
+};
+
+// A tool window's own RTS/DTR pairs: as DispDtrRtsColor while the port is
+// open, all four in the button face while it is closed.
+void DispToolLineButtons(const std::array<QPointer<QPushButton>, 2>& cmdRTS,
+                         const std::array<QPointer<QPushButton>, 2>& cmdDTR);
+
+// A tool window's DTR or RTS button: after the port check the line is
+// switched, then the main window's pairs and the window's own are repainted.
+void SwitchToolLine(LineStCode code, const std::array<QPointer<QPushButton>, 2>& cmdRTS,
+                    const std::array<QPointer<QPushButton>, 2>& cmdDTR);
+
 // The indicators of the closed port (lamps hidden, "受信不可"/"送信不可").
 void DispSendRcvEnable();
 

@@ -37,7 +37,9 @@ void ToolWindow::showEvent(QShowEvent* event) {
 }
 
 void ToolWindow::done(int result) {
-    if (placeLeft_ && placed_) rememberPlace(this, *placeLeft_, *placeTop_);
+    // A minimised or maximised window keeps the place it had before.
+    if (placeLeft_ && placed_ && !isMinimized() && !isMaximized())
+        rememberPlace(this, *placeLeft_, *placeTop_);
     ModalWindow::done(result);
 }
 

@@ -18,7 +18,8 @@ class ToolWindow : public ModalWindow {
     explicit ToolWindow(QWidget* parent);
 
     // The run's remembered place of this window (twips; Left -10000 means
-    // not placed yet, so the window is centred).
+    // not placed yet, so the window is centred); stored when the window
+    // closes in its normal state.
     void keepPlaceIn(int32_t& left, int32_t& top);
 
     // The key box that takes the focus back after every button click; call

@@ -1,13 +1,14 @@
 #include "fkeys/fkey_editor_store.h"
 
+#include "fkeys/fkey_editor_text.h"
 #include "fkeys/fkey_files.h"
-#include "fkeys/fkey_text_lines.h"
 #include "text/cp932.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -17,23 +18,16 @@
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
-
 UFEditContents contentsOfDataFile(const QByteArray& bytes) {
     UFEditContents contents;
-    contents.header.clear();
+    // The header ends with the first line, should that be shorter.
+    const qsizetype firstCr = bytes.indexOf('\r');
+    const qsizetype headerSize =
+        std::min<qsizetype>(UFHeaderSize, firstCr < 0 ? bytes.size() : firstCr);
+    contents.header = cp932::toUnicode(bytes.left(headerSize));
+    contents.data = bytes.mid(headerSize);
+    contents.text = ufEditShownText(contents.data);
     contents.fileLength = int32_t(bytes.size());
-    const std::vector<QByteArray> lines = ufTextLines(bytes);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        QString line = cp932::toUnicode(lines[i]);
-        if (i == 0) {
-            contents.header = line.left(UFHeaderSize);
-            line = line.mid(UFHeaderSize);
-        }
-        contents.text += line;
-        if (i + 1 < lines.size()) contents.text += CrLf;
-    }
-    if (!bytes.isEmpty() && bytes.back() == '\n') contents.text += CrLf;
     return contents;
 }
 
@@ -98,18 +92,18 @@ UFOutputMode outputModeOfHeader(const QString& header) {
     return UFOutputMode::Unchanged;
 }
 
-int32_t ufEditByteCount(const QString& text) {
-    return int32_t(cp932::fromUnicode(text).size());
+QByteArray ufEditData(const QString& text, const UFEditContents& loaded) {
+    return text == loaded.text ? loaded.data : ufEditDataOfText(text);
 }
 
-int saveUFKeyFromEdit(int keyNo, bool translated, const QString& text, const QString& name) {
-    QByteArray data = translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120");
-    data += cp932::fromUnicode(text);
+int saveUFKeyFromEdit(int keyNo, bool translated, const QByteArray& data, const QString& name) {
+    const QByteArray file =
+        (translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120")) + data;
     const std::string dataPath = nativePath(ufDataFilePath(keyNo));
     const std::string namePath = nativePath(ufNameFilePath(keyNo));
 
     std::string dataTemp, nameTemp;
-    int error = writeBeside(dataPath, data, dataTemp);
+    int error = writeBeside(dataPath, file, dataTemp);
     if (error != 0) return error;
     error = writeBeside(namePath, cp932::fromUnicode(name), nameTemp);
     if (error != 0) {

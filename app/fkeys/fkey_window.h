@@ -35,6 +35,9 @@ class FKeyWindow : public ToolWindow {
 
     // True while this window's own send runs.
     bool sending() const { return sending_; }
+    // True once the window has begun to close (a send still running then
+    // leaves its controls alone).
+    bool closing() const { return unloaded_; }
 
   protected:
     explicit FKeyWindow(QWidget* parent);
@@ -54,6 +57,9 @@ class FKeyWindow : public ToolWindow {
     // A step that pumps events (the break pulse) under BusyFlg; a close
     // during it takes effect when it returns, as during a send.
     void whileBusy(const std::function<void()>& step);
+
+    // Where a send script run by this window shows its progress.
+    ScriptWindow& scriptProgress() { return progress_; }
 
     // What repaints this window's own RTS/DTR buttons after a script switched
     // a line (the compact panel only).

@@ -6,10 +6,10 @@
 #include "core/shared_state.h"
 #include "fkeys/fkey_editor_store.h"
 #include "fkeys/fkey_pages.h"
-#include "ui/fonts.h"
 #include "ui/picture_box.h"
+#include "ui/text_box_look.h"
+#include "ui/text_length_limit.h"
 #include "ui/twips.h"
-#include "ui/vb_color.h"
 #include "ui/window_placement.h"
 
 #include <QComboBox>
@@ -19,9 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <algorithm>
 
@@ -31,16 +28,6 @@ namespace {
 
 constexpr int MinWidth = 11625, MinHeight = 8010; // twips
 constexpr int TextLeft = 120, TextTop = 1380, PicFuncHeight = 1260;
-constexpr int MinFontSize = 8, MaxFontSize = 50;
-const char* const FontNames[2] = {"ＭＳ 明朝", "ＭＳ ゴシック"};
-
-// The editor box shows line breaks as Qt does (one LF); the key keeps CR LF.
-QString toStored(QString shown) {
-    return shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-QString toShown(QString stored) {
-    return stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 } // namespace
 
@@ -61,11 +48,10 @@ frms_UF_edit1::frms_UF_edit1(QWidget* parent) : FKeyWindow(parent) {
 }
 
 void frms_UF_edit1::connectHandlers() {
-    connect(Text1->document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int added) {
-                insertedFrom_ = position;
-                insertedCount_ = added;
-            });
+    // What the user types or pastes may bring the box to UFEditMaxChars
+    // characters as stored; a longer key loaded from its file stays whole.
+    // (Connected first, so Text1_Change sees the text as kept.)
+    new TextLengthLimit(Text1, UFEditMaxChars, [this] { return LoadingFlg != 1; });
     connect(Text1, &QPlainTextEdit::textChanged, this, [this] { Text1_Change(); });
     connect(Text2, &QLineEdit::textChanged, this, [this] { EditedFlg = 1; });
     for (int i = 0; i < 2; ++i) {
@@ -98,11 +84,11 @@ void frms_UF_edit1::Form_Load() {
     Text1->clear();
     Label1->setText(QStringLiteral("UF%1").arg(s.UFKeyNo));
 
-    const UFEditContents key = loadUFKeyForEdit(s.UFKeyNo);
-    if (key.found) s.SendFileLen = key.fileLength;
-    Text1->setPlainText(toShown(key.text));
-    Label2->setText(QString::number(ufEditByteCount(key.text)));
-    switch (outputModeOfHeader(key.header)) {
+    loaded_ = loadUFKeyForEdit(s.UFKeyNo);
+    if (loaded_.found) s.SendFileLen = loaded_.fileLength;
+    Text1->setPlainText(loaded_.text);
+    showByteCount();
+    switch (outputModeOfHeader(loaded_.header)) {
     case UFOutputMode::Normal:
         Option1[0]->setChecked(true);
         break;
@@ -116,7 +102,7 @@ void frms_UF_edit1::Form_Load() {
     if (set.UFEditFont < 0 || set.UFEditFont > 1) set.UFEditFont = 0;
     Opt_Font[size_t(set.UFEditFont)]->setChecked(true);
     Opt_Font_Click(set.UFEditFont);
-    Text2->setText(key.name);
+    Text2->setText(loaded_.name);
 
     FocusReadyFlg = 1;
     LoadingFlg = 0;
@@ -135,52 +121,26 @@ void frms_UF_edit1::Form_Load() {
 }
 
 void frms_UF_edit1::InitFontSizeList() {
-    CmbFontSize->clear();
-    for (int size = MinFontSize; size <= MaxFontSize; ++size)
-        CmbFontSize->addItem(QString::number(size));
-    CmbFontSize->setEditText(QString::number(settings().UFEditFontSize));
-    QFont font = Text1->font();
-    font.setPointSizeF(settings().UFEditFontSize);
-    Text1->setFont(font);
+    text_box_look::fillFontSizes(CmbFontSize, settings().UFEditFontSize);
+    text_box_look::setFontSize(Text1, settings().UFEditFontSize);
 }
 
-QString frms_UF_edit1::storedText() const {
-    return toStored(Text1->toPlainText());
+QByteArray frms_UF_edit1::storedData() const {
+    return ufEditData(Text1->toPlainText(), loaded_);
 }
 
 void frms_UF_edit1::Text1_Change() {
-    keepWithinMaxLength();
-    Label2->setText(QString::number(ufEditByteCount(storedText())));
+    showByteCount();
     EditedFlg = 1;
 }
 
-// What the user types or pastes may bring the box to UFEditMaxChars
-// characters as stored (a line break counts two); the rest of that input is
-// taken back. A longer key loaded from its file stays whole.
-void frms_UF_edit1::keepWithinMaxLength() {
-    const int from = insertedFrom_;
-    const int count = insertedCount_;
-    insertedCount_ = 0;
-    if (LoadingFlg == 1 || count <= 0) return;
-    const QString shown = Text1->toPlainText();
-    qsizetype excess = shown.size() + shown.count(QLatin1Char('\n')) - UFEditMaxChars;
-    const int end = int(std::min<qsizetype>(from + count, shown.size()));
-    int start = end;
-    while (excess > 0 && start > from) {
-        --start;
-        excess -= shown.at(start) == QLatin1Char('\n') ? 2 : 1;
-    }
-    if (start == end) return;
-    const QSignalBlocker block(Text1);
-    QTextCursor cursor(Text1->document());
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
+void frms_UF_edit1::showByteCount() {
+    Label2->setText(QString::number(storedData().size()));
 }
 
 int16_t frms_UF_edit1::SaveUFKey() {
     const bool translated = !Option1[0]->isChecked();
-    const int error = saveUFKeyFromEdit(shared().UFKeyNo, translated, storedText(), Text2->text());
+    const int error = saveUFKeyFromEdit(shared().UFKeyNo, translated, storedData(), Text2->text());
     if (error != 0) {
         FileErrMsg(error);
         return 0;
@@ -223,22 +183,16 @@ void frms_UF_edit1::TestSendUFKey(int keyNo) {
 }
 
 void frms_UF_edit1::Opt_Font_Click(int index) {
-    QFont font =
-        fonts::programFont(QString::fromUtf8(FontNames[index]), Text1->font().pointSizeF());
-    Text1->setFont(font);
+    text_box_look::setFontChoice(Text1, index);
     settings().UFEditFont = int16_t(index);
     Opt_Font[size_t(index)]->setFocusPolicy(Qt::ClickFocus);
     Text1->setFocus();
 }
 
 void frms_UF_edit1::CmbFontSize_Click(const QString& text) {
-    bool ok = false;
-    const float size = text.trimmed().toFloat(&ok);
-    if (ok && size > 0) {
-        QFont font = Text1->font();
-        font.setPointSizeF(size);
-        Text1->setFont(font);
-        settings().UFEditFontSize = size;
+    if (const auto size = text_box_look::fontSizeOf(text)) {
+        text_box_look::setFontSize(Text1, *size);
+        settings().UFEditFontSize = *size;
     }
     Text1->setFocus();
 }
@@ -250,10 +204,7 @@ void frms_UF_edit1::Cmd_F_Color_Click() {
 }
 
 void frms_UF_edit1::applyTextColors() {
-    QPalette pal = Text1->palette();
-    pal.setColor(QPalette::Base, vbcolor::toQColor(settings().UFEditBackColor));
-    pal.setColor(QPalette::Text, vbcolor::toQColor(settings().UFEditForeColor));
-    Text1->setPalette(pal);
+    text_box_look::setColors(Text1, settings().UFEditBackColor, settings().UFEditForeColor);
 }
 
 void frms_UF_edit1::LayoutEditor() {

@@ -3,6 +3,7 @@
 // of the key as stored. The key is UFKeyNo, set by the opener.
 #pragma once
 
+#include "fkeys/fkey_editor_store.h"
 #include "fkeys/fkey_window.h"
 
 #include <array>
@@ -60,8 +61,8 @@ class frms_UF_edit1 : public FKeyWindow {
     void CmbFontSize_Click(const QString& text);
     void Cmd_F_Color_Click();
 
-    // The data text with its line breaks as stored (CR LF).
-    QString storedText() const;
+    // The key data the text stands for, as "編集終了" would store it.
+    QByteArray storedData() const;
 
   protected:
     void Form_Unload() override;
@@ -76,10 +77,9 @@ class frms_UF_edit1 : public FKeyWindow {
     void LayoutEditor();
     void TestSendUFKey(int keyNo);
     void Text1_Change();
+    void showByteCount();
     void applyTextColors();
-    void keepWithinMaxLength();
 
-    // The text the last change brought in (document positions).
-    int insertedFrom_ = 0;
-    int insertedCount_ = 0;
+    // The key as the load read it.
+    UFEditContents loaded_;
 };

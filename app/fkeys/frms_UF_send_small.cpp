@@ -5,10 +5,8 @@
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/status_display.h"
-#include "core/tovaline_api.h"
 #include "fkeys/fkey_panel_logic.h"
 #include "fkeys/program_send_host.h"
-#include "terminal/t_term_frm.h"
 #include "ui/twips.h"
 #include "ui/vb_color.h"
 #include "ui/window_placement.h"
@@ -25,7 +23,6 @@ using twips::toPixels;
 namespace {
 
 constexpr int32_t SendingColor = 0xFF00FF;
-constexpr int16_t DtrOn = int16_t(0x8002), DtrOff = 2, RtsOn = int16_t(0x8001), RtsOff = 1;
 constexpr int KeyWidth = 1080, KeyHeight = 540, Margin = 120;
 
 QPushButton* button(const QString& caption, QWidget* parent, int left, int top, int width,
@@ -161,18 +158,11 @@ void frms_UF_send_small::Command1_Click(int index) {
         Check1);
 }
 
-void frms_UF_send_small::setLine(int16_t code) {
-    if (!ChkComOpen()) return;
-    lib().SetLineSt(code);
-    DispModemStatus();
-    paintLineButtons();
-}
-
 void frms_UF_send_small::cmdDTR_Click(int index) {
-    setLine(index == 0 ? DtrOn : DtrOff);
+    SwitchToolLine(index == 0 ? LineDtrOn : LineDtrOff, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 void frms_UF_send_small::cmdRTS_Click(int index) {
-    setLine(index == 0 ? RtsOn : RtsOff);
+    SwitchToolLine(index == 0 ? LineRtsOn : LineRtsOff, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void frms_UF_send_small::Command5_Click() {
@@ -181,12 +171,7 @@ void frms_UF_send_small::Command5_Click() {
 }
 
 void frms_UF_send_small::paintLineButtons() {
-    if (shared().ComOpenFlg == 0) {
-        for (QPushButton* line : {cmdRTS[0], cmdRTS[1], cmdDTR[0], cmdDTR[1]})
-            vbcolor::setBackColor(line, vbcolor::kButtonFace);
-        return;
-    }
-    DispDtrRtsColor({cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
+    DispToolLineButtons({cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void frms_UF_send_small::Form_Unload() {

@@ -50,5 +50,4 @@ class frms_UF_send_small : public FKeyWindow {
   private:
     void buildControls();
     void paintLineButtons();
-    void setLine(int16_t code);
 };

@@ -14,7 +14,7 @@ constexpr int32_t NoPagesMax = 1500;
 
 } // namespace
 
-ViewScrollSetting viewScrollSetting(int32_t total, int16_t page, int32_t pos, int32_t largeChange) {
+ViewScrollSetting viewScrollSetting(int64_t total, int16_t page, int64_t pos, int32_t largeChange) {
     ViewScrollSetting s;
     const double pages = page > 0 ? std::trunc(static_cast<double>(total) / page) : 0;
     if (pages >= ManyPages) {
@@ -26,7 +26,8 @@ ViewScrollSetting viewScrollSetting(int32_t total, int16_t page, int32_t pos, in
         }
     }
     if (pos < total && total > 0) {
-        s.Value = static_cast<int32_t>(std::nearbyint(static_cast<double>(s.Max) * pos / total));
+        s.Value = static_cast<int32_t>(
+            std::nearbyint(static_cast<double>(s.Max) * static_cast<double>(pos) / static_cast<double>(total)));
     } else {
         s.Value = s.Max - 1;
     }
@@ -34,7 +35,7 @@ ViewScrollSetting viewScrollSetting(int32_t total, int16_t page, int32_t pos, in
     return s;
 }
 
-void SetViewScroll(QWidget* frm, int32_t total, int16_t page, int32_t pos) {
+void SetViewScroll(QWidget* frm, int64_t total, int16_t page, int64_t pos) {
     QScrollBar* bar =
         frm != nullptr ? frm->findChild<QScrollBar*>(QStringLiteral("VScroll1")) : nullptr;
     if (bar == nullptr) {

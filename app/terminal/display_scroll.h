@@ -16,10 +16,11 @@ struct ViewScrollSetting {
 // that is below 1. Value: Max x pos / total rounded (halves to even), or Max - 1
 // at or past the end. A page of 0 or less counts as no whole page; the value
 // always lies within 0..Max (an empty or negative total counts as the end).
-ViewScrollSetting viewScrollSetting(int32_t total, int16_t page, int32_t pos, int32_t largeChange);
+// Totals and positions are 64-bit: a file view may show any file.
+ViewScrollSetting viewScrollSetting(int64_t total, int16_t page, int64_t pos, int32_t largeChange);
 
 // Sets the scroll bar named "VScroll1" of the window (nothing when it has
 // none) and keeps the value in ViewScrollValue.
-void SetViewScroll(QWidget* frm, int32_t total, int16_t page, int32_t pos);
+void SetViewScroll(QWidget* frm, int64_t total, int16_t page, int64_t pos);
 
 int32_t& ViewScrollValue();

@@ -113,7 +113,7 @@ std::array<uint32_t, 8> bitEdgeCounts(std::span<const uint8_t> bytes) {
     return counts;
 }
 
-QString formatGroupedCount(uint32_t value) {
+QString formatGroupedCount(int64_t value) {
     QString digits = QString::number(value);
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
         digits.insert(at, QLatin1Char(','));

@@ -58,14 +58,6 @@ void perCharacter(int k) {
 }
 }  // namespace
 
-int keyCodeOf(QByteArrayView cp932Char) {
-    if (cp932Char.size() >= 2) {
-        const int code = (static_cast<uint8_t>(cp932Char[0]) << 8) | static_cast<uint8_t>(cp932Char[1]);
-        return static_cast<int16_t>(code);
-    }
-    return cp932Char.isEmpty() ? 0 : static_cast<uint8_t>(cp932Char[0]);
-}
-
 int keyPress(int k, int16_t& keyBusyFlg, const KeyInputActions& actions) {
     SharedState& s = shared();
     s.StopFlg = 0;

@@ -4,6 +4,8 @@
 // actions that reach the port or other windows.
 #pragma once
 
+#include "core/typed_keys.h"
+
 #include <QByteArray>
 
 #include <cstdint>
@@ -17,10 +19,6 @@ struct KeyInputActions {
     std::function<void()> DispModemStatus;
     std::function<void(const QByteArray&)> SendBytesNow;  // SendData; reports a failure itself
 };
-
-// The typed character code of a character's cp932 bytes: the byte, or for a
-// double-byte character the two bytes as one negative 16-bit value.
-int keyCodeOf(QByteArrayView cp932Char);
 
 // Handles one typed character (code k) as the key handler of the key box
 // does. keyBusyFlg is the window's busy flag. Returns the code the key box

@@ -49,16 +49,14 @@ void setLineState(T_Term_frm& f, int16_t code) {
     f.focusKeyBox();
 }
 
-// A tool window opened after a stop request to every running send; the
-// sending windows also start with their unload flag clear.
+}  // namespace
+
 void openToolWindow(T_Term_frm& f, bool sendingWindow, const std::function<void()>& open) {
     shared().StopFlg = 1;
     if (sendingWindow) shared().FormUnloadFlg = 0;
     open();
     f.focusKeyBox();
 }
-
-}  // namespace
 
 void Cmd_chr_MouseUp(T_Term_frm& f, int16_t button) {
     if (button == MouseLeft) {

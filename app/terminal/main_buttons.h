@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 class T_Term_frm;
 
@@ -35,6 +36,10 @@ void cmdXONF_Click(T_Term_frm& f, int index);
 void Command9_Click(T_Term_frm& f);
 
 // Tool windows.
+// A tool window opened after a stop request to every running send (the
+// sending windows also start with their unload flag clear); the key box
+// has the focus again when it has closed.
+void openToolWindow(T_Term_frm& f, bool sendingWindow, const std::function<void()>& open);
 void Command3_Click(T_Term_frm& f);
 void Command16_Click(T_Term_frm& f);
 void Command20_Click(T_Term_frm& f);

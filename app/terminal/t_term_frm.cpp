@@ -298,16 +298,6 @@ void T_Term_frm::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void ClearAllCounters() {
-    for (int value = 0; value <= 255; ++value) {
-        lib().ClearCodeCounter(static_cast<int16_t>(value), 0, 0);
-        lib().ClearCodeCounter(static_cast<int16_t>(value), 0, 1);
-    }
-    ClearDispBuffer();
-    ClearSendCount();
-    ClearRcvCount();
-}
-
 void StartComm() {
     SharedState& s = shared();
     Settings& st = settings();

@@ -6,6 +6,8 @@
 // decision to the plain logic beside it (receive_poll, status_poll, key_input).
 #pragma once
 
+#include "core/clear_procedures.h"
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -186,7 +188,6 @@ private:
     void connectHandlers();
     void fillMainControls();
     bool keyBoxEvent(QEvent* event);
-    void typeText(const QString& typed);
     void showTypedKey(int shown);
     void checkKeyBoxLimits(int length);
     void connectButtons();
@@ -202,7 +203,7 @@ private:
 // The one main window (created on first use).
 T_Term_frm& mainForm();
 
-// Procedures of the program that act on the main window.
-void ClearAllCounters();
+// Procedures of the program that act on the main window. (ClearAllCounters,
+// which the tool windows call too, is in core/clear_procedures.h.)
 void StartComm();
 void StopComm();

@@ -8,14 +8,11 @@
 #include "core/shared_state.h"
 #include "core/status_display.h"
 #include "core/tovaline_api.h"
+#include "core/typed_keys.h"
 #include "terminal/key_input.h"
 #include "terminal/key_line_escape.h"
 #include "text/cp932.h"
 #include "ui/vb_color.h"
-
-#include <QApplication>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 
 namespace {
 using namespace vbcolors;
@@ -42,17 +39,6 @@ const KeyInputActions& keyActions() {
     return actions;
 }
 
-// The text a key event types: Enter, Backspace and control keys as their codes.
-QString typedText(const QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return QStringLiteral("\r");
-    case Qt::Key_Backspace: return QStringLiteral("\b");
-    case Qt::Key_Tab: return QStringLiteral("\t");
-    case Qt::Key_Escape: return QString(QChar(0x1B));
-    default: return event->text();
-    }
-}
 }  // namespace
 
 int T_Term_frm::Text1_KeyPress(int k) {
@@ -99,36 +85,6 @@ void T_Term_frm::showTypedKey(int shown) {
     Text1->setTextCursor(cursor);
 }
 
-void T_Term_frm::typeText(const QString& typed) {
-    // One character at a time, a surrogate pair as one.
-    for (qsizetype i = 0; i < typed.size(); ++i) {
-        qsizetype len = typed[i].isHighSurrogate() && i + 1 < typed.size() ? 2 : 1;
-        const QString ch = typed.mid(i, len);
-        i += len - 1;
-        if (!cp932::hasCp932Form(ch)) {
-            QApplication::beep();  // no such character on the line
-            continue;
-        }
-        showTypedKey(Text1_KeyPress(keyCodeOf(cp932::fromUnicode(ch))));
-    }
-}
-
 bool T_Term_frm::keyBoxEvent(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = typedText(key);
-        if (typed.isEmpty()) return false;  // navigation and modifiers as Qt handles them
-        typeText(typed);
-        return true;
-    }
-    if (event->type() == QEvent::InputMethod) {
-        auto* im = static_cast<QInputMethodEvent*>(event);
-        if (im->commitString().isEmpty()) return false;
-        typeText(im->commitString());
-        // The composition shown in the box goes on without the committed text.
-        QInputMethodEvent rest(im->preeditString(), im->attributes());
-        QCoreApplication::sendEvent(Text1, &rest);
-        return true;
-    }
-    return false;
+    return passTypedKeys(Text1, event, [this](int k) { showTypedKey(Text1_KeyPress(k)); });
 }

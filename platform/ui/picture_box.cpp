@@ -1,15 +1,25 @@
 #include "ui/picture_box.h"
 
+#include "text/cp932.h"
 #include "ui/fonts.h"
 #include "ui/vb_color.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr double PixelsPerPoint = 96.0 / 72.0;
+constexpr int TabCells = 8;
+
+} // namespace
 
 using vbcolor::toQColor;
 
@@ -58,6 +68,18 @@ void PictureBox::Cls() {
 
 void PictureBox::Print(const QString& text, bool lineEnd) {
     fitCanvas();
+    if (CellGrid) {
+        if (!text.isEmpty()) {
+            QPainter p(&canvas_);
+            printCells(p, text);
+        }
+        if (lineEnd) {
+            CurrentX = 0;
+            CurrentY += cellHeight();
+        }
+        update();
+        return;
+    }
     const QFont font = currentFont();
     const QFontMetricsF metrics(font, &canvas_);
     if (!text.isEmpty()) {
@@ -73,6 +95,66 @@ void PictureBox::Print(const QString& text, bool lineEnd) {
         CurrentX += metrics.horizontalAdvance(text);
     }
     update();
+}
+
+double PictureBox::cellHeight() const {
+    return (FontSize > 0 ? FontSize : 9) * PixelsPerPoint;
+}
+
+double PictureBox::cellWidth() const {
+    return cellHeight() / 2;
+}
+
+const QRawFont& PictureBox::rawFont() const {
+    const QFont font = currentFont();
+    if (!rawFont_.isValid() || font != rawFontOf_) {
+        rawFont_ = QRawFont::fromFont(font);
+        rawFontOf_ = font;
+    }
+    return rawFont_;
+}
+
+void PictureBox::printCells(QPainter& painter, const QString& text) {
+    const double cell = cellWidth();
+    const QRawFont& raw = rawFont();
+    // The glyphs stand centred in the cell's height, on one baseline.
+    const double baseline =
+        CurrentY - ScaleTop + (cellHeight() - raw.ascent() - raw.descent()) / 2 + raw.ascent();
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    double x = CurrentX;
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('\t')) {
+            const double column = cell * TabCells;
+            x = (std::floor(x / column + 1e-9) + 1) * column;
+            continue;
+        }
+        const int cells = cp932::isSingleByteChar(ch.unicode()) ? 1 : 2;
+        if (ch != QLatin1Char(' ')) {
+            quint32 glyph = 0;
+            int count = 1;
+            raw.glyphIndexesForChars(&ch, 1, &glyph, &count);
+            if (count == 1 && glyph != 0) {
+                glyphs.append(glyph);
+                positions.append(QPointF(x, baseline));
+            } else {
+                // A character the font lacks is left to the font's fallback.
+                painter.setFont(currentFont());
+                painter.setPen(toQColor(ForeColor));
+                painter.drawText(QPointF(x, baseline), QString(ch));
+            }
+        }
+        x += cells * cell;
+    }
+    if (!glyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        painter.setPen(toQColor(ForeColor));
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    CurrentX = x;
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t color) {
@@ -145,14 +227,25 @@ void PictureBox::Circle(double x, double y, double radius, int32_t color) {
 }
 
 double PictureBox::TextWidth(const QString& text) const {
+    if (CellGrid) {
+        double cells = 0;
+        for (const QChar ch : text) {
+            if (ch == QLatin1Char('\t'))
+                cells = (std::floor(cells / TabCells) + 1) * TabCells;
+            else
+                cells += cp932::isSingleByteChar(ch.unicode()) ? 1 : 2;
+        }
+        return cells * cellWidth();
+    }
     return QFontMetricsF(currentFont(), &canvas_).horizontalAdvance(text);
 }
 
 double PictureBox::TextHeight(const QString& text) const {
-    const QFontMetricsF metrics(currentFont(), &canvas_);
     // One line's height per line of the text, as printing advances.
     const qsizetype lines = std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1);
-    return metrics.height() * static_cast<double>(lines);
+    const double lineHeight =
+        CellGrid ? cellHeight() : QFontMetricsF(currentFont(), &canvas_).height();
+    return lineHeight * static_cast<double>(lines);
 }
 
 double PictureBox::TextAscent() const {
@@ -174,9 +267,19 @@ int32_t PictureBox::Point(double x, double y) const {
     return vbcolor::fromQColor(canvas_.pixelColor(px, py));
 }
 
+void PictureBox::SetOverlayLine(const OverlayLine& line) {
+    overlay_ = line;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.drawImage(event->rect(), canvas_, event->rect());
+    if (overlay_.Visible) {
+        p.setPen(drawPen(overlay_.BorderColor));
+        p.drawLine(QPointF(overlay_.X1, overlay_.Y1 - ScaleTop),
+                   QPointF(overlay_.X2, overlay_.Y2 - ScaleTop));
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
@@ -190,4 +293,8 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseUp(event->button(), event->position().x(), event->position().y() + ScaleTop);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    emit MouseMove(event->buttons(), event->position().x(), event->position().y() + ScaleTop);
 }

@@ -14,11 +14,18 @@
 // CurrentY); printing advances the current position: without a line end to
 // the right of the text, with one to the start of the next line (x back to 0).
 // Text is drawn transparently over what is there.
+//
+// With CellGrid set, text stands on a fixed grid instead of the font's own
+// advances, as the dump views' layouts count it: a character that cp932
+// writes in one byte takes one cell, any other two; a cell is half the
+// font's em wide and one em high (8 x 16 pixels at 12 point); a tab moves on
+// to the next column of 8 cells.
 #pragma once
 
 #include <QFont>
 #include <QImage>
 #include <QPen>
+#include <QRawFont>
 #include <QString>
 #include <QWidget>
 
@@ -44,6 +51,18 @@ class PictureBox : public QWidget {
     QString FontName = QStringLiteral("ＭＳ ゴシック"); // the program's font names
     double FontSize = 9;                                // points
     bool FontBold = false;
+    bool CellGrid = false;
+
+    // A line shown over the picture without being drawn into it (a cursor
+    // line): moving or hiding it leaves the picture as it is, and Point and
+    // image() never see it. Coordinates in the picture's scale.
+    struct OverlayLine {
+        bool Visible = false;
+        double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+        int32_t BorderColor = 0x0000FF;
+    };
+    void SetOverlayLine(const OverlayLine& line);
+    const OverlayLine& overlayLine() const { return overlay_; }
 
     int ScaleWidth() const { return width(); }
     int ScaleHeight() const { return height(); }
@@ -86,12 +105,15 @@ class PictureBox : public QWidget {
     // Mouse buttons as Qt gives them; x and y in the picture's scale.
     void MouseDown(Qt::MouseButton button, double x, double y);
     void MouseUp(Qt::MouseButton button, double x, double y);
+    // Only while mouse tracking is on, or with a button held.
+    void MouseMove(Qt::MouseButtons buttons, double x, double y);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     // The backing image follows the widget's size, also while the widget is
@@ -101,5 +123,18 @@ class PictureBox : public QWidget {
     QColor drawColor(int32_t color) const;
     // A pen of DrawWidth (at least one pixel) in that colour.
     QPen drawPen(int32_t color) const;
+    // The cell grid's size for the current font, in pixels.
+    double cellWidth() const;
+    double cellHeight() const;
+    // Prints one line of text (no line end in it) on the cell grid from the
+    // current position, and moves the position past it.
+    void printCells(QPainter& painter, const QString& text);
+    // The font's glyphs, kept while the font stays the same (building them
+    // costs more than drawing a page).
+    const QRawFont& rawFont() const;
+
     mutable QImage canvas_;
+    mutable QRawFont rawFont_;
+    mutable QFont rawFontOf_;
+    OverlayLine overlay_;
 };

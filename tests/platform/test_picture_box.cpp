@@ -1,5 +1,6 @@
 #include "modal_dialog_driver.h"
 #include "ui/picture_box.h"
+#include "ui/vb_color.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -117,12 +118,83 @@ TEST_F(PictureBoxTest, PrintPlacesTextByItsTopAndAdvancesThePosition) {
     EXPECT_DOUBLE_EQ(pic.TextHeight(QStringLiteral("a\nb")), 2 * h);
 }
 
+TEST_F(PictureBoxTest, OnTheCellGridEveryCharacterTakesItsCells) {
+    pic.resize(400, 100);
+    pic.Cls();
+    pic.ForeColor = White;
+    pic.FontSize = 12;
+    pic.CellGrid = true;
+    struct Case {
+        QString text;
+        double width;
+    };
+    for (const Case& c : {Case{QStringLiteral("A"), 8}, Case{QStringLiteral("あ"), 16},
+                          Case{QStringLiteral("ｱ"), 8}, Case{QStringLiteral("亜 1"), 32},
+                          Case{QStringLiteral("41\t"), 64}, Case{QStringLiteral("\t"), 64},
+                          Case{QStringLiteral("0123456789\tX"), 136}}) {
+        EXPECT_DOUBLE_EQ(pic.TextWidth(c.text), c.width) << c.text.toStdString();
+    }
+    EXPECT_DOUBLE_EQ(pic.TextHeight(), 16);
+
+    pic.Print(QStringLiteral("W"), false);
+    pic.Print(QStringLiteral("あ"), false);
+    EXPECT_DOUBLE_EQ(pic.CurrentX, 24);
+    pic.Print(QStringLiteral("\tW"));
+    EXPECT_DOUBLE_EQ(pic.CurrentX, 0);
+    EXPECT_DOUBLE_EQ(pic.CurrentY, 16);
+    // Each character's ink stays in its own cells of the first line.
+    EXPECT_TRUE(anyPixel(0, 0, 7, 15, White));
+    EXPECT_TRUE(anyPixel(8, 0, 23, 15, White));
+    EXPECT_FALSE(anyPixel(24, 0, 63, 15, White));
+    EXPECT_TRUE(anyPixel(64, 0, 71, 15, White));
+    EXPECT_FALSE(anyPixel(72, 0, 399, 99, White));
+    EXPECT_FALSE(anyPixel(0, 16, 399, 99, White));
+}
+
+TEST_F(PictureBoxTest, OutlinedBoxesHoldBothCorners) {
+    pic.Box(140, 30, 160, 50, Blue, false);
+    EXPECT_EQ(pic.Point(140, 30), Blue);
+    EXPECT_EQ(pic.Point(160, 50), Blue);
+    EXPECT_EQ(pic.Point(161, 50), Black);
+    EXPECT_EQ(pic.Point(160, 51), Black);
+}
+
+TEST_F(PictureBoxTest, TheOverlayLineIsShownButNeverDrawnIn) {
+    PictureBox::OverlayLine line;
+    line.Visible = true;
+    line.X1 = line.X2 = 50;
+    line.Y1 = 10;
+    line.Y2 = 90;
+    line.BorderColor = Red;
+    pic.SetOverlayLine(line);
+    EXPECT_EQ(pic.Point(50, 50), Black) << "the picture itself is untouched";
+    EXPECT_EQ(vbcolor::fromQColor(pic.grab().toImage().pixelColor(50, 50)), Red);
+    line.Visible = false;
+    pic.SetOverlayLine(line);
+    EXPECT_EQ(vbcolor::fromQColor(pic.grab().toImage().pixelColor(50, 50)), Black);
+}
+
 TEST_F(PictureBoxTest, ScaleTopMovesTheDrawing) {
     pic.ScaleTop = 100;
     pic.PSet(3, 105, Red);
     EXPECT_EQ(pic.Point(3, 105), Red);
     pic.ScaleTop = 0;
     EXPECT_EQ(pic.Point(3, 5), Red);
+}
+
+TEST_F(PictureBoxTest, MouseMovesAreReported) {
+    double x = 0, y = 0;
+    QObject::connect(&pic, &PictureBox::MouseMove, [&](Qt::MouseButtons, double ax, double ay) {
+        x = ax;
+        y = ay;
+    });
+    pic.setMouseTracking(true);
+    pic.ScaleTop = 10;
+    QMouseEvent move(QEvent::MouseMove, QPointF(7, 8), pic.mapToGlobal(QPointF(7, 8)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&pic, &move);
+    EXPECT_DOUBLE_EQ(x, 7);
+    EXPECT_DOUBLE_EQ(y, 18);
 }
 
 TEST_F(PictureBoxTest, MouseUpReportsTheButtonAndPosition) {

@@ -2,7 +2,7 @@
 
 #include "core/tovaline_api.h"
 
-void installRealTovalineApi() {
+const TovalineApi& realTovalineApi() {
     static const TovalineApi table = [] {
         TovalineApi api;
 #define TOVALINE_API_REAL(name) api.name = &::name;
@@ -10,5 +10,7 @@ void installRealTovalineApi() {
 #undef TOVALINE_API_REAL
         return api;
     }();
-    installTovalineApi(&table);
+    return table;
 }
+
+void installRealTovalineApi() { installTovalineApi(&realTovalineApi()); }

@@ -3,4 +3,9 @@
 // whatever port driver the test installed.
 #pragma once
 
+struct TovalineApi;
+
 void installRealTovalineApi();
+
+// The table of the linked library, for a stand-in that replaces a few calls.
+const TovalineApi& realTovalineApi();

@@ -1,7 +1,11 @@
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -296,6 +300,56 @@ TEST_F(PortDialogTest, TheDialogShowsTheStoredSettings) {
     EXPECT_EQ(dialog.Combo2->currentText(), QStringLiteral("ｽﾍﾟｰｽ"));
     EXPECT_EQ(dialog.Combo4->currentText(), QStringLiteral("2 ビット"));
     EXPECT_EQ(dialog.Combo5->currentText(), QStringLiteral("ソフト XON/XOFF"));
+}
+
+void pressKey(QWidget* target, Qt::Key key, const QString& text = QString()) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+}
+
+// The port and speed lists open on the entry their text names, stored or
+// typed, and the arrow keys step from it; a text they do not hold leaves no
+// entry current.
+TEST_F(PortDialogTest, TheListsOpenOnTheEntryTheirTextNames) {
+    struct Case {
+        const char* port;
+        const char* speed;
+        const char* typedSpeed; // nullptr: as stored
+        int portEntry, speedEntry;
+        const char* speedAfterDown;
+    };
+    const Case cases[] = {
+        {"COM1", "9600", nullptr, 0, 5, "10472"},
+        {"COM3", "300", nullptr, 2, 0, "600"},
+        {"COM255", "921600", nullptr, 254, 19, "921600"},
+        {"/dev/ttyUSB0", "12345", nullptr, -1, -1, "300"},
+        {"COM2", "9600", "19200", 1, 11, "23040"},
+        {"COM2", "9600", "1920", 1, 5, "10472"}, // not a listed speed yet
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.port) + " " + c.speed);
+        settings().ComPortName = QString::fromUtf8(c.port);
+        settings().ComBps = QString::fromLatin1(c.speed);
+        frms_Set dialog;
+        dialog.show();
+        if (c.typedSpeed) {
+            dialog.Combo1->lineEdit()->selectAll();
+            for (const QChar digit : QString::fromLatin1(c.typedSpeed))
+                pressKey(dialog.Combo1->lineEdit(), Qt::Key(digit.unicode()), digit);
+        }
+        const QString speedText = QString::fromLatin1(c.typedSpeed ? c.typedSpeed : c.speed);
+        EXPECT_EQ(dialog.Combo0->currentText(), QString::fromUtf8(c.port));
+        EXPECT_EQ(dialog.Combo0->currentIndex(), c.portEntry);
+        EXPECT_EQ(dialog.Combo1->currentText(), speedText);
+        EXPECT_EQ(dialog.Combo1->currentIndex(), c.speedEntry);
+        if (c.speedEntry >= 0) {
+            dialog.Combo1->showPopup();
+            EXPECT_EQ(dialog.Combo1->view()->currentIndex().row(), c.speedEntry);
+            dialog.Combo1->hidePopup();
+        }
+        pressKey(dialog.Combo1, Qt::Key_Down);
+        EXPECT_EQ(dialog.Combo1->currentText(), QString::fromLatin1(c.speedAfterDown));
+    }
 }
 
 } // namespace

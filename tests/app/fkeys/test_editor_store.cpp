@@ -1,6 +1,8 @@
 // The editor's load and save of a key: what lands in the two files, what
-// comes back from them, and a save that fails leaving the old key whole.
+// comes back from them, how the data shows, and a save that fails leaving
+// the old key whole.
 #include "fkeys/fkey_editor_store.h"
+#include "fkeys/fkey_editor_text.h"
 #include "fkeys/fkey_files.h"
 #include "key_folder_fixture.h"
 #include "text/cp932.h"
@@ -15,32 +17,26 @@ namespace {
 class EditorStore : public KeyFolderTest {};
 
 TEST_F(EditorStore, EveryFieldSurvivesSaveAndLoad) {
-    // Every control code but CR (which ends a line and comes back as CR LF).
-    QString controls;
-    for (char16_t c = 0; c < 0x20; ++c)
-        if (c != u'\r' && c != u'\n') controls += QChar(c);
-    const QString texts[] = {
-        QStringLiteral("ATZ"),
-        controls + QStringLiteral("\r\nend"),
-        QStringLiteral("漢字とｶﾅ\r\n^0D^t05\r\n"),
-        QStringLiteral("\r\n\r\n"),
-        QString(),
+    QByteArray controls;
+    for (char c = 0; c < 0x20; ++c)
+        controls += c;
+    const QByteArray datas[] = {
+        "ATZ", controls + "\r\nend", cp932::fromUnicode(u"漢字とｶﾅ\r\n^0D^t05\r\n"), "\r\n\r\n", "",
     };
     const QString name = QStringLiteral("モデム初期化 ＡＴコマンド ｱｲｳ");
-    for (const QString& text : texts) {
+    for (const QByteArray& data : datas) {
         for (const bool translated : {false, true}) {
-            SCOPED_TRACE(text.toStdString());
-            ASSERT_EQ(saveUFKeyFromEdit(7, translated, text, name), 0);
+            SCOPED_TRACE(data.toHex(' ').toStdString());
+            ASSERT_EQ(saveUFKeyFromEdit(7, translated, data, name), 0);
             EXPECT_EQ(readFile(ufDataFilePath(7)),
-                      (translated ? QByteArray("121") : QByteArray("120")) +
-                          cp932::fromUnicode(text));
+                      (translated ? QByteArray("121") : QByteArray("120")) + data);
             const UFEditContents back = loadUFKeyForEdit(7);
             EXPECT_TRUE(back.found);
-            EXPECT_EQ(back.text, text);
+            EXPECT_EQ(back.data, data);
             EXPECT_EQ(back.name, name);
             EXPECT_EQ(outputModeOfHeader(back.header),
                       translated ? UFOutputMode::Translated : UFOutputMode::Normal);
-            EXPECT_EQ(back.fileLength, 3 + cp932::fromUnicode(text).size());
+            EXPECT_EQ(back.fileLength, 3 + data.size());
         }
     }
     EXPECT_EQ(readFile(ufNameFilePath(7)), cp932::fromUnicode(name)) << "no line end is added";
@@ -52,7 +48,7 @@ TEST_F(EditorStore, ANewKeySavesTheBareHeaderAndAnEmptyName) {
     EXPECT_FALSE(fresh.found);
     EXPECT_EQ(fresh.header, QStringLiteral("100"));
     EXPECT_TRUE(fresh.text.isEmpty());
-    ASSERT_EQ(saveUFKeyFromEdit(12, false, fresh.text, fresh.name), 0);
+    ASSERT_EQ(saveUFKeyFromEdit(12, false, ufEditData(fresh.text, fresh), fresh.name), 0);
     EXPECT_EQ(readFile(ufDataFilePath(12)), "120");
     EXPECT_EQ(readFile(ufNameFilePath(12)), "");
 }
@@ -64,12 +60,11 @@ TEST_F(EditorStore, StoredFilesReadAsTheProgramReadsThem) {
         UFOutputMode mode;
     };
     const Case cases[] = {
-        {"120\r\nX", QStringLiteral("\r\nX"), UFOutputMode::Normal},
-        {"101A\r\nB", QStringLiteral("A\r\nB"), UFOutputMode::Translated},
-        {"120A\rB\r", QStringLiteral("A\r\nB"), UFOutputMode::Normal}, // a lone CR ends a line
-        {"120A\nB", QStringLiteral("A\nB"), UFOutputMode::Normal},     // a lone LF stays inside it
-        {"120A\r\n", QStringLiteral("A\r\n"), UFOutputMode::Normal},
-        {"120A\r\n\r\n", QStringLiteral("A\r\n\r\n"), UFOutputMode::Normal},
+        {"120\r\nX", QStringLiteral("\nX"), UFOutputMode::Normal},
+        {"101A\r\nB", QStringLiteral("A\nB"), UFOutputMode::Translated},
+        {"120A\r\n", QStringLiteral("A\n"), UFOutputMode::Normal},
+        {"120A\r\n\r\n", QStringLiteral("A\n\n"), UFOutputMode::Normal},
+        {"12\r\nX", QStringLiteral("\nX"), UFOutputMode::Unchanged}, // the header is the first line
         {"10", QString(), UFOutputMode::Unchanged},
         {"", QString(), UFOutputMode::Unchanged},
         {"12x", QString(), UFOutputMode::Unchanged},
@@ -84,10 +79,45 @@ TEST_F(EditorStore, StoredFilesReadAsTheProgramReadsThem) {
     }
 }
 
-TEST_F(EditorStore, ByteCountIsTheCp932Length) {
-    EXPECT_EQ(ufEditByteCount(QStringLiteral("A\r\nB")), 4);
-    EXPECT_EQ(ufEditByteCount(QStringLiteral("漢ｱ")), 3);
-    EXPECT_EQ(ufEditByteCount(QString()), 0);
+// A CR or LF alone in a key is a mark, not a line break, and keeps its one
+// byte; a key saved unchanged keeps every byte, also those cp932 cannot
+// show. An edit re-encodes the text, so those bytes last only while the text
+// is as loaded.
+TEST_F(EditorStore, AKeySavedUnchangedKeepsEveryByteAndAnEditKeepsLoneLineEnds) {
+    const QString lf(UFLoneLfMark), cr(UFLoneCrMark);
+    struct Case {
+        QByteArray data;
+        QString shown;
+        bool survivesAnEdit;
+    };
+    const Case cases[] = {
+        {"A\nB", "A" + lf + "B", true},
+        {"\nAB", lf + "AB", true},
+        {"AB\n", "AB" + lf, true},
+        {"\n", lf, true},
+        {"\n\n", lf + lf, true},
+        {"A\r\nB\nC\r\n", "A\nB" + lf + "C\n", true},
+        {"A\n\r\nB", "A" + lf + "\nB", true},
+        {"A\r\r\nB\r", "A" + cr + "\nB" + cr, true},
+        {"\n\r", lf + cr, true},
+        {cp932::fromUnicode(u"漢\n字"), QStringLiteral("漢") + lf + QStringLiteral("字"), true},
+        {"\x81\n", QString(u'\u30FB') + lf, false}, // a lead byte before the LF
+        {"\xFF\x80\xA0\xFD", QString(4, u'\u30FB'), false},
+        {"\xED\x40", QStringLiteral("纊"), false}, // cp932 writes this character FA5C
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.data.toHex(' ').toStdString());
+        writeFile(ufDataFilePath(12), "120" + c.data);
+        const UFEditContents key = loadUFKeyForEdit(12);
+        EXPECT_EQ(key.text, c.shown);
+        EXPECT_EQ(key.data, c.data);
+        EXPECT_EQ(ufEditData(key.text, key), c.data);
+        EXPECT_EQ(ufEditDataOfText(key.text) == c.data, c.survivesAnEdit);
+        if (c.survivesAnEdit) {
+            EXPECT_EQ(ufEditData("X" + key.text + "\n", key), "X" + c.data + "\r\n");
+        }
+    }
+    EXPECT_EQ(ufEditDataOfText(u"↓←"), cp932::fromUnicode(u"↓←")) << "typed arrows are text";
 }
 
 TEST_F(EditorStore, AFailedWriteKeepsTheOldKey) {
@@ -101,8 +131,7 @@ TEST_F(EditorStore, AFailedWriteKeepsTheOldKey) {
     rlimit tiny = saved;
     tiny.rlim_cur = 8;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const int error =
-        saveUFKeyFromEdit(5, false, QString(200, QLatin1Char('N')), QStringLiteral("new name"));
+    const int error = saveUFKeyFromEdit(5, false, QByteArray(200, 'N'), QStringLiteral("new name"));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -115,7 +144,7 @@ TEST_F(EditorStore, AFailedWriteKeepsTheOldKey) {
 
 TEST_F(EditorStore, AMissingFolderIsReportedAndWritesNothing) {
     setProgramFolderForTests((folder_.path() + QStringLiteral("/gone")).toStdString());
-    EXPECT_EQ(saveUFKeyFromEdit(5, false, QStringLiteral("X"), QString()), ENOENT);
+    EXPECT_EQ(saveUFKeyFromEdit(5, false, "X", QString()), ENOENT);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // a save that fails, the size it opens at, and the test send of "送信" over
 // a pseudo-terminal, with a close during a send.
 #include "condition_wait.h"
+#include "fkeys/fkey_editor_text.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/frms_UF_edit1.h"
 #include "key_folder_fixture.h"
@@ -24,6 +25,11 @@
 
 namespace {
 
+void typeInto(QWidget* box, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(box, &press);
+}
+
 class EditorWindow : public KeyWindowTest {
   protected:
     void SetUp() override {
@@ -38,7 +44,7 @@ TEST_F(EditorWindow, LoadShowsTheStoredKey) {
     frms_UF_edit1 editor;
     editor.Form_Load();
     EXPECT_EQ(editor.Label1->text(), QStringLiteral("UF7"));
-    EXPECT_EQ(editor.storedText(), QStringLiteral("AT^0D\r\n漢字"));
+    EXPECT_EQ(editor.storedData(), cp932::fromUnicode(u"AT^0D\r\n漢字"));
     EXPECT_EQ(editor.Label2->text(), QStringLiteral("11"));
     EXPECT_TRUE(editor.Option1[1]->isChecked());
     EXPECT_EQ(editor.Text2->text(), QStringLiteral("名前"));
@@ -67,6 +73,43 @@ TEST_F(EditorWindow, EditingCountsBytesAndSavingClosesTheWindow) {
     EXPECT_EQ(shared().FormUnloadFlg, 1);
 }
 
+// A key read from its file goes back byte for byte when "編集終了" is pressed
+// without an edit, and its count is its bytes; typing elsewhere keeps its
+// lone line ends, and only the line break typed becomes CR LF.
+TEST_F(EditorWindow, AKeySavedUnchangedIsWrittenAsReadAndTypingKeepsItsLoneLineEnds) {
+    struct Case {
+        QByteArray file;
+        QString shown;
+        bool survivesAnEdit;
+    };
+    const QString lf(UFLoneLfMark);
+    const Case cases[] = {
+        {"121\nA\r\nB\n", lf + "A\nB" + lf, true},
+        {"120\xFF\x81\n", QStringLiteral("・・") + lf, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toHex(' ').toStdString());
+        writeFile(ufDataFilePath(7), c.file);
+        {
+            frms_UF_edit1 editor;
+            editor.Form_Load();
+            EXPECT_EQ(editor.Text1->toPlainText(), c.shown);
+            EXPECT_EQ(editor.Label2->text(), QString::number(c.file.size() - 3));
+            editor.Command1_Click();
+            EXPECT_EQ(readFile(ufDataFilePath(7)), c.file);
+        }
+        if (!c.survivesAnEdit) continue;
+        frms_UF_edit1 editor;
+        editor.Form_Load();
+        editor.Text1->moveCursor(QTextCursor::Start);
+        typeInto(editor.Text1, Qt::Key_Z, QStringLiteral("Z"));
+        typeInto(editor.Text1, Qt::Key_Return, QStringLiteral("\r"));
+        EXPECT_EQ(editor.Label2->text(), QString::number(c.file.size() - 3 + 3));
+        editor.Command1_Click();
+        EXPECT_EQ(readFile(ufDataFilePath(7)), c.file.left(3) + "Z\r\n" + c.file.mid(3));
+    }
+}
+
 TEST_F(EditorWindow, CtrlZTypedIntoTheDataIsDiscarded) {
     frms_UF_edit1 editor;
     editor.Form_Load();
@@ -74,22 +117,18 @@ TEST_F(EditorWindow, CtrlZTypedIntoTheDataIsDiscarded) {
     QCoreApplication::sendEvent(editor.Text1, &ctrlZ);
     QKeyEvent a(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     QCoreApplication::sendEvent(editor.Text1, &a);
-    EXPECT_EQ(editor.storedText(), QStringLiteral("a"));
+    EXPECT_EQ(editor.storedData(), "a");
 }
 
 TEST_F(EditorWindow, TypingStopsAtTheMaximumButALongerStoredKeyLoadsWhole) {
-    const auto type = [](QWidget* box, const QString& text) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(box, &key);
-    };
     writeFile(ufDataFilePath(7), "120" + QByteArray(30718, 'a') + "\r\n");
     {
         frms_UF_edit1 editor;
         editor.Form_Load();
         editor.Text1->moveCursor(QTextCursor::End);
-        type(editor.Text1, QStringLiteral("x"));
-        EXPECT_EQ(editor.storedText().size(), 30720) << "the line break already fills it";
-        EXPECT_FALSE(editor.storedText().contains(u'x'));
+        typeInto(editor.Text1, Qt::Key_X, QStringLiteral("x"));
+        EXPECT_EQ(editor.storedData().size(), 30720) << "the line break already fills it";
+        EXPECT_FALSE(editor.storedData().contains('x'));
     }
     writeFile(ufDataFilePath(7), "120" + QByteArray(30719, 'a'));
     {
@@ -97,18 +136,18 @@ TEST_F(EditorWindow, TypingStopsAtTheMaximumButALongerStoredKeyLoadsWhole) {
         editor.Form_Load();
         editor.Text1->moveCursor(QTextCursor::End);
         editor.Text1->insertPlainText(QStringLiteral("xyz"));
-        EXPECT_EQ(editor.storedText(), QString(30719, u'a') + u'x');
+        EXPECT_EQ(editor.storedData(), QByteArray(30719, 'a') + 'x');
         EXPECT_EQ(editor.Label2->text(), QStringLiteral("30720"));
     }
     writeFile(ufDataFilePath(7), "120" + QByteArray(40000, 'a'));
     frms_UF_edit1 editor;
     editor.Form_Load();
-    EXPECT_EQ(editor.storedText().size(), 40000);
+    EXPECT_EQ(editor.storedData().size(), 40000);
     QTextCursor at(editor.Text1->document());
     at.setPosition(10);
     editor.Text1->setTextCursor(at);
-    type(editor.Text1, QStringLiteral("x"));
-    EXPECT_EQ(editor.storedText(), QString(40000, u'a')) << "only the new input is taken back";
+    typeInto(editor.Text1, Qt::Key_X, QStringLiteral("x"));
+    EXPECT_EQ(editor.storedData(), QByteArray(40000, 'a')) << "only the new input is taken back";
 }
 
 TEST_F(EditorWindow, EnterInTheNameAndEscapeNeitherSendNorClose) {
@@ -181,6 +220,22 @@ TEST_F(EditorSend, SendSavesAnEditedKeyAndSendsItAsStored) {
     writeFile(ufDataFilePath(7), "120XY");
     editor.Command2_Click();
     EXPECT_EQ(port_->farSideReceives(2), "XY");
+}
+
+TEST_F(EditorSend, AKeyWithALoneLfSendsItAfterAnUnchangedSaveAndAnEdit) {
+    writeFile(ufDataFilePath(7), "120A\nB");
+    {
+        frms_UF_edit1 editor;
+        editor.Form_Load();
+        editor.Command1_Click();
+    }
+    frms_UF_edit1 editor;
+    editor.Form_Load();
+    editor.Text1->moveCursor(QTextCursor::End);
+    typeInto(editor.Text1, Qt::Key_C, QStringLiteral("C"));
+    editor.Command2_Click();
+    EXPECT_EQ(port_->farSideReceives(4).toHex(' '), "41 0a 42 43");
+    EXPECT_EQ(readFile(ufDataFilePath(7)), "120A\nBC");
 }
 
 TEST_F(EditorSend, ClosingDuringASendStopsItAndTheWindowGoesAfterwards) {

@@ -1,4 +1,4 @@
-// The port of a function-key window test: the real library, linked in, with
+// The port of a window test that sends: the real library, linked in, with
 // a pseudo-terminal as the open port (its slave path is the port name) and
 // the test at the far side.
 #pragma once
@@ -31,7 +31,7 @@ class PtyKeyPort {
     bool isOpen() const { return open_; }
 
     // What the port sent, read at the far side until count bytes came (or
-    // two seconds passed).
+    // ten seconds passed).
     QByteArray farSideReceives(qsizetype count) const { return peer_.farSideReceives(count); }
 
     // Everything the port sent that the far side has not read yet. Bytes a

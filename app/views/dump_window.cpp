@@ -1,0 +1,193 @@
+// The dump view's controls and where they stand.
+#include "views/dump_window.h"
+
+#include "core/tables.h"
+#include "ui/picture_box.h"
+#include "ui/vb_color.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+// The picture: 92 cells by 24 lines of 8 x 16 pixels.
+constexpr int PicLeft = 8, PicTop = 8, PicWidth = 736, PicHeight = 384;
+constexpr int BarWidth = 17;
+constexpr int BarsLeft = PicLeft + PicWidth + 4;
+// The step bars stand one inside the other, 16 pixels apart, so that their
+// up arrows make a column of three at the top (page, half, line) and their
+// down arrows one at the bottom (line, half, page).
+constexpr int StepBarsLeft = BarsLeft + BarWidth + 4;
+constexpr int StepBarInset = 16;
+constexpr int ChoicesTop = PicTop + PicHeight + 26;
+constexpr int WindowWidth = StepBarsLeft + BarWidth + 8;
+// The read-out labels, as the scope view's.
+constexpr int HoverWidth = 34, HoverHeight = 12;
+constexpr int LaneLabelLeft = 664, LaneLabelWidth = 64;
+
+QScrollBar* stepBar(QWidget* parent, int inset) {
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setRange(0, 2);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(1);
+    bar->setGeometry(StepBarsLeft, PicTop + inset, BarWidth, PicHeight - 2 * inset);
+    bar->hide();
+    return bar;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& title, int left, int width) {
+    auto* box = new QGroupBox(title, parent);
+    box->setGeometry(left, ChoicesTop, width, 48);
+    return box;
+}
+
+QRadioButton* option(QGroupBox* frame, const QString& caption, int left, int width) {
+    auto* button = new QRadioButton(caption, frame);
+    button->setGeometry(left, 20, width, 20);
+    return button;
+}
+
+QLabel* hoverLabel(PictureBox* pic, int32_t textColor) {
+    auto* label = new QLabel(pic);
+    label->resize(HoverWidth, HoverHeight);
+    QFont font = label->font();
+    font.setPixelSize(10);
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    vbcolor::setBackColor(label, vbcolors::White);
+    vbcolor::setForeColor(label, textColor);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+DumpWindow::DumpWindow(bool fileDump, const DumpSettings& settings, QWidget* parent)
+    : ToolWindow(parent), fileDump_(fileDump), settings_(settings) {
+    buildControls();
+    setMouseTracking(true);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child == Pic_Data || child->parent() == Pic_Data) continue;
+        child->setMouseTracking(true);
+        child->installEventFilter(this);
+    }
+    openSelectorOnRightClick(Pic_Data);
+}
+
+void DumpWindow::buildControls() {
+    Pic_Data = new PictureBox(this);
+    Pic_Data->setGeometry(PicLeft, PicTop, PicWidth, PicHeight);
+    Pic_Data->FontSize = 12;
+    Pic_Data->CellGrid = true;
+    Pic_Data->setMouseTracking(true);
+    connect(Pic_Data, &PictureBox::MouseMove, this,
+            [this](Qt::MouseButtons, double x, double y) { Pic_Data_MouseMove(x, y); });
+
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    VScroll1->setObjectName(QStringLiteral("VScroll1")); // SetViewScroll finds it by name
+    VScroll1->setGeometry(BarsLeft, PicTop, BarWidth, PicHeight);
+    VScroll1->setRange(0, 30000);
+    VScroll1->setPageStep(750);
+    VScroll1->setSingleStep(1);
+    // The view moves when the thumb is let go, not while it is dragged.
+    VScroll1->setTracking(false);
+    VScroll1->hide();
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+
+    VScroll3 = stepBar(this, 0);
+    VScroll4 = stepBar(this, StepBarInset);
+    VScroll5 = stepBar(this, 2 * StepBarInset);
+    connect(VScroll3, &QScrollBar::valueChanged, this,
+            [this] { StepBar_Change(VScroll3, StepPage); });
+    connect(VScroll4, &QScrollBar::valueChanged, this,
+            [this] { StepBar_Change(VScroll4, StepHalf); });
+    connect(VScroll5, &QScrollBar::valueChanged, this,
+            [this] { StepBar_Change(VScroll5, StepLine); });
+
+    HScKei = new QScrollBar(Qt::Horizontal, this);
+    HScKei->setGeometry(PicLeft, PicTop + PicHeight + 4, PicWidth, BarWidth);
+    HScKei->setRange(0, 63);
+    HScKei->setPageStep(8);
+    HScKei->hide();
+    connect(HScKei, &QScrollBar::valueChanged, this, [this] { HScKei_Change(); });
+
+    Frame1 = frame(this, QStringLiteral("データ"), PicLeft, 320);
+    const QString layouts[5] = {QStringLiteral("半角１"), QStringLiteral("半角２"),
+                                QStringLiteral("全角１"), QStringLiteral("全角２"),
+                                QStringLiteral("半全角 etc")};
+    for (int i = 0; i < 5; ++i) {
+        Option1[i] = option(Frame1, layouts[i], 6 + 58 * i, i == 4 ? 76 : 58);
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option1_Click(i);
+        });
+    }
+
+    Frame2 = frame(this, QStringLiteral("グラフ"), PicLeft + 326, 314);
+    const QString graphs[5] = {QStringLiteral("AG"), QStringLiteral("AGs"), QStringLiteral("BG"),
+                               QStringLiteral("BGs"), QStringLiteral("Bit")};
+    for (int i = 0; i < 5; ++i) {
+        Option2[i] = option(Frame2, graphs[i], 6 + 42 * i, 42);
+        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option2_Click(i);
+        });
+    }
+    Cmd_GColor = new QPushButton(QStringLiteral("Color"), Frame2);
+    Cmd_GColor->setGeometry(220, 16, 44, 26);
+    Cmd_GColor->setToolTip(QStringLiteral("グラフの色を指定します"));
+    connect(Cmd_GColor, &QPushButton::clicked, this, [this] { Cmd_GColor_Click(); });
+    Cmd_Scale_Disp = new QPushButton(QStringLiteral("Scale"), Frame2);
+    Cmd_Scale_Disp->setGeometry(266, 16, 44, 26);
+    connect(Cmd_Scale_Disp, &QPushButton::clicked, this, [this] { Cmd_Scale_Disp_Click(); });
+
+    Frame3 =
+        frame(this, QStringLiteral("フォント"), PicLeft + 646, WindowWidth - 2 * PicLeft - 646);
+    Opt_Font[0] = option(Frame3, QStringLiteral("明朝"), 6, 50);
+    Opt_Font[1] = option(Frame3, QStringLiteral("ゴシック"), 58, 70);
+    for (int i = 0; i < 2; ++i) {
+        connect(Opt_Font[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Opt_Font_Click(i);
+        });
+    }
+
+    for (int k = 0; k < 8; ++k) {
+        const int bit = 7 - k;
+        QString caption = QStringLiteral("D%1").arg(bit);
+        if (bit == 7) caption += QStringLiteral(" MSB");
+        if (bit == 0) caption += QStringLiteral(" LSB");
+        Lbl_Bit[k] = new QLabel(caption, Pic_Data);
+        Lbl_Bit[k]->setGeometry(LaneLabelLeft, 0, LaneLabelWidth, 16);
+        vbcolor::setForeColor(Lbl_Bit[k], BitMaskTbl[static_cast<std::size_t>(k)].Color);
+        Lbl_Bit[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Lbl_Bit[k]->hide();
+    }
+    Lbl_Dsc_Sn_v = hoverLabel(Pic_Data, vbcolors::Black);
+    Lbl_Dsc_Sa_v = hoverLabel(Pic_Data, vbcolors::Red);
+
+    Label4 = infoLabel(QString(), 494, InfoTop, 90, true);
+    Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setFixedWidth(WindowWidth);
+}
+
+QLabel* DumpWindow::infoLabel(const QString& text, int left, int top, int width, bool value) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(left, top, width, 20);
+    if (value) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+}
+
+void DumpWindow::mouseMoveEvent(QMouseEvent* event) {
+    HideCursorValue();
+    ToolWindow::mouseMoveEvent(event);
+}
+
+bool DumpWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The pointer over any other control takes the read-out away.
+    if (event->type() == QEvent::MouseMove && watched != Pic_Data) HideCursorValue();
+    return ToolWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,141 @@
+// The chunked block sender over a real pseudo-terminal, through the library
+// the program loads: throughput to a far side that reads as fast as it can
+// (events pumped at every chunk and call, as in the program), and what a
+// line held by XOFF costs while the sender waits for its release.
+#include "core/shared_state.h"
+#include "core/tovaline_api.h"
+#include "senders/chunk_send.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <thread>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr size_t SendBytes = 4 * 1024 * 1024;
+
+void ensureApplication() {
+    if (QCoreApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "veldrakon_bench";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+double threadCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// A pseudo-terminal opened by the library as its port; the benchmark plays
+// the far side at the master.
+class PtyPort {
+  public:
+    explicit PtyPort(const char* params) {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+        if (lib().OpenCommPort(ptsname(master_)) != -1) return;
+        int32_t bps = 0;
+        open_ = lib().SetCommPortParamAnyBPS(params, &bps) != 0;
+        shared().ComOpenFlg = 1;
+    }
+    ~PtyPort() {
+        lib().CloseCommPort();
+        shared().ComOpenFlg = 0;
+        if (master_ >= 0) close(master_);
+    }
+    bool ok() const { return open_; }
+    int master() const { return master_; }
+
+  private:
+    int master_ = -1;
+    bool open_ = false;
+};
+
+// Reads at the master until `expected` bytes came or it is told to stop.
+void readFarSide(int fd, size_t expected, std::atomic<size_t>& received) {
+    std::vector<char> buf(65536);
+    while (received.load() < expected) {
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, 100) <= 0) continue;
+        const ssize_t n = read(fd, buf.data(), buf.size());
+        if (n > 0) received += size_t(n);
+    }
+}
+
+void BM_ChunkSendToPty(benchmark::State& state) {
+    ensureApplication();
+    PtyPort port("921600,0,8,0,0");
+    if (!port.ok()) {
+        state.SkipWithError("no pseudo-terminal");
+        return;
+    }
+    std::vector<uint8_t> data(SendBytes);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = uint8_t(i);
+    double cpu = 0;
+    for (auto _ : state) {
+        std::atomic<size_t> received{0};
+        std::thread reader(readFarSide, port.master(), data.size(), std::ref(received));
+        shared().StopFlg = 0;
+        const double before = threadCpuSeconds();
+        const ChunkSendEnd end = SendChunkBytes(data);
+        cpu += threadCpuSeconds() - before;
+        reader.join();
+        if (end != ChunkSendEnd::Completed) state.SkipWithError("the send stopped");
+    }
+    const double megabytes = double(state.iterations()) * double(SendBytes) / 1e6;
+    state.SetBytesProcessed(int64_t(state.iterations() * SendBytes));
+    state.counters["cpu_s_per_MB"] = cpu / megabytes;
+}
+
+// The sender waits on a line held by XOFF for two seconds, then a Stop ends it.
+void BM_ChunkSendHeldLine(benchmark::State& state) {
+    ensureApplication();
+    PtyPort port("921600,0,8,0,2");
+    if (!port.ok()) {
+        state.SkipWithError("no pseudo-terminal");
+        return;
+    }
+    // The far side sends XOFF; the next receive call takes it.
+    const char xoff = 0x13;
+    if (write(port.master(), &xoff, 1) != 1) state.SkipWithError("far side cannot write");
+    char page[2048];
+    int32_t pageLen = 0, bytesRead = 0, total = 0, logTotal = 0;
+    int16_t ok = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (bytesRead == 0 && std::chrono::steady_clock::now() < deadline)
+        lib().ReadDisp(page, &pageLen, -1, &bytesRead, &total, 0, &logTotal, &ok, 1, 0);
+
+    const std::vector<uint8_t> data(64, 'x');
+    double share = 0;
+    for (auto _ : state) {
+        shared().StopFlg = 0;
+        QTimer::singleShot(2000, [] { shared().StopFlg = 1; });
+        const auto wallStart = std::chrono::steady_clock::now();
+        const double before = threadCpuSeconds();
+        SendChunkBytes(data);
+        const double cpu = threadCpuSeconds() - before;
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        share = cpu / wall * 100;
+    }
+    state.counters["cpu_percent_of_a_core"] = share;
+}
+
+} // namespace
+
+BENCHMARK(BM_ChunkSendToPty)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChunkSendHeldLine)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
