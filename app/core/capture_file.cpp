@@ -1,7 +1,10 @@
 #include "core/capture_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -13,9 +16,18 @@ QString fileIdentity(const QString& path) {
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+// Two names of one existing file: a hard link has no spelling in common
+// with the name it links to.
+bool sameInode(const QString& a, const QString& b) {
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
 }  // namespace
 
 bool isCaptureFile(const QString& path, const QString& logFilePath) {
     if (path.isEmpty() || logFilePath.isEmpty()) return false;
-    return fileIdentity(path) == fileIdentity(logFilePath);
+    return fileIdentity(path) == fileIdentity(logFilePath) || sameInode(path, logFilePath);
 }

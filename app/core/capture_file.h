@@ -7,5 +7,5 @@
 // True when `path` names the file the running capture writes (`logFilePath`,
 // empty when no capture runs). The paths are compared as the files they name,
 // so another spelling of the same file (a relative path, "..", a symbolic
-// link) is the same file.
+// or a hard link) is the same file.
 bool isCaptureFile(const QString& path, const QString& logFilePath);

@@ -49,6 +49,13 @@ struct MainControls {
     QPointer<QLabel> LblDecHex;
     QPointer<QScrollBar> VScroll1;
 
+    // The capture lamps ("受信ロギング中", "ﾌｧｲﾙ垂流し受信中") and the buttons
+    // that open the logging and stream receive windows.
+    QPointer<QWidget> Picl5;
+    QPointer<QWidget> Picl6;
+    QPointer<QPushButton> Command5;
+    QPointer<QPushButton> Command18;
+
     // What belongs to the receive area, which the display engine owns:
     // clear the receive picture, and put the scroll-back state
     // (DispMaxTop, DispTopLine, DispScrollValue) back to 0.

@@ -1,8 +1,18 @@
 // The main window's buttons that open the file tools: logging, stream
 // receive, file send, the DLE transfer and the CSV conversion.
+#include "files/frms_File.h"
+#include "files/frms_Log_Rcv.h"
+#include "terminal/button_wiring.h"
+#include "terminal/main_buttons.h"
 #include "terminal/t_term_frm.h"
 
 void T_Term_frm::connectFileToolButtons() {
+    using main_buttons::openToolWindow;
+    T_Term_frm& f = *this;
+    button_wiring::onClick(Command5, this,
+                           [&f] { openToolWindow(f, false, [&f] { frms_Log_Rcv::Show(&f); }); });
+    button_wiring::onClick(Command2, this,
+                           [&f] { openToolWindow(f, false, [&f] { frms_File::Show(&f); }); });
     // Their windows are not part of this build yet.
-    for (QPushButton* b : {Command2, Command18, Command5, Command15, CmdCsv}) b->setEnabled(false);
+    for (QPushButton* b : {Command18, Command15, CmdCsv}) b->setEnabled(false);
 }

@@ -1,5 +1,6 @@
 #include "terminal/receive_poll.h"
 
+#include "core/capture_marks.h"
 #include "core/error_messages.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
@@ -61,15 +62,9 @@ void reportReadResult(int16_t ok) {
 void endCaptureIfDue() {
     SharedState& s = shared();
     if (!captureMustEnd(s.LogFlg, s.LogTotal, s.LogLimitKB)) return;
-    T_Term_frm& f = mainForm();
-    f.Picl5->hide();
-    f.Picl6->hide();
     s.LogFlg = 0;
     lib().LogStop();
-    for (QPushButton* b : {f.Command18, f.Command5}) {
-        b->setEnabled(true);
-        vbcolor::setBackColor(b, settings().WindowColor);
-    }
+    ShowCaptureMarks(CaptureMark::None);
     s.LogFilePath.clear();
     if (s.LogTotal == LogTotalEnded) s.LogErrFlg = 1;
 }

@@ -88,6 +88,10 @@ void T_Term_frm::fillMainControls() {
     c.Label8 = Label8;
     c.LblDecHex = LblDecHex;
     c.VScroll1 = VScroll1;
+    c.Picl5 = Picl5;
+    c.Picl6 = Picl6;
+    c.Command5 = Command5;
+    c.Command18 = Command18;
     c.ClsRcvPicture = [] { ClsRcvPicture(); };
     c.ResetScrollBack = [] {
         ReceiveView& v = rcvView();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_port_driver.h"
+#include "core/clear_procedures.h"
 #include "main_window_fixture.h"
 #include "modal_auto_closer.h"
 #include "terminal/receive_poll.h"

@@ -122,6 +122,7 @@ TEST(PollTotals, ReceivedTotalStopsGrowingAtTheCountLimit) {
     EXPECT_EQ(formatCount(999), "999");
     EXPECT_EQ(formatCount(1000), "1,000");
     EXPECT_EQ(formatCount(2100015384), "2,100,015,384");
+    EXPECT_EQ(formatCount(-1234), "-1,234");
 }
 
 TEST(PollPageText, UndefinedSingleBytesBecomeDotsButDoubleByteTrailsStay) {

@@ -1,0 +1,71 @@
+#include "files/file_byte_source.h"
+
+#include "core/error_messages.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+
+}  // namespace
+
+FileByteSource::~FileByteSource() { close(); }
+
+int FileByteSource::open(const QString& path) {
+    close();
+    fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) return errno;
+    struct stat st{};
+    if (::fstat(fd_, &st) != 0) {
+        const int failure = errno;
+        close();
+        return failure;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        close();
+        return EISDIR;
+    }
+    length_ = left_ = st.st_size;
+    buffer_.resize(kBufferSize);
+    next_ = filled_ = 0;
+    error_ = 0;
+    return 0;
+}
+
+void FileByteSource::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+bool FileByteSource::hasByte() {
+    if (left_ <= 0 || error_ != 0) return false;
+    return next_ < filled_ || refill();
+}
+
+bool FileByteSource::refill() {
+    const size_t want = size_t(std::min<int64_t>(left_, int64_t(buffer_.size())));
+    ssize_t n;
+    do {
+        n = ::read(fd_, buffer_.data(), want);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) {
+        error_ = fileErrorNumber(errno);
+        return false;
+    }
+    if (n == 0) {
+        // Shorter than when it was opened: what the user chose is not all there.
+        error_ = kFileReadFailed;
+        return false;
+    }
+    next_ = 0;
+    filled_ = size_t(n);
+    return true;
+}
