@@ -257,6 +257,10 @@ double PictureBox::TextHeight(const QString& text) const {
     return lineHeight * static_cast<double>(lines);
 }
 
+double PictureBox::TextAscent() const {
+    return QFontMetricsF(currentFont(), &canvas_).ascent();
+}
+
 const QImage& PictureBox::image() const {
     fitCanvas();
     return canvas_;

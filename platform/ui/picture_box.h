@@ -89,6 +89,9 @@ class PictureBox : public QWidget {
     // text still has the height of one line.
     double TextWidth(const QString& text) const;
     double TextHeight(const QString& text = QString()) const;
+    // How far the baseline of the current font lies below the top of its
+    // character cell, where Print places text.
+    double TextAscent() const;
 
     // The colour at a point (0x00BBGGRR), -1 outside the picture.
     int32_t Point(double x, double y) const;
