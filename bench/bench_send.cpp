@@ -22,7 +22,7 @@ class InstantLine final : public PortDriver {
         return true;
     }
     bool applySettings(const LineSettings&) override { return true; }
-    long read(uint8_t*, size_t) override { return 0; }
+    long readOnce(uint8_t*, size_t) override { return 0; }
     WriteResult write(const uint8_t*, size_t length) override { return {true, length}; }
     void purge() override {}
     bool setDtr(bool) override { return true; }

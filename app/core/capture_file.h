@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// True when both paths name one file, however spelt (a relative path, "..",
-// a symbolic link, a second hard link).
+// True when both paths name one file, however spelt: a relative path, "..",
+// a symbolic or a hard link.
 bool isSameFile(const QString& a, const QString& b);
 
 // True when `path` names the file the running capture writes (`logFilePath`,

@@ -58,17 +58,18 @@ constexpr int kUnmappedErrnoBase = 1000;
 
 }  // namespace
 
-void ApiErrMsg() {
-    if (g_apiErrWaiting || msgBoxXIsOpen()) return;
+bool ApiErrMsg() {
+    if (g_apiErrWaiting || msgBoxXIsOpen()) return false;
     if (insideTimerTick()) {
         g_apiErrWaiting = true;
         runAfterTick([] {
             g_apiErrWaiting = false;
             if (!msgBoxXIsOpen()) showApiErr();
         });
-        return;
+        return true;
     }
     showApiErr();
+    return true;
 }
 
 int fileErrorNumber(int posixErrno) {

@@ -7,8 +7,9 @@
 
 // "APIに異常がありました｡" - not shown again while a message box is open (or
 // one is already waiting); asked for from inside a timer tick, the box opens
-// right after the tick so the polls keep running.
-void ApiErrMsg();
+// right after the tick so the polls keep running. True when this call shows
+// the box or has it posted.
+bool ApiErrMsg();
 
 // The program's file-error numbers for its own failures of file I/O.
 inline constexpr int kFileWriteFailed = 31036;

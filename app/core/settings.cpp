@@ -44,6 +44,15 @@ void keepNonNegative(int32_t& value, int32_t fallback) {
     if (value < 0) value = fallback;
 }
 
+// The stored speed goes into the port's parameter text as it stands, so it
+// must be a plain decimal number: a comma in it would move every field after
+// it (a "9600,2" would open the port with odd parity).
+void keepDecimalDigits(QString& text, const QString& fallback) {
+    const bool digits = !text.isEmpty() &&
+                        std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!digits) text = fallback;
+}
+
 // Font sizes the size lists offer run from 8 to 50; anything a font can
 // sensibly take is kept, the rest (zero, negative, absurd) is the default.
 void keepFontSize(float& size, float fallback) {
@@ -57,6 +66,7 @@ void clampToValidRanges(Settings& s) {
     auto flag = [](int16_t& value, int16_t fallback) { keepInRange(value, 0, 1, fallback); };
 
     flag(s.ComOnFlg, d.ComOnFlg);
+    keepDecimalDigits(s.ComBps, d.ComBps);
 
     flag(s.KeySendUnit, d.KeySendUnit);
     keepInRange(s.KeySendEnter, 0, 3, d.KeySendEnter);

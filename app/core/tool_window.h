@@ -1,12 +1,14 @@
 // What the tool windows share: the place they keep for the run (placed when
-// shown, stored when they close), the receive display selector on a
-// right-button release over their surface, buttons that never act as default
-// buttons (Enter does only what a window's own key handlers say), and, for a
-// window with a key box, the focus back to that box after every click.
+// shown, stored when they close in their normal state), the receive display
+// selector on a right-button release over their surface, buttons that never
+// act as default buttons (Enter does only what a window's own key handlers
+// say), and, for a window with a key box, the focus back to that box after
+// every click.
 #pragma once
 
 #include "ui/modal_window.h"
 
+#include <QApplication>
 #include <QList>
 
 #include <cstdint>
@@ -46,3 +48,13 @@ class ToolWindow : public ModalWindow {
     bool selectorOnRightClick_ = true;
     QList<QObject*> selectorTargets_;
 };
+
+// Shows a fresh window of this kind modally, over `parent` or else the active
+// window: built, loaded (Form_Load, where it has one), shown; it is gone once
+// closed.
+template <typename Window>
+void showFreshWindow(QWidget* parent) {
+    Window window(parent ? parent : QApplication::activeWindow());
+    if constexpr (requires { window.Form_Load(); }) window.Form_Load();
+    window.showModal();
+}

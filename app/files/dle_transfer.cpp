@@ -47,19 +47,15 @@ DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
     if (file.length() > 0) {
         const int16_t flow = shared().FlowMode;
         SendProgress shown(file.length());
-        ChunkSendParts parts{
-            .hasByte = {},
-            .takeByte = {},
-            .convert = [flow](uint8_t b,
-                              std::span<uint8_t, 2> out) { return DleFrame(b, flow, out); },
-            .chunkStep =
-                [&](int64_t placed) {
-                    if (!shown.chunkStarts()) return true;
-                    display.progress(int(shown.wholePercent(placed)));
-                    return !display.cancelled();
-                },
+        ChunkSendParts parts = chunkSourceOf(file);
+        parts.convert = [flow](uint8_t b, std::span<uint8_t, 2> out) {
+            return DleFrame(b, flow, out);
         };
-        file.useAsChunkSource(parts);
+        parts.chunkStep = [&](int64_t placed) {
+            if (!shown.chunkStarts()) return true;
+            display.progress(int(shown.wholePercent(placed)));
+            return !display.cancelled();
+        };
         end = SendChunkData(parts);
     }
     file.close();

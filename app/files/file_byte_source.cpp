@@ -2,7 +2,6 @@
 
 #include "core/error_messages.h"
 #include "core/shared_state.h"
-#include "senders/chunk_send.h"
 
 #include <QFile>
 
@@ -52,6 +51,20 @@ bool FileByteSource::hasByte() {
     return next_ < filled_ || refill();
 }
 
+ChunkSendParts chunkSourceOf(FileByteSource& file) {
+    return {
+        .hasByte =
+            [&file] {
+                if (file.hasByte()) return true;
+                if (file.error() != 0) shared().StopFlg = 1;
+                return false;
+            },
+        .takeByte = [&file] { return file.takeByte(); },
+        .convert = {},
+        .chunkStep = {},
+    };
+}
+
 bool FileByteSource::refill() {
     const size_t want = size_t(std::min<int64_t>(left_, int64_t(buffer_.size())));
     ssize_t n;
@@ -70,13 +83,4 @@ bool FileByteSource::refill() {
     next_ = 0;
     filled_ = size_t(n);
     return true;
-}
-
-void FileByteSource::useAsChunkSource(ChunkSendParts& parts) {
-    parts.hasByte = [this] {
-        if (hasByte()) return true;
-        if (error_ != 0) shared().StopFlg = 1;
-        return false;
-    };
-    parts.takeByte = [this] { return takeByte(); };
 }

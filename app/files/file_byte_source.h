@@ -3,12 +3,12 @@
 // ends early or fails to read reports an error.
 #pragma once
 
+#include "senders/chunk_send.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <vector>
-
-struct ChunkSendParts;
 
 class FileByteSource {
   public:
@@ -30,10 +30,6 @@ class FileByteSource {
     // The program's file-error number of a failed read, 0 while none failed.
     int error() const { return error_; }
 
-    // Makes this file the chunked sender's source: its bytes in order; a
-    // failed or short read raises StopFlg and ends the source.
-    void useAsChunkSource(ChunkSendParts& parts);
-
   private:
     bool refill();
 
@@ -45,3 +41,8 @@ class FileByteSource {
     size_t filled_ = 0;
     int error_ = 0;
 };
+
+// The chunked sender's source for an open file: its bytes in order. A read
+// that fails raises StopFlg, so the send ends before it calls the library
+// again; error() then tells the caller why.
+ChunkSendParts chunkSourceOf(FileByteSource& file);

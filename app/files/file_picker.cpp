@@ -148,7 +148,7 @@ void FilePicker::Drive1_Change() {
 
 void FilePicker::Dir1_Change() {
     listDirFiles();
-    if (settleDirAfterChange && Dir1->isEnabled()) {
+    if (reenableDirAfterChange) {
         Dir1->setEnabled(false);
         Dir1->setEnabled(true);
     }

@@ -48,9 +48,9 @@ class FilePicker : public QWidget {
 
     // What a click on a file does (the file's name, without folder).
     std::function<void(const QString&)> onFileClick;
-    // Set by the windows whose folder list is disabled and enabled again
-    // after each folder change, so that it gives up the keyboard focus.
-    bool settleDirAfterChange = false;
+    // Some windows disable and enable the folder list again after each
+    // folder change, so the keyboard focus leaves it for the next control.
+    bool reenableDirAfterChange = false;
 
     // Part of the window's load: shows the folder setting, or silently the
     // program's folder when the setting cannot be shown.

@@ -11,11 +11,11 @@
 #include "files/file_picker.h"
 #include "files/flow_question.h"
 #include "files/folder_listing.h"
-#include "files/number_text.h"
 #include "files/send_conversion.h"
 #include "files/send_progress.h"
 #include "files/window_controls.h"
 #include "senders/chunk_send.h"
+#include "senders/repeat_send.h"
 #include "ui/event_pump.h"
 
 #include <QCheckBox>
@@ -28,7 +28,6 @@ using namespace files_ui;
 namespace {
 
 constexpr int Right = 4800;  // the column beside the picker
-constexpr int32_t MaxPasses = 99999;
 
 struct ConversionChoice {
     const char* label;
@@ -51,12 +50,6 @@ SendConversion conversionInForce() {
             st.NulSendMode, st.SubSendMode, shared().FlowMode};
 }
 
-// A numeric count typed into the box, held to 1..99999; a text that is not
-// a number keeps the previous count.
-int32_t countFromText(const QString& text, int32_t previous) {
-    return wholeNumberClamped(text, 1, MaxPasses).value_or(previous);
-}
-
 }  // namespace
 
 void frms_File::Show(QWidget* parent) {
@@ -71,6 +64,8 @@ frms_File::frms_File(QWidget* parent) : ToolWindow(parent) {
     buildControls();
 }
 
+frms_File::~frms_File() = default;
+
 void frms_File::buildControls() {
     setFixedSize(twips::toPixels(10800), twips::toPixels(6900));
     picker = new FilePicker(this, settings().SendFileFolder, QStringLiteral("*.*"),
@@ -81,8 +76,8 @@ void frms_File::buildControls() {
     Chk_Kuri = new QCheckBox(QStringLiteral("繰り返し送信する"), this);
     place(Chk_Kuri, Right, 2880, 2300, 330);
     Txt_Kuri = new QLineEdit(this);
-    Txt_Kuri->setMaxLength(5);
     place(Txt_Kuri, Right + 2400, 2880, 900, 330);
+    repeat = std::make_unique<RepeatSend>(Chk_Kuri, Txt_Kuri, settings().KuriFlg, settings().KuriCount);
     Check1 = new QCheckBox(QStringLiteral("送信終了後にＥＸＩＴ"), this);
     place(Check1, Right, 3300, 3000, 330);
 
@@ -126,10 +121,7 @@ void frms_File::buildConversionCombos() {
 void frms_File::Form_Load() {
     Settings& st = settings();
     busy_ = 0;
-    Chk_Kuri->setChecked(st.KuriFlg == 1);
-    if (st.KuriCount < 1 || st.KuriCount > MaxPasses) st.KuriCount = 1;
-    Txt_Kuri->setEnabled(st.KuriFlg == 1);
-    Txt_Kuri->setText(QString::number(st.KuriCount));
+    repeat->load();
     Lbl_Kuri->clear();
     Pic_Kuri->hide();
     Picture1->hide();
@@ -144,24 +136,12 @@ void frms_File::Combo_Click(int combo, int entry) {
     if (entry >= 0) settings().*kConversions[combo].mode = int16_t(entry);
 }
 
-void frms_File::Chk_Kuri_Click() {
-    settings().KuriFlg = Chk_Kuri->isChecked() ? 1 : 0;
-    Txt_Kuri->setEnabled(settings().KuriFlg == 1);
-}
+void frms_File::Chk_Kuri_Click() { repeat->tickClicked(); }
 
 void frms_File::EnableFileSendCtl(bool enable) {
     picker->setBusy(!enable);
     for (QComboBox* combo : Combo) combo->setEnabled(enable);
     if (settings().KuriFlg == 1) Txt_Kuri->setEnabled(enable);
-}
-
-// The passes of a repeated send: the box's count, rounded and held to
-// 1..99999 and shown as used.
-int32_t frms_File::passCount() {
-    Settings& st = settings();
-    st.KuriCount = countFromText(Txt_Kuri->text(), st.KuriCount);
-    Txt_Kuri->setText(QString::number(st.KuriCount));
-    return st.KuriCount;
 }
 
 void frms_File::Command1_Click() {
@@ -173,23 +153,7 @@ void frms_File::Command1_Click() {
         busy_ = 1;
         s.StopFlg = 0;
         flowQuestionAsked_ = false;
-        bool repeating = Chk_Kuri->isChecked();
-        for (;;) {
-            const int32_t passes = repeating ? passCount() : 1;
-            bool startOver = false;
-            for (int32_t pass = 1; pass <= passes; ++pass) {
-                SendFileOnce(pass);
-                // A box ticked during a single send turns it into a repeat
-                // counted from 1, but only after a pass that was not stopped.
-                if (s.StopFlg == 1 || !Chk_Kuri->isChecked()) break;
-                if (!repeating) {
-                    startOver = true;
-                    break;
-                }
-            }
-            if (!startOver) break;
-            repeating = true;
-        }
+        repeat->run([this](int32_t pass) { SendFileOnce(pass); });
         endShowingPass();
         busy_ = 0;
         if (Check1->isChecked() && s.StopFlg != 1) {
@@ -265,18 +229,13 @@ void frms_File::sendFile(const QString& path, int32_t pass) {
 
     const SendConversion conversion = conversionInForce();
     SendProgress shown(file.length());
-    ChunkSendParts parts{
-        .hasByte = {},
-        .takeByte = {},
-        .convert = [&](uint8_t b, std::span<uint8_t, 2> out) { return convertSendByte(conversion, b, out); },
-        .chunkStep =
-            [&](int64_t placed) {
-                if (!shown.chunkStarts()) return true;
-                if (const std::optional<int> percent = shown.percent(placed)) progress.show(*percent);
-                return s.StopFlg != 1;
-            },
+    ChunkSendParts parts = chunkSourceOf(file);
+    parts.convert = [&](uint8_t b, std::span<uint8_t, 2> out) { return convertSendByte(conversion, b, out); };
+    parts.chunkStep = [&](int64_t placed) {
+        if (!shown.chunkStarts()) return true;
+        if (const std::optional<int> percent = shown.percent(placed)) progress.show(*percent);
+        return s.StopFlg != 1;
     };
-    file.useAsChunkSource(parts);
     SendChunkData(parts);
     file.close();
     if (file.error() != 0) {
@@ -287,9 +246,8 @@ void frms_File::sendFile(const QString& path, int32_t pass) {
 }
 
 void frms_File::Form_Unload() {
-    Settings& st = settings();
     picker->close();
-    st.KuriCount = countFromText(Txt_Kuri->text(), st.KuriCount);
+    repeat->storeCount();
     shared().StopFlg = 1;
 }
 

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class FilePicker;
 class QCheckBox;
@@ -18,6 +19,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class RepeatSend;
 
 class frms_File : public ToolWindow {
     Q_OBJECT
@@ -27,6 +29,7 @@ class frms_File : public ToolWindow {
     static void Show(QWidget* parent);
 
     explicit frms_File(QWidget* parent = nullptr);
+    ~frms_File() override;
 
     FilePicker* picker = nullptr;         // Drive1, Dir1, File1, cmdMyFolder
     std::array<QComboBox*, 6> Combo{};    // Combo1..Combo6: CR, LF, BS, DEL, NUL, SUB
@@ -63,13 +66,13 @@ class frms_File : public ToolWindow {
     void buildControls();
     void buildConversionCombos();
     void EnableFileSendCtl(bool enable);
-    int32_t passCount();
     void SendFileOnce(int32_t pass);
     bool softFlowDeclined(int32_t pass);
     void sendFile(const QString& path, int32_t pass);
     void endShowingPass();
 
     PercentBar progress;
+    std::unique_ptr<RepeatSend> repeat;
     int16_t busy_ = 0;
     // Asked once a send, also when a send starts over as a repeat.
     bool flowQuestionAsked_ = false;

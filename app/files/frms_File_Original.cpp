@@ -1,6 +1,7 @@
 #include "files/frms_File_Original.h"
 
 #include "core/capture_file.h"
+#include "core/count_text.h"
 #include "core/msgbox.h"
 #include "core/port_guard.h"
 #include "core/settings.h"
@@ -12,7 +13,6 @@
 #include "files/flow_question.h"
 #include "files/folder_listing.h"
 #include "files/window_controls.h"
-#include "terminal/byte_totals.h"
 #include "ui/event_pump.h"
 
 #include <QFileInfo>
@@ -45,7 +45,7 @@ void frms_File_Original::buildControls() {
                             QStringLiteral("３．ファイル名を選択（クリック）"));
     place(picker, 240, 240, FilePicker::WidthTw, FilePicker::HeightTw);
     picker->onFileClick = [this](const QString& name) { File1_Click(name); };
-    picker->settleDirAfterChange = true;
+    picker->reenableDirAfterChange = true;
 
     Frame1 = new QGroupBox(this);
     place(Frame1, Right, 120, 3300, 660);

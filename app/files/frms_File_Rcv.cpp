@@ -1,5 +1,6 @@
 #include "files/frms_File_Rcv.h"
 
+#include "core/count_text.h"
 #include "core/port_guard.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
@@ -8,7 +9,6 @@
 #include "files/file_picker.h"
 #include "files/file_receive_start.h"
 #include "files/window_controls.h"
-#include "terminal/byte_totals.h"
 #include "ui/vb_timer.h"
 
 #include <QDateTime>

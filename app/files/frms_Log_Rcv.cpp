@@ -1,24 +1,21 @@
 #include "files/frms_Log_Rcv.h"
 
-#include "core/capture_marks.h"
+#include "core/count_text.h"
 #include "core/msgbox.h"
 #include "core/port_guard.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
-#include "core/tovaline_api.h"
 #include "files/capture_start.h"
 #include "files/clear_buttons.h"
 #include "files/file_picker.h"
 #include "files/log_size.h"
 #include "files/percent_bar.h"
 #include "files/window_controls.h"
-#include "terminal/byte_totals.h"
 #include "ui/fonts.h"
 #include "ui/vb_timer.h"
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>

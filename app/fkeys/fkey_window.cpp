@@ -28,6 +28,8 @@ void FKeyWindow::buildProgressControls() {
 
     fra_FR = new QGroupBox(QStringLiteral("ファイル受信中"), this);
     fra_FR->resize(toPixels(4800), toPixels(1500));
+    // Opaque: the controls it covers must not show through it.
+    fra_FR->setAutoFillBackground(true);
     lbl_FR = new QLabel(fra_FR);
     lbl_FR->setGeometry(toPixels(120), toPixels(300), toPixels(4560), toPixels(300));
     lbl_FR1 = new QLabel(fra_FR);
@@ -50,9 +52,7 @@ void FKeyWindow::hideProgressControls() {
 }
 
 void FKeyWindow::centreProgressFrame() {
-    if (!fra_FR) return;
-    fra_FR->move((width() - fra_FR->width()) / 2, (height() - fra_FR->height()) / 2);
-    fra_FR->raise();
+    if (fra_FR) centreOverWindow(fra_FR);
 }
 
 void FKeyWindow::sendKey(int keyNo, const std::function<void(bool)>& showSending,

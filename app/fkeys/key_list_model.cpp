@@ -1,5 +1,6 @@
 #include "fkeys/key_list_model.h"
 
+#include "core/count_text.h"
 #include "core/program_folder.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_text_lines.h"
@@ -40,7 +41,7 @@ bool readDataCells(int keyNo, UFListCells& cells) {
     if (!file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) return false;
-    cells.size = groupedThousands(ufKeyDataLength(keyNo));
+    cells.size = formatCount(ufKeyDataLength(keyNo));
     const std::vector<QByteArray> lines = ufTextLines(bytes);
     for (size_t i = 0; i < lines.size(); ++i) {
         const QString line = cp932::toUnicode(lines[i]);
@@ -77,13 +78,6 @@ std::vector<int> registeredUFKeys() {
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     return keys;
-}
-
-QString groupedThousands(qint64 value) {
-    QString digits = QString::number(value < 0 ? -value : value);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QLatin1Char(','));
-    return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 
 std::optional<UFListCells> readUFListCells(int keyNo, bool withoutData) {

@@ -17,9 +17,6 @@ std::optional<int> ufKeyNoOfFileName(const QString& fileName);
 // key-number order, each once.
 std::vector<int> registeredUFKeys();
 
-// "#,##0".
-QString groupedThousands(qint64 value);
-
 // Columns 1 to 4 of a key's row.
 struct UFListCells {
     QString name;                       // first line of the name file, cut to 100

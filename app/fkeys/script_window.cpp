@@ -8,10 +8,20 @@ void ScriptWindowControls::showRepeatIndicator(bool visible) {
     if (Picl2) Picl2->setVisible(visible);
 }
 
+void centreOverWindow(QWidget* panel) {
+    const QWidget* window = panel->parentWidget();
+    if (window) {
+        panel->move((window->width() - panel->width()) / 2, (window->height() - panel->height()) / 2);
+    }
+    panel->raise();
+}
+
 void ScriptWindowControls::showFileReceive(const QString& path, const QString& modeText) {
     if (lbl_FR) lbl_FR->setText(path);
     if (lbl_FR1) lbl_FR1->setText(modeText);
-    if (fra_FR) fra_FR->setVisible(true);
+    if (!fra_FR) return;
+    centreOverWindow(fra_FR);
+    fra_FR->setVisible(true);
 }
 
 void ScriptWindowControls::hideFileReceive() {

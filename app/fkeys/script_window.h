@@ -25,8 +25,12 @@ class ScriptWindow {
     virtual void repaintLineButtons() {}
 };
 
+// Puts the receive panel in the middle of its window, above the controls it
+// covers.
+void centreOverWindow(QWidget* panel);
+
 // ScriptWindow over a window's named controls. A control that is missing or
-// already destroyed is skipped.
+// already destroyed is skipped. The receive panel shows centred.
 class ScriptWindowControls : public ScriptWindow {
   public:
     QPointer<QWidget> Picl2;

@@ -3,9 +3,7 @@
 #include "core/error_messages.h"
 #include "core/frms_ChrColor.h"
 #include "core/port_guard.h"
-#include "core/program_folder.h"
 #include "core/settings.h"
-#include "core/settings_file.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "fkeys/fkey_files.h"
@@ -65,7 +63,7 @@ void frms_KeySend::Run(QWidget* parent) {
 }
 
 QString frms_KeySend::lastLinePath() {
-    return programFolderPath() + QLatin1Char('/') + applicationTitle() + QStringLiteral("KEY1LINEENT.TMP");
+    return programTempFilePath(QStringLiteral("KEY1LINEENT.TMP"));
 }
 
 frms_KeySend::frms_KeySend(QWidget* parent) : FKeyWindow(parent) {

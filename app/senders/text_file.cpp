@@ -1,15 +1,21 @@
 #include "senders/text_file.h"
 
+#include "core/program_folder.h"
+#include "core/settings_file.h"
 #include "fkeys/fkey_text_lines.h"
 #include "text/cp932.h"
 #include "ui/event_pump.h"
+#include "ui/text_length_limit.h"
 
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -20,14 +26,23 @@ QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
 }
 
-// Every byte of the file, or the errno that stopped the reading.
-int readWhole(const QString& path, QByteArray& out) {
+// The file's bytes up to maxBytes (every byte when it is negative), or the
+// errno that stopped the reading; *more tells whether the file went on.
+int readStart(const QString& path, qsizetype maxBytes, QByteArray& out, bool* more) {
     const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno;
     int error = 0;
     char block[65536];
+    *more = false;
     for (;;) {
-        const ssize_t n = ::read(fd, block, sizeof block);
+        // One byte beyond the cap tells whether there is more.
+        const qsizetype room = maxBytes < 0 ? qsizetype(sizeof block) : maxBytes + 1 - out.size();
+        if (room <= 0) {
+            *more = true;
+            out.truncate(maxBytes);
+            break;
+        }
+        const ssize_t n = ::read(fd, block, size_t(std::min<qsizetype>(room, sizeof block)));
         if (n > 0) {
             out.append(block, n);
         } else if (n == 0) {
@@ -41,12 +56,18 @@ int readWhole(const QString& path, QByteArray& out) {
     return error;
 }
 
+// Each byte of a file stands for at least half a stored character of its
+// text (a double-byte character is one, a line end at least one); a line
+// end may be lost at the end. So this many bytes always fill the box.
+qsizetype bytesFilling(int maxStoredChars) { return 2 * qsizetype(maxStoredChars) + 8; }
+
 } // namespace
 
-TextFileRead readTextForBox(const QString& path) {
+TextFileRead readTextForBox(const QString& path, int maxStoredChars) {
     TextFileRead result;
     QByteArray file;
-    result.error = readWhole(path, file);
+    bool more = false;
+    result.error = readStart(path, maxStoredChars > 0 ? bytesFilling(maxStoredChars) : -1, file, &more);
     if (result.error != 0) return result;
 
     const std::vector<QByteArray> lines = ufTextLines(file);
@@ -55,8 +76,16 @@ TextFileRead readTextForBox(const QString& path) {
         if (i + 1 < lines.size()) result.bytes += "\r\n";
         if ((i + 1) % LinesBetweenPumps == 0) pumpEvents();
     }
-    if (!file.isEmpty() && file.back() == '\n') result.bytes += "\r\n";
-    if (!file.isEmpty() && file.back() == '\0') result.bytes += ' ';
+    if (!more && !file.isEmpty() && file.back() == '\n') result.bytes += "\r\n";
+    if (!more && !file.isEmpty() && file.back() == '\0') result.bytes += ' ';
+    if (maxStoredChars > 0) {
+        const QString shown = textBoxShown(result.bytes);
+        const qsizetype fitting = fittingLength(shown, maxStoredChars);
+        if (fitting < shown.size()) {
+            result.cut = true;
+            result.bytes = textBoxBytes(shown.left(fitting));
+        }
+    }
     return result;
 }
 
@@ -80,6 +109,24 @@ int writeTextFile(const QString& path, QByteArrayView bytes) {
 
 QString textBoxShown(QByteArrayView cp932Bytes) {
     return cp932::toUnicode(cp932Bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString textBoxSelection(const QPlainTextEdit* box) {
+    // The cursor's selected text keeps the document's separators; the whole
+    // text (toPlainText) has them as line breaks, and a no-break space as a
+    // space. (A document fragment would give the same, at ten times the cost.)
+    QString text = box->textCursor().selectedText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+        else if (c == QChar::Nbsp)
+            c = u' ';
+    }
+    return text;
+}
+
+QString programTempFilePath(const QString& ending) {
+    return programFolderPath() + QLatin1Char('/') + applicationTitle() + ending;
 }
 
 QByteArray textBoxBytes(const QString& shown) {

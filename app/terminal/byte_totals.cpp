@@ -6,10 +6,3 @@ bool addReceivedBytes(int32_t& total, int32_t bytesRead) {
     total += bytesRead;
     return true;
 }
-
-QString formatCount(int64_t value) {
-    const bool negative = value < 0;
-    QString digits = QString::number(negative ? -value : value);
-    for (int i = digits.size() - 3; i > 0; i -= 3) digits.insert(i, QLatin1Char(','));
-    return negative ? QLatin1Char('-') + digits : digits;
-}

@@ -1,7 +1,7 @@
 // The received and sent totals the main window shows.
 #pragma once
 
-#include <QString>
+#include "core/count_text.h"
 
 #include <cstdint>
 
@@ -10,6 +10,3 @@ inline constexpr int32_t CountMax = 2100000000;
 // Adds the bytes of one read while the total is below CountMax. Returns false
 // once the total no longer grows (its label then keeps its text and turns red).
 bool addReceivedBytes(int32_t& total, int32_t bytesRead);
-
-// "#,##0": digits grouped by three with commas.
-QString formatCount(int64_t value);

@@ -1,10 +1,8 @@
 #include "terminal/frms_Main_Disp.h"
 
 #include "core/clear_procedures.h"
-#include "core/settings.h"
 #include "terminal/screen_select.h"
 #include "terminal/screen_select_rules.h"
-#include "terminal/t_term_frm.h"
 #include "ui/twips.h"
 #include "ui/vb_color.h"
 
@@ -59,16 +57,7 @@ int mouseButtonCode(Qt::MouseButton button) {
     }
 }
 
-DispModeFlags currentFlags() {
-    const Settings& s = settings();
-    return {s.DispMode, s.GraphSignFlg, s.ScopeSjisFlg, s.ScopeJis8Flg, runSettings().ScopeLayout};
-}
-
 } // namespace
-
-int16_t GetDispButtonIndex() {
-    return GetDispButtonIndex(currentFlags());
-}
 
 frms_Main_Disp& frms_Main_Disp::instance() {
     static std::unique_ptr<frms_Main_Disp> selector;
@@ -132,7 +121,7 @@ void frms_Main_Disp::ColorDispButtons(int16_t index) {
     }
     if (index >= 0 && index < DispButtonCount) {
         vbcolor::setBackColor(Cmd_DIsp[static_cast<std::size_t>(index)],
-                              dispButtonMarkColor(index, currentFlags()));
+                              dispButtonMarkColor(index, currentDispModeFlags()));
     }
 }
 

@@ -45,7 +45,3 @@ class frms_Main_Disp : public ModalWindow {
     explicit frms_Main_Disp(QWidget* parent = nullptr);
     int16_t dispButtonIndex_ = 0;
 };
-
-// The button of the current display mode (GetDispButtonIndex over the
-// program's settings).
-int16_t GetDispButtonIndex();

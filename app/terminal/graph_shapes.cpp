@@ -1,5 +1,7 @@
 #include "terminal/graph_shapes.h"
 
+#include "core/count_text.h"
+
 #include <cstddef>
 
 std::vector<ScaleLine> graphScaleLines(bool signedValues, bool intermediateGrid) {
@@ -113,14 +115,6 @@ std::array<uint32_t, 8> bitEdgeCounts(std::span<const uint8_t> bytes) {
     return counts;
 }
 
-QString formatGroupedCount(int64_t value) {
-    QString digits = QString::number(value);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
-        digits.insert(at, QLatin1Char(','));
-    }
-    return digits;
-}
-
 QString bitEdgeCountField(uint32_t value) {
-    return formatGroupedCount(value).rightJustified(13, QLatin1Char(' '));
+    return formatCount(value).rightJustified(13, QLatin1Char(' '));
 }

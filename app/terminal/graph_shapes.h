@@ -74,7 +74,5 @@ inline bool rowBitSet(uint8_t b, int row) {
 
 // Mode 30: the eight counts, bit 7 first, each four bytes little-endian.
 std::array<uint32_t, 8> bitEdgeCounts(std::span<const uint8_t> bytes);
-// A count grouped by thousands ("#,##0").
-QString formatGroupedCount(int64_t value);
 // The text of one counter row after its label: the count right-aligned in 13.
 QString bitEdgeCountField(uint32_t value);

@@ -3,9 +3,12 @@
 
 #include "core/shared_state.h"
 #include "core/status_display.h"
+#include "senders/Frms_TxtSend.h"
 #include "senders/frms_CTRL.h"
+#include "senders/frms_Cur_Send.h"
 #include "senders/frms_Key_set.h"
 #include "senders/frms_KeySend.h"
+#include "senders/frms_Rand_Send.h"
 #include "senders/frms_ent.h"
 #include "terminal/button_wiring.h"
 #include "terminal/main_buttons.h"
@@ -32,11 +35,15 @@ void T_Term_frm::connectSendToolButtons() {
             shared().LastKeyLine.clear();
         });
     });
+    button_wiring::onClick(Cmd_TxtSend, &f, [&f] { openToolWindow(f, false, [&f] { Frms_TxtSend::Run(&f); }); });
     button_wiring::onClick(Command1, &f, [&f] { openToolWindow(f, false, [&f] { frms_ent::Show(&f); }); });
     button_wiring::onClick(Command4, &f, [&f] { openToolWindow(f, false, [&f] { frms_CTRL::Show(&f); }); });
 
-    // Their windows are not part of this build yet.
-    for (QPushButton* b : {Cmd_TxtSend, CmdSendRand, Command26}) {
-        b->setEnabled(false);
-    }
+    // The timed senders stop any running send first. The pattern sender
+    // leaves the focus where its window put it.
+    button_wiring::onClick(CmdSendRand, &f, [] {
+        shared().StopFlg = 1;
+        frms_Rand_Send::Run();
+    });
+    button_wiring::onClick(Command26, &f, [&f] { openToolWindow(f, false, [] { frms_Cur_Send::Show(); }); });
 }

@@ -28,7 +28,6 @@ constexpr int16_t FirstByteMode = 10;
 // How a caller of the step treats what it read.
 struct StepOptions {
     bool skipWhenNothingRead = false;  // the poll: no bytes, no redraw
-    bool partialLineAlways = false;    // the poll counts a partial last line always
     bool setMaxOnlyWhenRead = false;   // the scroll handler
     bool valueToMax = false;           // the poll: the bar goes to the newest page
     bool hideWhenShort = false;        // the refresh procedures
@@ -51,6 +50,15 @@ int16_t readFlag() {
     return (s.ComOpenFlg != 0 && !s.PortInputOwned) ? s.ComOpenFlg : int16_t{0};
 }
 
+void reportReadResult(int16_t ok) {
+    ReceiveView& v = rcvView();
+    if (ok != 0) {
+        v.readFailureShown = false;
+    } else if (!v.readFailureShown) {
+        v.readFailureShown = ApiErrMsg();
+    }
+}
+
 void endCaptureIfDue() {
     SharedState& s = shared();
     if (!captureMustEnd(s.LogFlg, s.LogTotal, s.LogLimitKB)) return;
@@ -69,6 +77,21 @@ void showReceivedTotal() {
     } else {
         vbcolor::setForeColor(label, Red);
     }
+}
+
+// A text page that ends where a new line begins: its last line, the one
+// being filled, is still empty.
+bool endsAtLineStart(const QByteArray& page) { return page.isEmpty() || page.back() == '\n'; }
+
+// Whether the line being filled is still empty, which only the newest page
+// shows: read without taking bytes from the port.
+bool newestTextLineEmpty() {
+    QByteArray page(PageBufferSize, '\0');
+    int32_t pageLen = 0, bytesRead = 0, total = 0, logTotal = 0;
+    int16_t ok = 0;
+    lib().ReadDisp(page.data(), &pageLen, scroll_math::NewestData, &bytesRead, &total, 0, &logTotal, &ok, 0, 0);
+    page.truncate(std::clamp(pageLen, 0, PageBufferSize));
+    return endsAtLineStart(page);
 }
 
 void setPageScrollBar(int32_t lineCount, bool valueToMax, bool hideWhenShort) {
@@ -108,7 +131,7 @@ void readAndDraw(int32_t textStart, int32_t byteStart, const StepOptions& opt) {
         lib().ReadDisp(page.data(), &pageLen, textStart, &v.RcvReadLen, &total, s.LogFlg,
                        &s.LogTotal, &s.ReadDispOk, readFlag(), mode);
     }
-    if (s.ReadDispOk == 0) ApiErrMsg();
+    reportReadResult(s.ReadDispOk);
 
     const bool nothingRead = v.RcvReadLen == 0;
     if (nothingRead && opt.skipWhenNothingRead) return;
@@ -124,11 +147,12 @@ void readAndDraw(int32_t textStart, int32_t byteStart, const StepOptions& opt) {
     pageLen = std::clamp(pageLen, 0, PageBufferSize);
     page.truncate(pageLen);
     PrintRcvText(page);
-    const bool endsWithLineFeed = !page.isEmpty() && page.back() == '\n';
-    const bool countPartial = opt.partialLineAlways || textStart == scroll_math::NewestData;
-    const int32_t lines = scroll_math::pageLineCount(total, endsWithLineFeed, countPartial);
     if (opt.setMaxOnlyWhenRead && nothingRead) return;
     if (opt.skipBarWhenNothingRead && nothingRead) return;
+    const bool newestLineEmpty =
+        mode == DispChr &&
+        (textStart == scroll_math::NewestData ? endsAtLineStart(page) : newestTextLineEmpty());
+    const int32_t lines = scroll_math::pageLineCount(mode, total, newestLineEmpty);
     setPageScrollBar(lines, opt.valueToMax || (opt.hideWhenShort && textStart == scroll_math::NewestData),
                      opt.hideWhenShort);
 }
@@ -168,7 +192,6 @@ void Timer1_Timer() {
     if (shared().ComOpenFlg == 0) return;
     StepOptions opt;
     opt.skipWhenNothingRead = true;
-    opt.partialLineAlways = true;
     opt.valueToMax = true;
     readAndDraw(scroll_math::NewestData, scroll_math::NewestData, opt);
     showSentTotal();

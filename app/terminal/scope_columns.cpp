@@ -1,6 +1,7 @@
 #include "terminal/scope_columns.h"
 
 #include "text/cp932.h"
+#include "ui/vb_color.h"
 
 namespace {
 
@@ -49,6 +50,18 @@ void appendOrdinaryColumn(ScopeScreen& screen, uint8_t b, bool jis8,
 }
 
 } // namespace
+
+int32_t scopeCharColor(ScopeCharKind kind) {
+    switch (kind) {
+    case ScopeCharKind::Digit:
+        return vbcolors::White;
+    case ScopeCharKind::Double:
+        return vbcolors::Cyan;
+    case ScopeCharKind::Single:
+        break;
+    }
+    return vbcolors::Green;
+}
 
 ScopeScreen buildScopeScreen(std::span<const uint8_t> bytes, ScopeCharset charset, bool withMarks,
                              const std::array<QString, 33>& names) {

@@ -13,6 +13,10 @@
 // How a character of the top row is coloured.
 enum class ScopeCharKind { Digit, Single, Double };
 
+// Its colour (0x00BBGGRR): a digit white, a double-byte character cyan, any
+// other green.
+int32_t scopeCharColor(ScopeCharKind kind);
+
 struct ScopeChar {
     QString text;
     ScopeCharKind kind;

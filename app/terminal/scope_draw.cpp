@@ -25,18 +25,6 @@ void printRow(PictureBox& pic, const QString& row) {
     pic.Print(row);
 }
 
-int32_t charColor(ScopeCharKind kind) {
-    switch (kind) {
-    case ScopeCharKind::Digit:
-        return White;
-    case ScopeCharKind::Double:
-        return Cyan;
-    case ScopeCharKind::Single:
-        break;
-    }
-    return Green;
-}
-
 void printCharRow(PictureBox& pic, const std::vector<ScopeChar>& chars) {
     pic.CurrentX = wideLayout() ? WideLayoutLeft : 0;
     // In the large font a double-byte character is held to exactly two
@@ -44,7 +32,7 @@ void printCharRow(PictureBox& pic, const std::vector<ScopeChar>& chars) {
     const double twoColumns = 2 * pic.TextWidth(QStringLiteral("W"));
     for (const ScopeChar& c : chars) {
         const double before = pic.CurrentX;
-        pic.ForeColor = charColor(c.kind);
+        pic.ForeColor = scopeCharColor(c.kind);
         pic.Print(c.text, false);
         if (wideLayout() && c.kind == ScopeCharKind::Double) {
             pic.CurrentX = before + twoColumns;

@@ -1,5 +1,6 @@
 #include "terminal/screen_select_rules.h"
 
+#include "core/settings.h"
 #include "terminal/display_state.h"
 
 namespace {
@@ -9,6 +10,15 @@ bool isScopeButton(int index) {
 }
 
 } // namespace
+
+DispModeFlags currentDispModeFlags() {
+    const Settings& s = settings();
+    return {s.DispMode, s.GraphSignFlg, s.ScopeSjisFlg, s.ScopeJis8Flg, runSettings().ScopeLayout};
+}
+
+int16_t GetDispButtonIndex() {
+    return GetDispButtonIndex(currentDispModeFlags());
+}
 
 int16_t GetDispButtonIndex(const DispModeFlags& flags) {
     switch (flags.DispMode) {

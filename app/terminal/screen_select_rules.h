@@ -20,8 +20,13 @@ struct DispModeFlags {
     int16_t ScopeLayout = 0;
 };
 
-// The selector button (DispButtonNo) of the mode in force; unknown modes 0.
+// The display state in force, as the settings and the run hold it.
+DispModeFlags currentDispModeFlags();
+
+// The selector button (DispButtonNo) of the mode; unknown modes 0.
 int16_t GetDispButtonIndex(const DispModeFlags& flags);
+// The button of the mode in force.
+int16_t GetDispButtonIndex();
 
 // The selector passes a left click of every button, and a click of another
 // button only where that button has a second mode.

@@ -13,11 +13,11 @@ bool isTextOrBitPage(int16_t mode) { return mode == 0 || mode == 5; }
 bool isPageMode(int16_t mode) { return mode >= 0 && mode < 10; }
 }  // namespace
 
-int32_t pageLineCount(int32_t reportedLines, bool endsWithLineFeed, bool countPartialLine) {
-    if (countPartialLine && !endsWithLineFeed && reportedLines < LineRingLines) {
-        return reportedLines + 1;
+int32_t pageLineCount(int16_t dispMode, int32_t reportedTotal, bool newestLineEmpty) {
+    if (dispMode == 0 && newestLineEmpty && reportedTotal < LineRingLines) {
+        return reportedTotal + 1;
     }
-    return reportedLines;
+    return reportedTotal;
 }
 
 int32_t pageScrollMax(int32_t lineCount) {

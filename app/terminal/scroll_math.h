@@ -10,9 +10,12 @@ namespace scroll_math {
 inline constexpr int32_t NewestData = -1;  // "start at the newest page or bytes"
 inline constexpr int16_t PageLines = 16;
 
-// The line count of a page read: one more for a last line without its line
-// feed, while the count is below the ring's 2000 lines.
-int32_t pageLineCount(int32_t reportedLines, bool endsWithLineFeed, bool countPartialLine);
+// The lines (text page) or rows (numeric pages) the bar ranges over, so that
+// its Max is the first line of the newest page. The library's row count
+// already holds a partial last row. Its line count holds the line being
+// filled only once that line has a byte, while the newest page always ends
+// with it: an empty one counts too, while the ring is below its 2000 lines.
+int32_t pageLineCount(int16_t dispMode, int32_t reportedTotal, bool newestLineEmpty);
 
 // The bar's Max for that many lines (at least 1).
 int32_t pageScrollMax(int32_t lineCount);

@@ -18,6 +18,7 @@
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 
@@ -102,8 +103,8 @@ void T_Term_frm::fillMainControls() {
 
 void T_Term_frm::enableRandomSenders() {
     const bool enable = shared().FlowMode != FlowSoft && shared().ComOpenFlg == 1;
-    Command26->setEnabled(enable && randomSendersAvailable_);
-    CmdSendRand->setEnabled(enable && randomSendersAvailable_);
+    Command26->setEnabled(enable);
+    CmdSendRand->setEnabled(enable);
 }
 
 void T_Term_frm::Form_Load() {
@@ -214,6 +215,14 @@ void T_Term_frm::ApplyGraphBackColor() {
     vbcolor::setBackColor(PicBit1Chr, back);
     for (QLabel* l : LblBit1ChrCon) vbcolor::setBackColor(l, back);
     vbcolor::setBackColor(LblDecHex, back);
+    // The labels over the graph background keep readable whatever it is;
+    // the bit labels stand on the receive area, which the graph modes paint
+    // in the same colour.
+    const int32_t text = vbcolor::contrastingTextColor(back);
+    for (QLabel* l : LblBit1ChrCon) vbcolor::setForeColor(l, text);
+    for (QLabel* l : Lbl_Bit_cont) vbcolor::setForeColor(l, text);
+    vbcolor::setForeColor(LblBit1Hex, text);
+    vbcolor::setForeColor(LblDecHex, text);
 }
 
 void T_Term_frm::focusKeyBox() { Text1->setFocus(Qt::OtherFocusReason); }
@@ -269,6 +278,12 @@ void T_Term_frm::connectHandlers() {
 
 bool T_Term_frm::eventFilter(QObject* watched, QEvent* event) {
     if (isArrowKey(event)) return true;
+    // The wheel over the receive area turns its scroll bar, as over the bar itself.
+    if (event->type() == QEvent::Wheel && (watched == Pic_Rcv_Data || watched == Pic_R_Back)) {
+        if (!VScroll1->isVisible()) return false;
+        QCoreApplication::sendEvent(VScroll1, event);
+        return true;
+    }
     if (watched == Text1 && keyBoxEvent(event)) return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 0; i < 2; ++i) {

@@ -194,10 +194,6 @@ private:
     void connectSendToolButtons();
     void connectViewButtons();
     void connectFileToolButtons();
-
-    // The mouse and random senders: enabled with the open port once their
-    // windows exist.
-    bool randomSendersAvailable_ = false;
 };
 
 // The one main window (created on first use).

@@ -73,7 +73,7 @@ void T_Term_frm::buildControls() {
 }
 
 void T_Term_frm::buildReceiveArea() {
-    Pic_R_Back = panel(this, QFrame::Box);
+    Pic_R_Back = panel(this);
     place(Pic_R_Back, 120, 120, 10500, 5100);
     Pic_Rcv_Data = new PictureBox(Pic_R_Back);
     Pic_Rcv_Data->setGeometry(0, 0, Pic_R_Back->width(), Pic_R_Back->height());
@@ -100,6 +100,13 @@ void T_Term_frm::buildReceiveArea() {
         LblBit1ChrCon[i] = label(PicBit1Chr, QString());
         place(LblBit1ChrCon[i], 60 + (i % 5) * 720, 450 + (i / 5) * 570, 660, 510);
     }
+    // The frame is drawn over the area rather than by it: the picture covers
+    // the whole area, where a frame of its own would lie. The mouse reaches
+    // what lies under it.
+    auto* border = panel(Pic_R_Back, QFrame::Box);
+    border->setGeometry(0, 0, Pic_R_Back->width(), Pic_R_Back->height());
+    border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    border->setFocusPolicy(Qt::NoFocus);
 
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     place(VScroll1, 10650, 120, 270, 5100);

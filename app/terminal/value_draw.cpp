@@ -19,8 +19,7 @@ constexpr int32_t LampOffGrey = 0xC0C0C0;
 constexpr double LargeFontSize = 200;
 constexpr double SmallLetterFontSize = 100;
 constexpr double LampDigitFontSize = 50;
-// The small "h" stands this far right of the digits and its bottom this far
-// above theirs.
+// The small "h" stands this far right of the digits, on their baseline.
 constexpr double SmallLetterGap = 20;
 // Eight lamps of at least 8 units each, right of the 30-unit margin.
 constexpr double MinimumLampsRight = 30 + 9 * 8;
@@ -34,12 +33,14 @@ void DrawNewestByteHex(PictureBox& pic, uint8_t value, int32_t count) {
     pic.CurrentX = d.CellX;
     pic.CurrentY = d.CellY;
     pic.Print(newestByteHexText(value), false);
-    const double largeHeight = roundEven(pic.TextHeight(QStringLiteral("A")));
+    // Placed by the two fonts' ascents, not their cell heights: the cells
+    // also hold the descent, which grows with the size and would drop the
+    // letter below the digits.
+    const double largeAscent = pic.TextAscent();
     pic.ForeColor = White;
     pic.FontSize = SmallLetterFontSize;
     pic.CurrentX += SmallLetterGap;
-    const double smallHeight = pic.TextHeight(QStringLiteral("A"));
-    pic.CurrentY += largeHeight - smallHeight - SmallLetterGap;
+    pic.CurrentY += largeAscent - pic.TextAscent();
     pic.Print(QStringLiteral("h"));
     pic.FontSize = LargeFontSize;
 }

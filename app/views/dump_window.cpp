@@ -4,6 +4,7 @@
 #include "core/tables.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
+#include "views/view_controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -30,13 +31,8 @@ constexpr int HoverWidth = 34, HoverHeight = 12;
 constexpr int LaneLabelLeft = 664, LaneLabelWidth = 64;
 
 QScrollBar* stepBar(QWidget* parent, int inset) {
-    auto* bar = new QScrollBar(Qt::Vertical, parent);
-    bar->setRange(0, 2);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setValue(1);
+    QScrollBar* bar = makeStepBar(parent);
     bar->setGeometry(StepBarsLeft, PicTop + inset, BarWidth, PicHeight - 2 * inset);
-    bar->hide();
     return bar;
 }
 
@@ -52,31 +48,12 @@ QRadioButton* option(QGroupBox* frame, const QString& caption, int left, int wid
     return button;
 }
 
-QLabel* hoverLabel(PictureBox* pic, int32_t textColor) {
-    auto* label = new QLabel(pic);
-    label->resize(HoverWidth, HoverHeight);
-    QFont font = label->font();
-    font.setPixelSize(10);
-    label->setFont(font);
-    label->setAutoFillBackground(true);
-    vbcolor::setBackColor(label, vbcolors::White);
-    vbcolor::setForeColor(label, textColor);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->hide();
-    return label;
-}
-
 } // namespace
 
 DumpWindow::DumpWindow(bool fileDump, const DumpSettings& settings, QWidget* parent)
     : ToolWindow(parent), fileDump_(fileDump), settings_(settings) {
     buildControls();
-    setMouseTracking(true);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (child == Pic_Data || child->parent() == Pic_Data) continue;
-        child->setMouseTracking(true);
-        child->installEventFilter(this);
-    }
+    watchPointerBesides(this, Pic_Data);
     openSelectorOnRightClick(Pic_Data);
 }
 
@@ -89,15 +66,8 @@ void DumpWindow::buildControls() {
     connect(Pic_Data, &PictureBox::MouseMove, this,
             [this](Qt::MouseButtons, double x, double y) { Pic_Data_MouseMove(x, y); });
 
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setObjectName(QStringLiteral("VScroll1")); // SetViewScroll finds it by name
+    VScroll1 = makePositionBar(this);
     VScroll1->setGeometry(BarsLeft, PicTop, BarWidth, PicHeight);
-    VScroll1->setRange(0, 30000);
-    VScroll1->setPageStep(750);
-    VScroll1->setSingleStep(1);
-    // The view moves when the thumb is let go, not while it is dragged.
-    VScroll1->setTracking(false);
-    VScroll1->hide();
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 
     VScroll3 = stepBar(this, 0);
@@ -166,8 +136,8 @@ void DumpWindow::buildControls() {
         Lbl_Bit[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         Lbl_Bit[k]->hide();
     }
-    Lbl_Dsc_Sn_v = hoverLabel(Pic_Data, vbcolors::Black);
-    Lbl_Dsc_Sa_v = hoverLabel(Pic_Data, vbcolors::Red);
+    Lbl_Dsc_Sn_v = makeHoverLabel(Pic_Data, vbcolors::Black, HoverWidth, HoverHeight);
+    Lbl_Dsc_Sa_v = makeHoverLabel(Pic_Data, vbcolors::Red, HoverWidth, HoverHeight);
 
     Label4 = infoLabel(QString(), 494, InfoTop, 90, true);
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

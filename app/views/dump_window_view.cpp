@@ -2,10 +2,10 @@
 // and scale, the page drawn, and the value under the pointer.
 #include "views/dump_window.h"
 
+#include "core/count_text.h"
 #include "core/frms_GraphColor.h"
 #include "core/settings.h"
 #include "terminal/display_scroll.h"
-#include "terminal/graph_shapes.h"
 #include "ui/event_pump.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
@@ -99,7 +99,7 @@ void DumpWindow::setScrollBarsVisible(bool visible) {
 
 void DumpWindow::showTop() {
     // An empty view keeps what its load put there.
-    if (ViewTotal > 0) Label4->setText(formatGroupedCount(ViewTop));
+    if (ViewTotal > 0) Label4->setText(formatCount(ViewTop));
 }
 
 void DumpWindow::SetDumpColor() {

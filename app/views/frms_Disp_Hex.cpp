@@ -1,7 +1,8 @@
 #include "views/frms_Disp_Hex.h"
 
+#include "core/count_text.h"
 #include "core/settings.h"
-#include "terminal/graph_shapes.h"
+#include "views/snapshot_save_dialog.h"
 #include "views/view_state.h"
 
 #include <QApplication>
@@ -28,8 +29,7 @@ frms_Disp_Hex::frms_Disp_Hex(QWidget* parent)
     Label6 = infoLabel(QStringLiteral("バイト"), 588, InfoTop, 40);
     Command1 = new QPushButton(QStringLiteral("ファイルセーブ"), this);
     Command1->setGeometry(654, InfoTop - 4, 132, 28);
-    // The raw save dialog comes with the line views' saves.
-    Command1->setEnabled(false);
+    connect(Command1, &QPushButton::clicked, this, [this] { frms_Disp_Hex_file::Show(this); });
     setFixedHeight(InfoTop + 32);
     keepPlaceIn(runSettings().DispHexLeft, runSettings().DispHexTop);
 }
@@ -40,6 +40,6 @@ void frms_Disp_Hex::Form_Load() {
     ViewState& view = viewState();
     view.takeSnapshot();
     showData(view.RcvDumpLen);
-    Label3->setText(formatGroupedCount(view.RcvDumpLen));
+    Label3->setText(formatCount(view.RcvDumpLen));
     if (view.RcvDumpLen == 0) Label4->clear();
 }

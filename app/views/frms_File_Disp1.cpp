@@ -1,8 +1,8 @@
 #include "views/frms_File_Disp1.h"
 
 #include "core/error_messages.h"
+#include "core/count_text.h"
 #include "core/settings.h"
-#include "terminal/graph_shapes.h"
 #include "views/view_state.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ void frms_File_Disp1::Form_Load() {
     view.ViewFileNo = FileSource::open(view.ViewFileName, error);
     const int64_t length = view.ViewFileNo ? view.ViewFileNo->length() : 0;
     if (view.ViewFileNo) {
-        Label2->setText(formatGroupedCount(length));
+        Label2->setText(formatCount(length));
         Label4->setText(length == 0 ? QStringLiteral("0") : QStringLiteral("1"));
     } else {
         FileErrMsg(error);

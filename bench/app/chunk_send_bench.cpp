@@ -2,13 +2,13 @@
 // the program loads: throughput to a far side that reads as fast as it can
 // (events pumped at every chunk and call, as in the program), and what a
 // line held by XOFF costs while the sender waits for its release.
+#include "bench_application.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "senders/chunk_send.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTimer>
 
 #include <atomic>
@@ -24,15 +24,6 @@
 namespace {
 
 constexpr size_t SendBytes = 4 * 1024 * 1024;
-
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "veldrakon_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 double threadCpuSeconds() {
     timespec t{};
@@ -77,7 +68,7 @@ void readFarSide(int fd, size_t expected, std::atomic<size_t>& received) {
 }
 
 void BM_ChunkSendToPty(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     PtyPort port("921600,0,8,0,0");
     if (!port.ok()) {
         state.SkipWithError("no pseudo-terminal");
@@ -104,7 +95,7 @@ void BM_ChunkSendToPty(benchmark::State& state) {
 
 // The sender waits on a line held by XOFF for two seconds, then a Stop ends it.
 void BM_ChunkSendHeldLine(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     PtyPort port("921600,0,8,0,2");
     if (!port.ok()) {
         state.SkipWithError("no pseudo-terminal");

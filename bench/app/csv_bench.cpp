@@ -3,7 +3,7 @@
 // of source a second.
 #include <benchmark/benchmark.h>
 
-#include "bench_support.h"
+#include "bench_application.h"
 
 #include "files/csv_convert.h"
 #include "ui/event_pump.h"
@@ -17,7 +17,7 @@ namespace {
 constexpr int kSourceBytes = 16 * 1024 * 1024;
 
 void BM_CsvConversion(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     QTemporaryDir dir;
     QByteArray content(kSourceBytes, '\0');
     QRandomGenerator random(23);

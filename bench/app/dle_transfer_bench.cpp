@@ -10,7 +10,7 @@
 // millisecond, which shows what the send, decode and write paths can carry.
 #include <benchmark/benchmark.h>
 
-#include "bench_support.h"
+#include "bench_pty_port.h"
 
 #include "core/tovaline_api.h"
 #include "files/dle_transfer.h"

@@ -6,8 +6,7 @@
 // the program's CPU share while it logs.
 #include <benchmark/benchmark.h>
 
-#include "bench_support.h"
-
+#include "bench_pty_port.h"
 #include "core/capture_marks.h"
 #include "core/settings.h"
 #include "core/shared_state.h"

@@ -138,8 +138,9 @@ TOVALINE_API void BitOnCountClear(int16_t bit);
 
 /* ---- Receive store and receive calls ----------------------------------- */
 
-/* One raw read of up to `max` bytes, past the receive store (nothing counted
- * or stored). Returns nonzero ok; on failure *read := 0 and result 0. */
+/* Takes what is queued, up to `max` bytes and never waiting, past the receive
+ * store (nothing counted or stored). Returns nonzero ok; on failure (also when
+ * the port's device has gone: a hang-up) *read := 0 and result 0. */
 TOVALINE_API int32_t RcvData(uint8_t* buf, int32_t max, int32_t* read);
 
 /* The receive call with a formatted page. With readFlag nonzero it takes what
@@ -149,7 +150,8 @@ TOVALINE_API int32_t RcvData(uint8_t* buf, int32_t max, int32_t* read);
  * of `mode` (0 text lines, 1 hex, 2 unsigned, 3 signed decimal, 4 character
  * names, 5 bits) starting at `start` (only its low 16 bits count; -1 = the
  * newest page) into `page`. *total := lines (mode 0), rows (1-4) or bytes (5).
- * *bytesRead := bytes taken; *ok := -1, or 0 when the read failed.
+ * *bytesRead := bytes taken; *ok := -1, or 0 when the read failed (also when
+ * the port's device has gone: a hang-up, reported on every call after it).
  * The page of 16 lines of 80 columns fits 1800 bytes. */
 TOVALINE_API void ReadDisp(char* page, int32_t* pageLen, int32_t start, int32_t* bytesRead,
                            int32_t* total, int16_t logFlag, int32_t* logTotal, int16_t* ok,

@@ -13,6 +13,17 @@ PortDriver* g_installed = nullptr;
 
 } // namespace
 
+long PortDriver::read(uint8_t* buf, size_t max) {
+    size_t taken = 0;
+    while (taken < max) {
+        const long n = readOnce(buf + taken, max - taken);
+        if (n < 0) return taken > 0 ? static_cast<long>(taken) : -1;
+        if (n == 0) break;
+        taken += static_cast<size_t>(n);
+    }
+    return static_cast<long>(taken);
+}
+
 PortDriver& driver() {
     return g_installed ? *g_installed : g_termiosDriver;
 }

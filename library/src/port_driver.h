@@ -49,8 +49,15 @@ public:
     // A successful application raises DTR and RTS.
     virtual bool applySettings(const LineSettings& settings) = 0;
 
-    // Takes at most `max` queued bytes without waiting; -1 on failure.
-    virtual long read(uint8_t* buf, size_t max) = 0;
+    // Takes what is queued, up to `max`, without waiting: one read of a
+    // device hands out at most what its driver buffers at a time (a
+    // terminal's line discipline: 4 KB), so it reads again until `max` bytes
+    // are taken or nothing more is queued. -1 when the read failed or the
+    // device has gone (a hang-up) before anything was taken; what was taken
+    // first is returned, and the failure shows on the next call.
+    long read(uint8_t* buf, size_t max);
+    // One read of the device: 0 when nothing is queued, -1 on failure or hang-up.
+    virtual long readOnce(uint8_t* buf, size_t max) = 0;
     // Writes, waiting at most 100 ms for the line to take the bytes.
     virtual WriteResult write(const uint8_t* data, size_t length) = 0;
     // Discards both queues.

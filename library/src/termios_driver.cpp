@@ -86,11 +86,21 @@ void TermiosPortDriver::rememberFrame(const LineSettings& settings) {
     bytesPer100ms_ = std::max<size_t>(1, static_cast<size_t>(bitsPer100ms / frameBits(settings)));
 }
 
-long TermiosPortDriver::read(uint8_t* buf, size_t max) {
+long TermiosPortDriver::readOnce(uint8_t* buf, size_t max) {
     if (fd_ < 0) return -1;
     const ssize_t n = ::read(fd_, buf, max);
-    if (n >= 0) return n;
-    return (errno == EAGAIN || errno == EINTR) ? 0 : -1;
+    if (n > 0) return n;
+    // EIO: the other side of the terminal has gone.
+    if (n < 0) return (errno == EAGAIN || errno == EINTR) ? 0 : -1;
+    // With VMIN = VTIME = 0 an empty queue reads 0, and so does a terminal
+    // that was hung up (a USB adapter pulled, a pseudo-terminal's master
+    // closed); only the hang-up also polls as one.
+    return hungUp() ? -1 : 0;
+}
+
+bool TermiosPortDriver::hungUp() const {
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & POLLHUP) != 0;
 }
 
 size_t TermiosPortDriver::queueRoom() const {

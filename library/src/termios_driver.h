@@ -16,7 +16,7 @@ class TermiosPortDriver final : public PortDriver {
     bool readSettings(LineSettings& out) override;
     bool applySettings(const LineSettings& settings) override;
 
-    long read(uint8_t* buf, size_t max) override;
+    long readOnce(uint8_t* buf, size_t max) override;
     WriteResult write(const uint8_t* data, size_t length) override;
     void purge() override;
 
@@ -29,6 +29,7 @@ class TermiosPortDriver final : public PortDriver {
 
   private:
     bool switchModemBit(int bit, bool on);
+    bool hungUp() const;
     size_t queueRoom() const;
     void rememberFrame(const LineSettings& settings);
     void takeErrorBaseline();

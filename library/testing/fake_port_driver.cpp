@@ -38,9 +38,13 @@ bool FakePortDriver::applySettings(const LineSettings& s) {
     return true;
 }
 
-long FakePortDriver::read(uint8_t* buf, size_t max) {
+long FakePortDriver::readOnce(uint8_t* buf, size_t max) {
     if (!open_ || failRead) return -1;
-    const size_t n = std::min(max, incoming.size());
+    if (failNextReads > 0) {
+        --failNextReads;
+        return -1;
+    }
+    const size_t n = std::min({max, incoming.size(), readAtMost.value_or(max)});
     std::copy_n(incoming.begin(), n, buf);
     incoming.erase(incoming.begin(), incoming.begin() + static_cast<long>(n));
     return static_cast<long>(n);

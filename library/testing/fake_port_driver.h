@@ -21,6 +21,8 @@ class FakePortDriver : public PortDriver {
     bool failReadSettings = false;
     bool refuseSettings = false; // applySettings answers false and changes nothing
     bool failRead = false;
+    int failNextReads = 0;            // so many reads fail, then reads work again
+    std::optional<size_t> readAtMost; // each read hands out at most this many bytes
     bool failWrite = false;           // every write fails outright
     std::optional<size_t> takeAtMost; // each write takes at most this many bytes (a time-out)
     bool failLines = false;           // DTR, RTS and break switches fail
@@ -51,7 +53,7 @@ class FakePortDriver : public PortDriver {
     bool isOpen() const override { return open_; }
     bool readSettings(LineSettings& out) override;
     bool applySettings(const LineSettings& s) override;
-    long read(uint8_t* buf, size_t max) override;
+    long readOnce(uint8_t* buf, size_t max) override;
     WriteResult write(const uint8_t* data, size_t length) override;
     void purge() override;
     bool setDtr(bool on) override;

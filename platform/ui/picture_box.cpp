@@ -58,6 +58,13 @@ QPen PictureBox::drawPen(int32_t color) const {
     return pen;
 }
 
+void PictureBox::updateDrawn(const QRectF& drawn) {
+    // A line or box repaints only where it was drawn (with room for the pen
+    // and its caps), so that a view redrawing a few columns flushes no more.
+    const int pen = std::max<int>(1, DrawWidth) + 1;
+    update(drawn.normalized().toAlignedRect().adjusted(-pen, -pen, pen, pen));
+}
+
 void PictureBox::Cls() {
     fitCanvas();
     canvas_.fill(toQColor(BackColor));
@@ -98,11 +105,13 @@ void PictureBox::Print(const QString& text, bool lineEnd) {
 }
 
 double PictureBox::cellHeight() const {
-    return (FontSize > 0 ? FontSize : 9) * PixelsPerPoint;
+    // A font is realised at a whole pixel height (20 point: 27 pixels).
+    return std::floor((FontSize > 0 ? FontSize : 9) * PixelsPerPoint + 0.5);
 }
 
 double PictureBox::cellWidth() const {
-    return cellHeight() / 2;
+    // Half the height, an odd height's half cell rounded up (27: 14).
+    return std::ceil(cellHeight() / 2);
 }
 
 const QRawFont& PictureBox::rawFont() const {
@@ -168,7 +177,7 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t color)
     }
     CurrentX = x2;
     CurrentY = y2;
-    update();
+    updateDrawn(QRectF(QPointF(x1, y1 - ScaleTop), QPointF(x2, y2 - ScaleTop)));
 }
 
 void PictureBox::Box(double x1, double y1, double x2, double y2, int32_t color, bool filled) {
@@ -191,7 +200,7 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, int32_t color, 
     }
     CurrentX = x2;
     CurrentY = y2;
-    update();
+    updateDrawn(QRectF(QPointF(left, top), QPointF(right, bottom)));
 }
 
 void PictureBox::PSet(double x, double y, int32_t color) {
@@ -246,6 +255,10 @@ double PictureBox::TextHeight(const QString& text) const {
     const double lineHeight =
         CellGrid ? cellHeight() : QFontMetricsF(currentFont(), &canvas_).height();
     return lineHeight * static_cast<double>(lines);
+}
+
+double PictureBox::TextAscent() const {
+    return QFontMetricsF(currentFont(), &canvas_).ascent();
 }
 
 const QImage& PictureBox::image() const {

@@ -17,9 +17,10 @@
 //
 // With CellGrid set, text stands on a fixed grid instead of the font's own
 // advances, as the dump views' layouts count it: a character that cp932
-// writes in one byte takes one cell, any other two; a cell is half the
-// font's em wide and one em high (8 x 16 pixels at 12 point); a tab moves on
-// to the next column of 8 cells.
+// writes in one byte takes one cell, any other two; a cell is one em high,
+// the em taken to whole pixels, and half that wide, rounded up (8 x 16
+// pixels at 12 point, 14 x 27 at 20 point, 6 x 12 at 9 point); a tab moves
+// on to the next column of 8 cells.
 #pragma once
 
 #include <QFont>
@@ -88,6 +89,9 @@ class PictureBox : public QWidget {
     // text still has the height of one line.
     double TextWidth(const QString& text) const;
     double TextHeight(const QString& text = QString()) const;
+    // How far the baseline of the current font lies below the top of its
+    // character cell, where Print places text.
+    double TextAscent() const;
 
     // The colour at a point (0x00BBGGRR), -1 outside the picture.
     int32_t Point(double x, double y) const;
@@ -116,6 +120,8 @@ class PictureBox : public QWidget {
     // The backing image follows the widget's size, also while the widget is
     // hidden (and gets no resize events); so even reading may grow it.
     void fitCanvas() const;
+    // Schedules the repaint of a drawn area (in widget pixels).
+    void updateDrawn(const QRectF& drawn);
     // The colour a drawing call asked for: -1 stands for ForeColor.
     QColor drawColor(int32_t color) const;
     // A pen of DrawWidth (at least one pixel) in that colour.

@@ -6,10 +6,17 @@
 #pragma once
 
 #include <QObject>
+#include <QStringView>
 
 #include <functional>
 
 class QPlainTextEdit;
+
+// The length of a box's text as it is stored: a line break counts two.
+qsizetype storedLength(QStringView shown);
+// How many characters from the start of the text fit in maxStoredChars as
+// stored (a line break is kept whole or not at all).
+qsizetype fittingLength(QStringView shown, qsizetype maxStoredChars);
 
 class TextLengthLimit : public QObject {
   public:

@@ -53,6 +53,13 @@ void setBackColor(QWidget* widget, int32_t value) {
     widget->setPalette(pal);
 }
 
+int32_t contrastingTextColor(int32_t background) {
+    const QColor c = toQColor(background);
+    // ITU-R BT.601 luma weights, on the 0..255 scale.
+    const int luma = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+    return luma < 128 ? 0xFFFFFF : 0x000000;
+}
+
 void setForeColor(QWidget* widget, int32_t value) {
     if (!widget) return;
     QPalette pal = widget->palette();

@@ -26,6 +26,10 @@ int32_t fromQColor(const QColor& color);
 void setBackColor(QWidget* widget, int32_t value);
 void setForeColor(QWidget* widget, int32_t value);
 
+// Black or white, whichever reads on the background: white on a dark one
+// (by its perceived brightness), black on a light one.
+int32_t contrastingTextColor(int32_t background);
+
 }  // namespace vbcolor
 
 // The pure colours the windows paint with, by name.

@@ -21,9 +21,7 @@ class PtyPair {
         char name[128];
         if (::ptsname_r(master_, name, sizeof name) == 0) slavePath_ = name;
     }
-    ~PtyPair() {
-        if (master_ >= 0) ::close(master_);
-    }
+    ~PtyPair() { closeMaster(); }
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;
 
@@ -31,10 +29,29 @@ class PtyPair {
     // The path to hand to OpenCommPort.
     const std::string& slavePath() const { return slavePath_; }
     int masterFd() const { return master_; }
+    // The far side goes away: the kernel hangs the slave up.
+    void closeMaster() {
+        if (master_ >= 0) ::close(master_);
+        master_ = -1;
+    }
+
+    // Writes as much as the pseudo-terminal takes without the port reading
+    // (about 12 KB: more than one read of a terminal hands out); returns it.
+    std::vector<uint8_t> fill() {
+        std::vector<uint8_t> sent;
+        uint8_t chunk[1024];
+        for (;;) {
+            for (size_t i = 0; i < sizeof chunk; ++i)
+                chunk[i] = static_cast<uint8_t>((sent.size() + i) % 251);
+            const ssize_t n = ::write(master_, chunk, sizeof chunk);
+            if (n <= 0) return sent;
+            sent.insert(sent.end(), chunk, chunk + n);
+        }
+    }
 
     // The peer sends: the bytes arrive at the port. Waits for room within the deadline.
     bool sendToPort(const std::vector<uint8_t>& bytes,
-                    std::chrono::milliseconds deadline = std::chrono::milliseconds(2000)) {
+                    std::chrono::milliseconds deadline = std::chrono::milliseconds(10000)) {
         const auto end = std::chrono::steady_clock::now() + deadline;
         size_t done = 0;
         while (done < bytes.size()) {
@@ -52,7 +69,7 @@ class PtyPair {
     // deadline passed.
     std::vector<uint8_t>
     receiveFromPort(size_t count,
-                    std::chrono::milliseconds deadline = std::chrono::milliseconds(2000)) {
+                    std::chrono::milliseconds deadline = std::chrono::milliseconds(10000)) {
         const auto end = std::chrono::steady_clock::now() + deadline;
         std::vector<uint8_t> got;
         uint8_t buf[4096];

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -43,10 +44,10 @@ class ReceivePty : public ::testing::Test {
     }
 
     // Feeds the peer's bytes in pieces while polling as the main window does,
-    // until everything arrived or two seconds passed. Returns what the polls read.
+    // until everything arrived or ten seconds passed. Returns what the polls read.
     size_t feedAndPoll(const Bytes& data, int16_t mode, int16_t logFlag, int32_t& logTotal) {
         size_t sent = 0, read = 0;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (read < data.size() && std::chrono::steady_clock::now() < deadline) {
             if (sent < data.size()) {
                 const ssize_t n = ::write(pty.masterFd(), data.data() + sent,
@@ -131,4 +132,92 @@ TEST_F(ReceivePty, LimitedCaptureAndTextPageFromThePeer) {
     EXPECT_EQ(fileAt(path), Bytes(data.begin(), data.begin() + 20000));
     EXPECT_FALSE(lastPage.empty());
     EXPECT_EQ(page[lastPage.size()], 0); // the text page ends with a NUL
+}
+
+namespace {
+
+struct CallResult {
+    int32_t bytesRead = -99;
+    int16_t ok = -99;
+};
+
+CallResult receiveCall() {
+    char page[1800];
+    int32_t pageLen = 0, total = 0, logTotal = 0;
+    CallResult r;
+    ReadDisp(page, &pageLen, -1, &r.bytesRead, &total, 1, &logTotal, &r.ok, 1, 1);
+    return r;
+}
+
+} // namespace
+
+TEST_F(ReceivePty, OneCallTakesAllThatIsQueuedUpTo16384Bytes) {
+    const fs::path path = folder / "RX.log";
+    ASSERT_EQ(LogStart(path.c_str(), 3, TOVALINE_COUNT_MAX), -1);
+    // As much as the pseudo-terminal holds: more than one read of a terminal
+    // hands out (4 KB), and here often more than one call takes.
+    const Bytes queued = pty.fill();
+    ASSERT_GT(queued.size(), 4096u);
+
+    const auto firstCall = static_cast<int32_t>(std::min<size_t>(queued.size(), 16384));
+    std::vector<int32_t> calls{firstCall};
+    if (queued.size() > 16384) calls.push_back(static_cast<int32_t>(queued.size()) - firstCall);
+    calls.push_back(0); // nothing queued: nothing taken, at once
+    for (const int32_t expected : calls) {
+        const CallResult r = receiveCall();
+        EXPECT_EQ(r.ok, -1);
+        EXPECT_EQ(r.bytesRead, expected);
+    }
+
+    LogStop();
+    EXPECT_EQ(fileAt(path), queued);
+    Bytes stored(tovaline::kRcvRingSize);
+    int32_t count = 0;
+    ReadDispHex(stored.data(), &count, 0, 0, 0);
+    stored.resize(static_cast<size_t>(count));
+    EXPECT_EQ(stored, queued);
+    std::array<int32_t, 256> expectedCounts{};
+    for (uint8_t b : queued)
+        ++expectedCounts[b];
+    EXPECT_EQ(readCodeCounts(0), expectedCounts);
+}
+
+TEST_F(ReceivePty, AFarSideThatGoesAwayIsAFailureUntilThePortOpensAgain) {
+    // The port by a link, as "COMn" names a device that may come back.
+    const fs::path link = folder / "COM";
+    ASSERT_EQ(::symlink(pty.slavePath().c_str(), link.c_str()), 0);
+    CloseCommPort();
+    ASSERT_EQ(OpenCommPort(link.c_str()), -1);
+
+    int32_t logTotal = 0;
+    const Bytes data = mixedData(3000);
+    ASSERT_EQ(feedAndPoll(data, 1, 0, logTotal), data.size());
+    EXPECT_EQ(readCodeCounts(0)['L'], std::count(data.begin(), data.end(), 'L'));
+
+    pty.closeMaster();
+    for (int call = 0; call < 3; ++call) {
+        const CallResult r = receiveCall();
+        EXPECT_EQ(r.ok, 0) << "call " << call;
+        EXPECT_EQ(r.bytesRead, 0);
+    }
+    uint8_t buf[16];
+    int32_t read = -1;
+    EXPECT_EQ(RcvData(buf, sizeof buf, &read), 0);
+    EXPECT_EQ(read, 0);
+    CloseCommPort();
+
+    PtyPair back;
+    ASSERT_TRUE(back.ok());
+    fs::remove(link);
+    ASSERT_EQ(::symlink(back.slavePath().c_str(), link.c_str()), 0);
+    ASSERT_EQ(OpenCommPort(link.c_str()), -1);
+    ASSERT_EQ(::write(back.masterFd(), "again", 5), 5);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    int32_t taken = 0;
+    while (taken < 5 && std::chrono::steady_clock::now() < deadline) {
+        const CallResult r = receiveCall();
+        ASSERT_EQ(r.ok, -1);
+        taken += r.bytesRead;
+    }
+    EXPECT_EQ(taken, 5);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <random>
 
 #include "counting.h"
@@ -79,12 +80,32 @@ TEST_F(ReceiveStore, TheCallReportsWhatItReadAndRendersWithoutReading) {
     EXPECT_EQ(std::string(p.bytes.begin(), p.bytes.end()), hexCells({0x41, 0x42}));
 }
 
-TEST_F(ReceiveStore, OneCallTakesAtMost16384Bytes) {
-    arrive(numbered(20000));
-    EXPECT_EQ(readPage(1).bytesRead, 16384);
-    EXPECT_EQ(readPage(1).bytesRead, 20000 - 16384);
-    EXPECT_EQ(readPage(1).bytesRead, 0);
-    EXPECT_EQ(snapshot(), numbered(20000));
+TEST_F(ReceiveStore, OneCallTakesAllThatIsQueuedUpTo16384Bytes) {
+    // A driver may hand out less than is queued in one read, as a terminal's
+    // 4 KB line buffer does: the call reads on.
+    for (const std::optional<size_t> perRead :
+         {std::optional<size_t>{}, std::optional<size_t>{4095}}) {
+        SCOPED_TRACE(perRead ? "4095 a read" : "all at once");
+        OpenDisp(16, 80, 10, 10, 0, 1);
+        fake.readAtMost = perRead;
+        arrive(numbered(20000));
+        EXPECT_EQ(readPage(1).bytesRead, 16384);
+        EXPECT_EQ(readPage(1).bytesRead, 20000 - 16384);
+        EXPECT_EQ(readPage(1).bytesRead, 0);
+        EXPECT_EQ(snapshot(), numbered(20000));
+    }
+}
+
+TEST_F(ReceiveStore, AReadThatFailsOnceIsReportedOnceAndTheBytesFollow) {
+    arrive(bytesOf("late"));
+    fake.failNextReads = 1;
+    Page p = readPage(1);
+    EXPECT_EQ(p.ok, 0);
+    EXPECT_EQ(p.bytesRead, 0);
+    p = readPage(1);
+    EXPECT_EQ(p.ok, -1);
+    EXPECT_EQ(p.bytesRead, 4);
+    EXPECT_EQ(snapshot(), bytesOf("late"));
 }
 
 TEST_F(ReceiveStore, CountsEveryValueAndTheFlowCharacters) {

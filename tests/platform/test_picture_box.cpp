@@ -151,6 +151,38 @@ TEST_F(PictureBoxTest, OnTheCellGridEveryCharacterTakesItsCells) {
     EXPECT_FALSE(anyPixel(0, 16, 399, 99, White));
 }
 
+TEST_F(PictureBoxTest, TheCellGridFollowsTheFontsWholePixelHeight) {
+    pic.CellGrid = true;
+    pic.ForeColor = White;
+    struct Case {
+        double points;
+        double width, height;
+    };
+    // 20 point is 26.67 pixels, realised as 27: cells of 14 x 27.
+    for (const Case& c : {Case{12, 8, 16}, Case{20, 14, 27}, Case{9, 6, 12}}) {
+        pic.FontSize = c.points;
+        pic.Cls();
+        EXPECT_DOUBLE_EQ(pic.TextWidth(QStringLiteral("A")), c.width) << c.points;
+        EXPECT_DOUBLE_EQ(pic.TextWidth(QStringLiteral("あ1")), 3 * c.width) << c.points;
+        EXPECT_DOUBLE_EQ(pic.TextHeight(QStringLiteral("A")), c.height) << c.points;
+        pic.Print(QStringLiteral("あW"), false);
+        EXPECT_DOUBLE_EQ(pic.CurrentX, 3 * c.width);
+        pic.Print(QString());
+        EXPECT_DOUBLE_EQ(pic.CurrentY, c.height);
+        // The small glyphs are smoothed: any pixel off the background is ink.
+        const auto ink = [this](int left, int top, int right, int bottom) {
+            for (int y = top; y <= bottom; ++y)
+                for (int x = left; x <= right; ++x)
+                    if (pic.Point(x, y) != Black) return true;
+            return false;
+        };
+        const int w = static_cast<int>(c.width), h = static_cast<int>(c.height);
+        EXPECT_TRUE(ink(2 * w, 0, 3 * w - 1, h - 1)) << c.points;
+        EXPECT_FALSE(ink(3 * w, 0, 199, 99)) << c.points;
+        EXPECT_FALSE(ink(0, h, 199, 99)) << c.points;
+    }
+}
+
 TEST_F(PictureBoxTest, OutlinedBoxesHoldBothCorners) {
     pic.Box(140, 30, 160, 50, Blue, false);
     EXPECT_EQ(pic.Point(140, 30), Blue);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "condition_wait.h"
 #include "modal_dialog_driver.h"
 #include "ui/event_pump.h"
 #include "ui/process_end.h"
@@ -24,7 +25,7 @@ namespace {
     std::raise(sig);
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < 5000) pumpEventsWaiting(10);
+    while (t.elapsed() < kConditionDeadlineMs) pumpEventsWaiting(10);
     std::_Exit(1);  // the procedure never ran
 }
 

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -7,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "condition_wait.h"
 #include "modal_dialog_driver.h"
 #include "ui/event_pump.h"
 #include "ui/fonts.h"
@@ -21,17 +21,6 @@ namespace {
 class WindowLayer : public ::testing::Test {
 protected:
     void SetUp() override { ensureTestApplication(); }
-
-    // Pumps until the condition holds or a generous limit passes.
-    static bool pumpUntil(const std::function<bool()>& done) {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > 5000) return false;
-            pumpEventsWaiting(5);
-        }
-        return true;
-    }
 };
 
 TEST(Twips, FifteenToThePixel) {
@@ -52,6 +41,20 @@ TEST_F(WindowLayer, ColoursConvertBothWaysAndSystemColoursComeFromThePalette) {
     EXPECT_TRUE(vbcolor::isSystemColor(vbcolor::kButtonFace));
     EXPECT_EQ(vbcolor::kButtonFace, -2147483633);
     EXPECT_EQ(vbcolor::toQColor(vbcolor::kButtonFace), QApplication::palette().color(QPalette::Button));
+}
+
+TEST_F(WindowLayer, TextOnABackgroundIsWhiteWhenItIsDarkAndBlackWhenLight) {
+    const struct {
+        int32_t back;
+        int32_t text;
+    } cases[] = {
+        {0x3A3A1D, 0xFFFFFF}, // the default graph background
+        {0x000000, 0xFFFFFF}, {0xFF0000, 0xFFFFFF}, // black, pure blue
+        {0xFFFFFF, 0x000000}, {0x00FFFF, 0x000000}, // white, yellow
+        {0x00FF00, 0x000000}, {0x808080, 0x000000}, // green, middle grey
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vbcolor::contrastingTextColor(c.back), c.text) << std::hex << c.back;
 }
 
 TEST_F(WindowLayer, BackColourPaintsButtonsAndLabelsInTheirOwnRoles) {

@@ -9,7 +9,6 @@
 #include "real_tovaline_api.h"
 
 #include <QByteArray>
-#include <QThread>
 
 class PtyKeyPort {
   public:
@@ -32,14 +31,12 @@ class PtyKeyPort {
     bool isOpen() const { return open_; }
 
     // What the port sent, read at the far side until count bytes came (or
-    // two seconds passed).
+    // ten seconds passed).
     QByteArray farSideReceives(qsizetype count) const { return peer_.farSideReceives(count); }
 
-    // Whatever else arrived, after a short while.
-    QByteArray farSideRest() const {
-        QThread::msleep(50);
-        return peer_.readAll();
-    }
+    // Everything the port sent that the far side has not read yet. Bytes a
+    // send has handed to the port are readable at the far side at once.
+    QByteArray farSideRest() const { return peer_.readAll(); }
 
   private:
     PtyPeer peer_;

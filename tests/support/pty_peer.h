@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 #include <QThread>
 
@@ -20,11 +21,15 @@ class PtyPeer {
         if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
             slavePath_ = QString::fromLocal8Bit(ptsname(master_));
     }
-    ~PtyPeer() {
-        if (master_ >= 0) close(master_);
-    }
+    ~PtyPeer() { closeMaster(); }
     PtyPeer(const PtyPeer&) = delete;
     PtyPeer& operator=(const PtyPeer&) = delete;
+
+    // The far side goes away: the kernel hangs the port's side up.
+    void closeMaster() {
+        if (master_ >= 0) close(master_);
+        master_ = -1;
+    }
 
     // Empty when no pseudo-terminal could be had.
     const QString& slavePath() const { return slavePath_; }
@@ -43,12 +48,12 @@ class PtyPeer {
         return out;
     }
 
-    // What arrived once `count` bytes came, or two seconds passed.
+    // What arrived once `count` bytes came, or ten seconds passed.
     QByteArray farSideReceives(qsizetype count) const {
-        QByteArray got;
-        for (int i = 0; i < 400 && got.size() < count; ++i) {
+        QByteArray got = readAll();
+        for (QDeadlineTimer deadline(10000); got.size() < count && !deadline.hasExpired();) {
+            QThread::msleep(5);
             got += readAll();
-            if (got.size() < count) QThread::msleep(5);
         }
         return got;
     }

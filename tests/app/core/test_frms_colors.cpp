@@ -2,10 +2,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include "condition_wait.h"
 #include "core/color_presets.h"
 #include "core/frms_ChrColor.h"
 #include "core/frms_FormColor.h"
@@ -14,6 +14,7 @@
 #include "core/settings.h"
 #include "modal_dialog_driver.h"
 #include "ui/picture_box.h"
+#include "ui/vb_timer.h"
 
 namespace {
 
@@ -96,11 +97,11 @@ TEST_F(ColorWindowTest, TextColourFocusStartsOnTheMatchingPreset) {
     int32_t back = 0xFFFFFF, fore = 0xFF0000;
     QString focused;
     whenModalOpens("frms_ChrColor", [&](QWidget* w) {
-        QTimer::singleShot(30, w, [&focused, w] {
-            auto* b = qobject_cast<QPushButton*>(w->focusWidget());
-            focused = b ? b->text() : QString();
-            w->close();
-        });
+        const VbTimer* focusTimer = static_cast<frms_ChrColor*>(w)->Timer1;
+        EXPECT_TRUE(pumpUntil([focusTimer] { return !focusTimer->isRunning(); }));
+        auto* b = qobject_cast<QPushButton*>(w->focusWidget());
+        focused = b ? b->text() : QString();
+        w->close();
     });
     EXPECT_EQ(frms_ChrColor::Run(back, fore), 0);
     EXPECT_EQ(focused, QStringLiteral("デフォルト 2"));
@@ -187,13 +188,12 @@ TEST_F(ColorWindowTest, WindowColourPresetsAndFocus) {
     int32_t colour = 0xFFD9EC;
     QString focused;
     whenModalOpens("frms_FormColor", [&](QWidget* w) {
-        QTimer::singleShot(30, w, [&focused, w] {
-            auto* win = static_cast<frms_FormColor*>(w);
-            auto* b = qobject_cast<QPushButton*>(w->focusWidget());
-            focused = b ? b->text() : QString();
-            win->Cmd_Default->click();
-            win->Cmd_OK->click();
-        });
+        auto* win = static_cast<frms_FormColor*>(w);
+        EXPECT_TRUE(pumpUntil([win] { return !win->Timer1->isRunning(); }));
+        auto* b = qobject_cast<QPushButton*>(w->focusWidget());
+        focused = b ? b->text() : QString();
+        win->Cmd_Default->click();
+        win->Cmd_OK->click();
     });
     EXPECT_EQ(frms_FormColor::Run(colour), 1);
     EXPECT_EQ(focused, QStringLiteral("Paturn 2"));

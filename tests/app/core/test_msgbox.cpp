@@ -1,13 +1,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include "condition_wait.h"
 #include "core/msgbox.h"
 #include "modal_dialog_driver.h"
 #include "ui/timer_tick.h"
+#include "ui/vb_timer.h"
 
 namespace {
 
@@ -73,12 +74,11 @@ TEST_F(MsgBoxTest, AnEmptyTitleGivesTheProgramsTitle) {
 TEST_F(MsgBoxTest, TheFocusTimerMovesTheFocusToTheDefaultButton) {
     QString focused;
     whenNextModalOpens([&](QWidget* w) {
-        // Let the 1 ms focus timer run first.
-        QTimer::singleShot(30, w, [&, w] {
-            auto* b = qobject_cast<QPushButton*>(w->focusWidget());
-            focused = b ? b->text() : QStringLiteral("(none)");
-            w->close();
-        });
+        const VbTimer* focusTimer = static_cast<MsgBoxX*>(w)->Timer1;
+        EXPECT_TRUE(pumpUntil([focusTimer] { return !focusTimer->isRunning(); }));
+        auto* b = qobject_cast<QPushButton*>(w->focusWidget());
+        focused = b ? b->text() : QStringLiteral("(none)");
+        w->close();
     });
     MsgBoxXAns(QStringLiteral("x"), 4 | msgbox_type::DefaultSecond, QString());
     EXPECT_EQ(focused, QStringLiteral("いいえ"));
@@ -152,8 +152,7 @@ TEST_F(MsgBoxTest, ANoticeAskedForInsideATimerTickOpensAfterTheTick) {
         EXPECT_TRUE(shown.isEmpty());
         EXPECT_TRUE(msgBoxXIsOpen());
     }
-    for (int i = 0; i < 200 && msgBoxXIsOpen(); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_TRUE(pumpUntil([] { return !msgBoxXIsOpen(); }));
     EXPECT_EQ(shown, QStringLiteral("APIに異常がありました｡"));
     EXPECT_FALSE(msgBoxXIsOpen());
 }

@@ -50,7 +50,9 @@ protected:
         shared().FlowMode = static_cast<int16_t>(flow);
     }
 
-    static void later(int ms, std::function<void()> action) { QTimer::singleShot(ms, std::move(action)); }
+    // Runs the action from the send's own event pumping, which only a send
+    // that is held back does.
+    static void whileHeld(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
 
     FakeDriverScope scope;
 };
@@ -85,7 +87,7 @@ TEST_F(SendProcedures, DoubleByteCharacterLeavesInOneCallUnlessTheLineTakesPart)
 TEST_F(SendProcedures, FlowHoldWaitsUntilTheLineClears) {
     setFlow(1);
     scope.fake.modem = 0;  // CTS off: held
-    later(30, [this] { scope.fake.modem = kModemCts; });
+    whileHeld([this] { scope.fake.modem = kModemCts; });
     int32_t length = 0, written = 0;
     EXPECT_TRUE(SendStrData(QByteArray("OK"), length, written));
     EXPECT_EQ(wire(scope.fake), QByteArray("OK"));
@@ -93,7 +95,7 @@ TEST_F(SendProcedures, FlowHoldWaitsUntilTheLineClears) {
 
     scope.fake.written.clear();
     scope.fake.modem = 0;
-    later(30, [this] { scope.fake.modem = kModemCts; });
+    whileHeld([this] { scope.fake.modem = kModemCts; });
     EXPECT_TRUE(SendOneByte(0x41, written));
     EXPECT_EQ(written, 1);
     EXPECT_EQ(wire(scope.fake), QByteArray("A"));
@@ -102,13 +104,13 @@ TEST_F(SendProcedures, FlowHoldWaitsUntilTheLineClears) {
 TEST_F(SendProcedures, StopEndsAHeldSend) {
     setFlow(1);
     scope.fake.modem = 0;
-    later(20, [] { shared().StopFlg = 1; });
+    whileHeld([] { shared().StopFlg = 1; });
     int32_t length = 0, written = 0;
     EXPECT_FALSE(SendStrData(QByteArray("held"), length, written));
     EXPECT_TRUE(scope.fake.written.empty());
 
     shared().StopFlg = 0;
-    later(20, [] { shared().StopFlg = 1; });
+    whileHeld([] { shared().StopFlg = 1; });
     EXPECT_FALSE(SendOneByte(0x41, written));
     EXPECT_TRUE(scope.fake.written.empty());
 }
@@ -122,7 +124,7 @@ TEST_F(SendProcedures, XonAndXoffPassAFlowHoldInsideText) {
     int16_t ok = 0;
     lib().ReadDisp(page, &pageLen, -1, &bytesRead, &total, 0, &logTotal, &ok, 1, 0);
     ASSERT_EQ(bytesRead, 1);
-    later(20, [] { shared().StopFlg = 1; });
+    whileHeld([] { shared().StopFlg = 1; });
     int32_t length = 0, written = 0;
     EXPECT_FALSE(SendStrData(bytes({0x11, 'x'}), length, written));
     EXPECT_EQ(wire(scope.fake), bytes({0x11}));

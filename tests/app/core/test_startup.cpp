@@ -161,6 +161,30 @@ TEST_F(StartUpOnFake, PortIsOpenedConfiguredClosedAndOpenedAgain) {
     EXPECT_TRUE(scope.fake.isOpen());
 }
 
+TEST_F(StartUpOnFake, AStoredSpeedThatIsNotANumberIsTheDefaultSpeedAndMovesNoField) {
+    for (const QString& speed : {QStringLiteral("9600,2"), QStringLiteral("96OO"), QStringLiteral(""),
+                                QStringLiteral("-9600"), QStringLiteral(" 9600")}) {
+        SCOPED_TRACE(speed.toStdString());
+        settings() = Settings{};
+        tovaline::resetLibState();
+        scope.fake.settings = {};
+        Settings stored;
+        stored.ComOnFlg = 1;
+        stored.ComBps = speed;
+        stored.ComDataBit = QStringLiteral("8 ビット");
+        writeSettingsFile(QStringLiteral("VELDRAKON.OVR"), stored);
+
+        EXPECT_TRUE(runMain());
+        EXPECT_EQ(shared().ComOpenFlg, 1);
+        EXPECT_EQ(scope.fake.settings.speed, 9600);
+        EXPECT_EQ(scope.fake.settings.parity, 0) << "the stored parity is none";
+        EXPECT_EQ(scope.fake.settings.dataBits, 8);
+        EXPECT_EQ(scope.fake.settings.stopBits, 0);
+        EXPECT_EQ(shared().FlowMode, 0);
+        lib().CloseCommPort();
+    }
+}
+
 TEST_F(StartUpOnFake, RefusedParametersLeaveThePortClosedWithoutAMessage) {
     Settings stored;
     stored.ComOnFlg = 1;

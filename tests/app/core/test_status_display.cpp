@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
 
 #include <gtest/gtest.h>
 
+#include "condition_wait.h"
 #include "core/clear_procedures.h"
 #include "core/error_messages.h"
 #include "core/main_controls.h"
@@ -24,7 +24,6 @@
 #include "real_tovaline_api.h"
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
-#include "ui/event_pump.h"
 
 namespace {
 
@@ -328,7 +327,7 @@ TEST(ApiError, AskedForInsideATickTheBoxOpensAfterTheTick) {
         }
     });
     // The timer keeps ticking while the posted box is open.
-    for (int i = 0; i < 400 && (boxes.count() == 0 || ticks < 5); ++i) pumpEventsWaiting(5);
+    EXPECT_TRUE(pumpUntil([&] { return boxes.count() > 0 && ticks >= 5; }));
     EXPECT_EQ(boxesDuringTick, 0);
     EXPECT_EQ(boxes.count(), 1);
     EXPECT_GE(ticks, 5);

@@ -12,6 +12,7 @@
 #include "pty_key_port.h"
 #include "real_tovaline_api.h"
 #include "terminal/t_term_frm.h"
+#include "ui/vb_timer.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -77,6 +78,10 @@ template <class WindowTest> class SendsOverPty : public WindowTest {
         port_.reset();
         WindowTest::TearDown();
     }
+
+    // A key's send has reached a "^T" wait (the main window's wait timer
+    // counts): what came before it has left.
+    static bool sendIsWaiting() { return mainForm().Timer2->isRunning(); }
 
     std::unique_ptr<PtyKeyPort> port_;
 };

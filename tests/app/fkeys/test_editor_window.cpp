@@ -1,6 +1,7 @@
 // The key editor as a window: what its load shows, the save of "編集終了",
 // a save that fails, the size it opens at, and the test send of "送信" over
 // a pseudo-terminal, with a close during a send.
+#include "condition_wait.h"
 #include "fkeys/fkey_editor_text.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/frms_UF_edit1.h"
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
-#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -245,7 +245,7 @@ TEST_F(EditorSend, ClosingDuringASendStopsItAndTheWindowGoesAfterwards) {
     editor.show();
     bool sendingAtFinish = true;
     QObject::connect(&editor, &QDialog::finished, [&] { sendingAtFinish = editor.sending(); });
-    QTimer::singleShot(100, &editor, [&] {
+    const WhenTrue closeInTheWait(sendIsWaiting, [&] {
         EXPECT_TRUE(editor.sending());
         editor.close();
         EXPECT_TRUE(editor.isHidden());

@@ -4,6 +4,7 @@
 #include "fkeys/fkey_files.h"
 #include "fkeys/program_send_host.h"
 #include "fkeys/script_window.h"
+#include "condition_wait.h"
 #include "key_folder_fixture.h"
 #include "ui/vb_timer.h"
 
@@ -60,26 +61,25 @@ TEST_F(FkeyPtyTest, ReceiveToCtrlZWritesTheBytesBeforeIt) {
     const QByteArray peer("hello\x10world\r\n\x1a"
                           "after",
                           19);
-    // The far side sends once the step has taken the port over.
-    bool ownedWhileReceiving = false;
-    QTimer sender;
-    QObject::connect(&sender, &QTimer::timeout, [&] {
-        if (!shared().PortInputOwned) return;
-        sender.stop();
-        ownedWhileReceiving = !mainForm().Timer1->enabled();
-        peer_.write(peer);
-    });
-    sender.start(5);
-    // A capture that missed the ^Z is stopped after a while.
+    bool pollOffWhileReceiving = false;
+    const WhenTrue receiving([] { return shared().PortInputOwned; },
+                             [&] {
+                                 pollOffWhileReceiving = !mainForm().Timer1->enabled();
+                                 peer_.write(peer);
+                             });
+    // Only a capture that missed the ^Z is still running by the deadline.
     bool stoppedByTest = false;
-    QTimer::singleShot(10000, [&] {
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&] {
         stoppedByTest = shared().PortInputOwned;
         shared().FRStopFlg = 1;
     });
+    deadline.start(kConditionDeadlineMs);
 
     SendUFKey(6, window_);
 
-    EXPECT_TRUE(ownedWhileReceiving);
+    EXPECT_TRUE(pollOffWhileReceiving);
     EXPECT_FALSE(stoppedByTest) << "the capture did not end at ^Z";
     EXPECT_FALSE(shared().PortInputOwned);
     QFile file(folder_.path() + "/rx.bin");

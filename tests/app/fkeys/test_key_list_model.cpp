@@ -136,12 +136,4 @@ TEST_F(KeyListModel, RowPaintsGiveTheRowColours) {
     EXPECT_EQ(model.paintOfRow(0), UFRowPaint::Selected);
 }
 
-TEST(GroupedThousands, FormatsAsTheListShowsSizes) {
-    EXPECT_EQ(groupedThousands(0), QStringLiteral("0"));
-    EXPECT_EQ(groupedThousands(999), QStringLiteral("999"));
-    EXPECT_EQ(groupedThousands(1000), QStringLiteral("1,000"));
-    EXPECT_EQ(groupedThousands(30720), QStringLiteral("30,720"));
-    EXPECT_EQ(groupedThousands(1234567), QStringLiteral("1,234,567"));
-}
-
 } // namespace

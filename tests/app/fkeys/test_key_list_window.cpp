@@ -1,6 +1,7 @@
 // The two key lists as windows: their columns, selection by mouse, the
 // editor opened from a row, and sends from the send list over a
 // pseudo-terminal with exit after send and stop.
+#include "condition_wait.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/frms_UF_Edit_Ichiran.h"
 #include "fkeys/frms_UF_edit1.h"
@@ -14,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTimer>
 
 namespace {
 
@@ -118,7 +118,7 @@ TEST_F(KeyListSend, ExitAfterSendClosesTheListButAStoppedSendDoesNot) {
     list.Check1->click();
     EXPECT_EQ(settings().UFIchiranExitFlg, 1);
 
-    QTimer::singleShot(100, &list, [&] {
+    const WhenTrue stopInTheWait(sendIsWaiting, [&] {
         EXPECT_EQ(list.model->paintOfRow(0), UFRowPaint::Sending);
         EXPECT_FALSE(list.MSFGSend->isEnabled());
         list.Command3->click();

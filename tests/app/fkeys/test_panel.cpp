@@ -1,6 +1,7 @@
 // The key button panels: blocks and pages with their captions, the preview
 // line, the line switches, and sends over a pseudo-terminal with exit after
 // send, stop, and a close during a send.
+#include "condition_wait.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_panel_logic.h"
 #include "fkeys/frms_UF_edit.h"
@@ -13,11 +14,11 @@
 #include "ui/vb_color.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace {
 
@@ -141,7 +142,7 @@ TEST_F(PanelSend, StoppedSendKeepsThePanelAndRestoresItsButtons) {
     frms_UF_send_small panel;
     panel.Form_Load();
     panel.show();
-    QTimer::singleShot(100, &panel, [&] {
+    const WhenTrue stopInTheWait(sendIsWaiting, [&] {
         EXPECT_EQ(panel.Command1[1]->palette().color(QPalette::Button),
                   vbcolor::toQColor(0xFF00FF));
         EXPECT_FALSE(panel.HScroll1->isEnabled());
@@ -161,6 +162,25 @@ TEST_F(PanelSend, StoppedSendKeepsThePanelAndRestoresItsButtons) {
               vbcolor::toQColor(vbcolor::kButtonFace));
 }
 
+TEST_F(PanelSend, TheReceiveFrameStandsCentredAndOpaqueOverTheKeys) {
+    writeFile(ufDataFilePath(3), "121^(Z)rx.bin^)");
+    frms_UF_send_small panel;
+    panel.Form_Load();
+    panel.show();
+    QRect frame;
+    QWidget* atCentre = nullptr;
+    const WhenTrue receiving([] { return shared().PortInputOwned; }, [&] {
+        frame = panel.fra_FR->geometry();
+        atCentre = panel.childAt(panel.rect().center());
+        shared().FRStopFlg = 1;
+    });
+    panel.Command1_Click(2);
+    EXPECT_LE((frame.center() - panel.rect().center()).manhattanLength(), 2);
+    EXPECT_TRUE(panel.fra_FR->autoFillBackground());
+    EXPECT_TRUE(atCentre == panel.fra_FR || panel.fra_FR->isAncestorOf(atCentre))
+        << "the frame lies above the controls it covers";
+}
+
 TEST_F(PanelSend, ClosingDuringASendStopsItAndThePanelGoesAfterwards) {
     writeFile(ufDataFilePath(1), "121X^T05Y");
     frms_UF_send_small panel;
@@ -168,7 +188,7 @@ TEST_F(PanelSend, ClosingDuringASendStopsItAndThePanelGoesAfterwards) {
     panel.show();
     bool sendingAtFinish = true;
     QObject::connect(&panel, &QDialog::finished, [&] { sendingAtFinish = panel.sending(); });
-    QTimer::singleShot(100, &panel, [&] { panel.close(); });
+    const WhenTrue closeInTheWait(sendIsWaiting, [&] { panel.close(); });
     panel.Command1_Click(0);
     EXPECT_FALSE(sendingAtFinish);
     EXPECT_FALSE(panel.isVisible());

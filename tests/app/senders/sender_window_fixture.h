@@ -19,12 +19,25 @@
 #include "ui/vb_timer.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include <memory>
 
 #include <gtest/gtest.h>
+
+// A file's bytes, "<missing>" when it cannot be read.
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+inline void storeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
 
 inline int32_t buttonColor(const QPushButton* b) {
     return vbcolor::fromQColor(b->palette().color(QPalette::Button));

@@ -6,23 +6,11 @@
 #include "modal_auto_closer.h"
 #include "sender_window_fixture.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void storeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // Closes the window as its close box does.
 void closeShown(QWidget& w) {

@@ -1,6 +1,8 @@
-// The main window's buttons of the line editor and the two panels: each
-// raises the stop request before its window opens (the editor also clears
-// the unload flag), and the panels give the focus back to the key box.
+// The main window's buttons of the text window, the line editor and the two
+// panels: each raises the stop request before its window opens (the line
+// editor also clears the unload flag), and the panels give the focus back to
+// the key box.
+#include "senders/Frms_TxtSend.h"
 #include "senders/frms_CTRL.h"
 #include "senders/frms_KeySend.h"
 #include "senders/frms_ent.h"
@@ -19,7 +21,8 @@ TEST_F(SendToolButtons, EachOpensItsWindowAfterAStopRequest) {
         const char* window;
     };
     for (const Case& c : {Case{form->Cmd_KeySend, "frms_KeySend"}, Case{form->Command1, "frms_ent"},
-                          Case{form->Command4, "frms_CTRL"}}) {
+                          Case{form->Command4, "frms_CTRL"},
+                          Case{form->Cmd_TxtSend, "Frms_TxtSend"}}) {
         shared().StopFlg = 0;
         shared().FormUnloadFlg = 1;
         int16_t stopWhenOpen = -1, unloadWhenOpen = -1;

@@ -51,6 +51,36 @@ TEST_F(TextFile, LoadsLinesJoinedWithCrLfAndKeepsATrailingLineEnd) {
     }
 }
 
+TEST_F(TextFile, ABoxOfLimitedLengthTakesWhatFitsAndTellsWhenTextWasLeftOut) {
+    const QByteArray line = "ABCD\r\n"; // six characters as stored
+    struct Case {
+        const char* what;
+        QByteArray file;
+        int max;
+        QByteArray loaded;
+        bool cut;
+    };
+    const Case cases[] = {
+        {"fills the box exactly", line.repeated(5000), 30000, line.repeated(5000), false},
+        {"a line more", line.repeated(5001), 30000, line.repeated(5000), true},
+        {"no line end at all", QByteArray(70000, 'A'), 30000, QByteArray(30000, 'A'), true},
+        {"a break is kept whole", QByteArray(29999, 'A') + "\r\nB", 30000, QByteArray(29999, 'A'), true},
+        {"double-byte characters count one", QByteArray("\x82\xa0").repeated(30001), 30000,
+         QByteArray("\x82\xa0").repeated(30000), true},
+        {"a lone CR is a line end", QByteArray("A\r").repeated(10), 14, QByteArray("A\r\n").repeated(4) + "A", true},
+    };
+    for (const Case& c : cases) {
+        const TextFileRead read = readTextForBox(fileHolding(c.file), c.max);
+        EXPECT_EQ(read.error, 0) << c.what;
+        EXPECT_EQ(read.cut, c.cut) << c.what;
+        EXPECT_EQ(read.bytes, c.loaded) << c.what;
+    }
+    // A file without end is read only as far as the box reaches.
+    const TextFileRead endless = readTextForBox(QStringLiteral("/dev/zero"), 100);
+    EXPECT_TRUE(endless.cut);
+    EXPECT_EQ(endless.bytes, QByteArray(100, '\0'));
+}
+
 TEST_F(TextFile, WritesExactBytesInPlaceOfTheOldContentAndReportsErrors) {
     const QString path = fileHolding("a much longer old content");
     ASSERT_EQ(writeTextFile(path, "new\r\n"), 0);

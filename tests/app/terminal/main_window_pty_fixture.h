@@ -8,6 +8,7 @@
 #include "text/cp932.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QThread>
 
@@ -24,7 +25,8 @@ class MainWindowPty : public MainWindowTest {
 
     // Polls until the library has taken `count` bytes from the line.
     void receive(int32_t count) {
-        for (int i = 0; i < 200 && shared().RcvTotal < count; ++i) {
+        QDeadlineTimer deadline(10000);
+        while (shared().RcvTotal < count && !deadline.hasExpired()) {
             Timer1_Timer();
             if (shared().RcvTotal < count) QThread::msleep(5);
         }

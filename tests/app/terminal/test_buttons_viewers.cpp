@@ -14,6 +14,8 @@
 
 #include <stdexcept>
 
+#include <unistd.h>
+
 namespace {
 
 TEST(ViewerBusy, ASecondViewerWaitsAndTheFlagIsReleasedOnEveryWayOut) {
@@ -62,6 +64,9 @@ TEST_F(CaptureFile, TheSameFileByAnotherSpellingIsTheCaptureFile) {
     EXPECT_TRUE(isCaptureFile(dir.path() + QStringLiteral("/sub/../LOG.log"), capture));
     EXPECT_TRUE(isCaptureFile(dir.path() + QStringLiteral("//./LOG.log"), capture));
     EXPECT_TRUE(isCaptureFile(link, capture));
+    const QString hardLink = dir.filePath(QStringLiteral("hard.log"));
+    ASSERT_EQ(::link(QFile::encodeName(capture).constData(), QFile::encodeName(hardLink).constData()), 0);
+    EXPECT_TRUE(isCaptureFile(hardLink, capture));
     EXPECT_TRUE(isCaptureFile(QDir::current().relativeFilePath(capture), capture));
     EXPECT_FALSE(isCaptureFile(other, capture));
     EXPECT_FALSE(isCaptureFile(capture, QString()));  // no capture running

@@ -2,6 +2,7 @@
 // and the scripted fake driver.
 #include <gtest/gtest.h>
 
+#include "core/clear_procedures.h"
 #include "fake_port_driver.h"
 #include "core/clear_procedures.h"
 #include "main_window_fixture.h"
@@ -9,6 +10,7 @@
 #include "terminal/receive_poll.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QKeyEvent>
 
 #include <array>
@@ -140,6 +142,52 @@ TEST_F(MainWindowLoad, AByteModeStoreOfAThousandBytesGivesAScrollBarOfSeventySte
     form->VScroll1->setValue(69);
     EXPECT_EQ(rcvView().DispTopLine, 684);
     EXPECT_EQ(form->VScroll1->value(), 68);  // the bar shows where the top now is
+}
+
+TEST_F(MainWindowLoad, BitLabelsStayAfterAStartInAModeThatShowsThem) {
+    for (const int16_t saved : {DispSquare, DispBit, DispBit2}) {
+        SCOPED_TRACE(testing::Message() << "saved mode " << saved);
+        openAtStartup();
+        settings().DispMode = saved;
+        form->Form_Load();
+        form->Timer_Screen_init_Timer();
+        stopTimers();
+        scope.fake.queueIncoming({0x55, 0xAA, 0x0F});
+        Timer1_Timer();
+        for (QLabel* label : form->Lbl_Bit_cont) {
+            EXPECT_FALSE(label->isHidden()) << label->text().toStdString();
+            EXPECT_EQ(form->Pic_R_Back->childAt(label->geometry().center()), label)
+                << label->text().toStdString() << " lies under the picture";
+        }
+        lib().CloseCommPort();
+    }
+}
+
+TEST_F(MainWindowLoad, LabelsOverTheGraphBackgroundContrastWithIt) {
+    auto textColor = [](const QLabel* l) {
+        return vbcolor::fromQColor(l->palette().color(QPalette::WindowText));
+    };
+    for (const auto& [back, text] : {std::pair{0x3A3A1D, 0xFFFFFF}, std::pair{0xE0FFFF, 0x000000}}) {
+        settings().GraphBackColor = back;
+        form->ApplyGraphBackColor();
+        EXPECT_EQ(textColor(form->LblDecHex), text);
+        for (const QLabel* l : form->Lbl_Bit_cont) EXPECT_EQ(textColor(l), text);
+    }
+}
+
+TEST_F(MainWindowLoad, TheReceiveAreaHasItsWholeFrame) {
+    for (const int16_t mode : {DispChr, DispBit}) {
+        SCOPED_TRACE(testing::Message() << "mode " << mode);
+        settings().DispMode = mode;
+        shared().PrevDispMode = NoDispLayout;
+        form->RestoreDispMode();
+        const QImage area = form->Pic_R_Back->grab().toImage();
+        const int w = area.width(), h = area.height();
+        const QColor edge = area.pixelColor(0, h / 2);
+        EXPECT_NE(edge, area.pixelColor(w / 2, h / 2)) << "the left edge stands out";
+        for (const QPoint p : {QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(w - 1, 1)})
+            EXPECT_EQ(area.pixelColor(p), edge) << p.x() << "," << p.y();
+    }
 }
 
 }  // namespace

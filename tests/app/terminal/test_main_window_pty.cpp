@@ -13,7 +13,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-#include <QThread>
 
 namespace {
 
@@ -103,15 +102,40 @@ TEST_F(MainWindowPty, ACaptureStopsAtItsLimitAndTheFileHoldsExactlyTheLimit) {
     EXPECT_EQ(QFile(path).size(), 1024);
 }
 
-TEST_F(MainWindowPty, WhileAnotherPartOwnsThePortARefreshDrawsWithoutReading) {
-    settings().DispMode = 0;
-    peer.write("unread");
-    QThread::msleep(20);
-    shared().PortInputOwned = true;
-    RefreshMainScreen();
-    EXPECT_EQ(shared().RcvTotal, 0);
-    shared().PortInputOwned = false;
+TEST_F(MainWindowPty, AFarSideThatGoesAwayIsReportedOnceAndThePortOpensAgainWhenItIsBack) {
+    // The port by a link, as a "COMn" entry names it.
+    QTemporaryDir dir;
+    const QString link = dir.filePath("COM1");
+    ASSERT_TRUE(QFile::link(peer.slavePath(), link));
+    form->Cmd_stop_Click();
+    settings().ComPortName = link;
+    form->Cmd_Start_Click();
+    ASSERT_EQ(shared().ComOpenFlg, 1);
+    peer.write("before");
     receive(6);
+
+    ModalAutoCloser boxes;
+    peer.closeMaster();
+    for (int tick = 0; tick < 10; ++tick) Timer1_Timer();
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("APIに異常がありました｡")));
+    EXPECT_EQ(shared().RcvTotal, 6);
+    EXPECT_EQ(shared().ComOpenFlg, 1) << "the user closes the port";
+
+    PtyPeer back;
+    ASSERT_TRUE(QFile::remove(link));
+    ASSERT_TRUE(QFile::link(back.slavePath(), link));
+    form->Cmd_stop_Click();
+    form->Cmd_Start_Click();
+    ASSERT_EQ(shared().ComOpenFlg, 1);
+    back.write("again");
+    receive(5);
+    EXPECT_EQ(boxes.count(), 1);
+
+    // A later failure is told again.
+    back.closeMaster();
+    Timer1_Timer();
+    EXPECT_EQ(boxes.count(), 2);
 }
 
 }  // namespace

@@ -9,11 +9,26 @@
 
 using namespace scroll_math;
 
-TEST(PollPageScroll, PartialLastLineCountsOnlyWhereAskedAndBelowTheRingSize) {
-    EXPECT_EQ(pageLineCount(16, false, true), 17);
-    EXPECT_EQ(pageLineCount(16, true, true), 16);
-    EXPECT_EQ(pageLineCount(16, false, false), 16);
-    EXPECT_EQ(pageLineCount(2000, false, true), 2000);
+TEST(PollPageScroll, TheEmptyNewestTextLineCountsButNoRowOrLineTwice) {
+    struct Case {
+        int16_t mode;
+        int32_t reported;
+        bool newestLineEmpty;
+        int32_t lines;
+    };
+    const Case cases[] = {
+        {0, 16, true, 17},     // 16 ended lines; the newest page ends with the empty 17th
+        {0, 17, false, 17},    // 16 ended and a partial one, which the library counted
+        {0, 0, true, 1},
+        {0, 1999, true, 2000},
+        {0, 2000, true, 2000}, // a full ring: the empty line took the oldest one's place
+        {1, 16, true, 16},     // rows: a partial last row is counted once, by the library
+        {2, 17, false, 17},
+        {3, 63, true, 63},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(pageLineCount(c.mode, c.reported, c.newestLineEmpty), c.lines)
+            << "mode " << c.mode << ", " << c.reported << " reported";
     EXPECT_EQ(pageScrollMax(17), 1);
     EXPECT_EQ(pageScrollMax(16), 1);
     EXPECT_EQ(pageScrollMax(100), 84);
@@ -107,6 +122,7 @@ TEST(PollTotals, ReceivedTotalStopsGrowingAtTheCountLimit) {
     EXPECT_EQ(formatCount(999), "999");
     EXPECT_EQ(formatCount(1000), "1,000");
     EXPECT_EQ(formatCount(2100015384), "2,100,015,384");
+    EXPECT_EQ(formatCount(-1234), "-1,234");
 }
 
 TEST(PollPageText, UndefinedSingleBytesBecomeDotsButDoubleByteTrailsStay) {

@@ -13,6 +13,12 @@ constexpr int32_t Grey = 0xC0C0C0;
 
 class ValueDraw : public ByteModeDrawTest {
   protected:
+    int lowestRowOf(int32_t color) const {
+        for (int y = pic->ScaleHeight() - 1; y >= 0; --y)
+            for (int x = 0; x < pic->ScaleWidth(); ++x)
+                if (pic->Point(x, y) == color) return y;
+        return -1;
+    }
     void useValueMode(int16_t mode) {
         pic->FontSize = 200;
         useMode(mode);
@@ -42,6 +48,8 @@ TEST_F(ValueDraw, LargeHexIsGreenWithASmallWhiteH) {
     EXPECT_GT(count(LineColor), 0);
     EXPECT_GT(count(White), 0);
     EXPECT_DOUBLE_EQ(pic->FontSize, 200); // the large font again afterwards
+    // The small letter stands on the digits' line, not below it.
+    EXPECT_NEAR(lowestRowOf(White), lowestRowOf(LineColor), 2);
 
     receive({});
     draw();

@@ -1,15 +1,15 @@
-// What the program's benchmarks over a pseudo-terminal share: the offscreen
-// application, the far side of the line, and the port opened as the user
-// opens it, with the main window loaded (its receive poll and capture marks
-// are part of every path measured).
+// What the program's benchmarks over a pseudo-terminal share: the far side
+// of the line, and the port opened as the user opens it, with the main
+// window loaded (its receive poll and capture marks are part of every path
+// measured).
 #pragma once
 
+#include "bench_application.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "terminal/t_term_frm.h"
 #include "ui/process_end.h"
 
-#include <QApplication>
 #include <QString>
 
 #include <fcntl.h>
@@ -17,15 +17,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-
-inline void ensureApplication() {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "VELDRAKON";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // The far side of a pseudo-terminal: the port opens the slave by its path.
 class FarSide {
@@ -50,7 +41,7 @@ class FarSide {
 
 // Opens the port on the far side's pseudo-terminal at 921,600 bit/s.
 inline bool openPort(const FarSide& far) {
-    ensureApplication();
+    ensureBenchApplication();
     Settings& st = settings();
     st.ComOnFlg = 1;
     st.ComPortName = far.slavePath();

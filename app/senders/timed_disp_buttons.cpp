@@ -1,0 +1,8 @@
+#include "senders/timed_disp_buttons.h"
+
+#include "terminal/screen_select_rules.h"
+
+bool timedDispButtonSelects(int index, int button) {
+    if (index < 0 || index >= TimedDispButtonCount) return false;
+    return button == LeftButton || (button == RightButton && selectorPassesClick(index, button));
+}
