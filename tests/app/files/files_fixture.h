@@ -7,18 +7,15 @@
 #include "../terminal/main_window_fixture.h"
 #include "core/program_folder.h"
 #include "files/drive_list.h"
+#include "msgbox_answers.h"
 #include "pty_peer.h"
 #include "terminal/receive_poll.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 
 #include <atomic>
 #include <functional>
@@ -104,39 +101,6 @@ class FarSideReader {
     std::mutex mutex_;
     QByteArray data_;
     std::thread thread_;
-};
-
-// Answers the program's message boxes that open, in order, with the buttons
-// captioned as given ("" closes a box from its title bar), and keeps their
-// texts. Other modal windows are left alone.
-class BoxAnswers {
-  public:
-    explicit BoxAnswers(QStringList captions) : captions_(std::move(captions)) {
-        poll_.setInterval(5);
-        QObject::connect(&poll_, &QTimer::timeout, [this] { answer(); });
-        poll_.start();
-    }
-    const QStringList& texts() const { return texts_; }
-
-  private:
-    void answer() {
-        QWidget* top = QApplication::activeModalWidget();
-        if (!top || !top->isVisible() || !top->inherits("MsgBoxX")) return;
-        QStringList labels;
-        for (const QLabel* l : top->findChildren<QLabel*>())
-            if (!l->text().isEmpty()) labels << l->text();
-        texts_ << labels.join(u'\n');
-        const QString caption = captions_.isEmpty() ? QString() : captions_.takeFirst();
-        QAbstractButton* button = caption.isEmpty() ? nullptr : findButton(top, caption);
-        if (button)
-            button->click();
-        else
-            top->close();
-    }
-
-    QTimer poll_;
-    QStringList captions_;
-    QStringList texts_;
 };
 
 class FilesWindowTest : public MainWindowTest {

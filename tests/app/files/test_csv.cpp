@@ -1,11 +1,10 @@
 // The binary-to-CSV conversion: the text of each sign and delimiter, the
 // files it refuses or cannot write, the ".CSV" rule, and the window's steps
 // through the two file dialogs to its result message.
-#include "core/capture_file.h"
+#include "condition_wait.h"
 #include "files/csv_convert.h"
 #include "files/frms_CSV.h"
 #include "files_fixture.h"
-#include "ui/event_pump.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -126,7 +125,6 @@ class DialogChoices {
             auto* dialog = qobject_cast<QFileDialog*>(top);
             if (!dialog || !dialog->isVisible()) return;
             titles_ << dialog->windowTitle();
-            folders_ << dialog->directory().absolutePath();
             const QString chosen = paths_.isEmpty() ? QString() : paths_.takeFirst();
             if (chosen.isEmpty()) {
                 dialog->reject();
@@ -140,19 +138,19 @@ class DialogChoices {
         poll_.start();
     }
     const QStringList& titles() const { return titles_; }
-    const QStringList& folders() const { return folders_; }
 
   private:
     QTimer poll_;
     QStringList paths_;
     QStringList titles_;
-    QStringList folders_;
 };
 
 const QString kSourceTitle = "ソース ファイル ( Binary File )";
 const QString kDestinationTitle = "ディストネーション ファイル ( CSV File )";
 const QString kDone = "        変換が終了しました。        ";
 const QString kFailed = "        変換中に、エラーがありました。        ";
+const QString kInUse = "このファイルはロギング処理で使用しています｡";
+const QString kOverwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
 
 class CsvWindowTest : public FilesWindowTest {
   protected:
@@ -167,139 +165,110 @@ class CsvWindowTest : public FilesWindowTest {
     // Starts the steps and lets them run to their end.
     void runSteps() {
         window->CmdRead_Click();
-        QElapsedTimer clock;
-        clock.start();
-        while (window->busyFlag() == 1 && clock.elapsed() < 10000)
-            pumpEventsWaiting(10);
-        EXPECT_EQ(window->busyFlag(), 0);
+        EXPECT_TRUE(pumpUntil([this] { return window->busyFlag() == 0; }));
         EXPECT_FALSE(window->Timer1->isRunning());
     }
 
     std::unique_ptr<frms_CSV> window;
 };
 
-TEST_F(CsvWindowTest, TheStepsChooseTwoFilesConvertAndTellTheResult) {
-    settings().CsvSignMode = 0;
+TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
     settings().CsvKugiri = 0;
     window->Form_Load();
-    EXPECT_EQ(settings().CsvSrcFolder, folder + "/");
-    EXPECT_TRUE(window->OptKugiri[0]->isChecked());
-    EXPECT_TRUE(window->OptKugiri[1]->isHidden());
     ASSERT_TRUE(QDir(folder).mkdir("out"));
-    {
-        DialogChoices dialogs({inFolder("data.bin"), inFolder("out/values")});
-        BoxAnswers boxes({"OK"});
+    ASSERT_TRUE(QDir(folder).mkdir("sub"));
+    writeWholeFile(inFolder("cap.log"), "captured");
+    writeWholeFile(inFolder("cap.CSV"), "captured too");
+    writeWholeFile(inFolder("kept.CSV"), "an earlier conversion");
+    writeWholeFile(inFolder("data.csv"), "source");
+    ASSERT_TRUE(QFile::link(inFolder("data.csv"), inFolder("same.CSV")));
+    ASSERT_TRUE(QFile::link("/dev/full", inFolder("full.CSV")));
+    const QByteArray csv = "0,65,255,128\r\n";
+    const struct {
+        const char* name;
+        QStringList choices; // in the source and destination dialogs
+        QStringList answers; // to the program's boxes
+        QStringList messages;
+        const char* written; // the file to check, and its content after
+        QByteArray content;
+    } cases[] = {
+        {"converted", {"data.bin", "out/values"}, {}, {kDone}, "out/values.CSV", csv},
+        {"source cancelled", {""}, {}, {}, "cap.log", "captured"},
+        {"renamed onto a file, No",
+         {"data.bin", "kept"},
+         {"いいえ"},
+         {kOverwrite},
+         "kept.CSV",
+         "an earlier conversion"},
+        {"renamed onto a file, closed",
+         {"data.bin", "kept"},
+         {""},
+         {kOverwrite},
+         "kept.CSV",
+         "an earlier conversion"},
+        {"renamed onto a file, Yes",
+         {"data.bin", "kept"},
+         {"はい"},
+         {kOverwrite, kDone},
+         "kept.CSV",
+         csv},
+        {"capture as source", {"sub/../cap.log"}, {}, {kInUse}, "cap.log", "captured"},
+        {"capture as destination", {"data.bin", "cap.log"}, {}, {kInUse}, "cap.log", "captured"},
+        {"capture once renamed", {"data.bin", "cap"}, {}, {kInUse}, "cap.CSV", "captured too"},
+        {"the source through a link",
+         {"data.csv", "same.CSV"},
+         {},
+         {kFailed},
+         "data.csv",
+         "source"},
+        {"a destination that takes nothing",
+         {"data.bin", "full.CSV"},
+         {},
+         {kFailed},
+         "data.bin",
+         QByteArray("\x00\x41\xFF\x80", 4)},
+    };
+    for (const auto& c : cases) {
+        shared().LogFilePath =
+            inFolder(QString(c.name) == "capture once renamed" ? "cap.CSV" : "cap.log");
+        QStringList paths;
+        for (const QString& choice : c.choices)
+            paths << (choice.isEmpty() ? QString() : inFolder(choice));
+        DialogChoices dialogs(paths);
+        MsgBoxAnswers answers(c.answers);
         // A tick falls every millisecond while a dialog is open: each dialog
         // still opens once.
         runSteps();
-        EXPECT_EQ(dialogs.titles(), QStringList({kSourceTitle, kDestinationTitle}));
-        EXPECT_EQ(boxes.texts(), QStringList({kDone}));
+        EXPECT_EQ(dialogs.titles(),
+                  (QStringList{kSourceTitle, kDestinationTitle}).mid(0, c.choices.size()))
+            << c.name;
+        EXPECT_EQ(answers.texts(), c.messages) << c.name;
+        EXPECT_EQ(readWholeFile(inFolder(c.written)), c.content) << c.name;
     }
-    EXPECT_EQ(readWholeFile(inFolder("out/values.CSV")), "0,65,255,128\r\n");
     EXPECT_EQ(settings().CsvSrcFolder, folder + "/");
-    EXPECT_EQ(settings().CsvDstFolder, folder + "/out/");
-    DialogChoices again({""});
-    runSteps();
-    EXPECT_EQ(again.folders(), QStringList({folder})) << "the source dialog opens where it chose";
+    EXPECT_EQ(settings().CsvDstFolder, folder + "/") << "the folder of the last choice";
 }
 
-TEST_F(CsvWindowTest, TheOptionsActAtOnceAndAStoredTabOrSpaceIsShownAsCrLf) {
-    window->OptData[1]->click();
-    window->OptKugiri[0]->click();
-    EXPECT_EQ(settings().CsvSignMode, 1);
-    EXPECT_EQ(settings().CsvKugiri, 0);
-    settings().CsvKugiri = 2;
+TEST_F(CsvWindowTest, ClosingIsRefusedWhileTheStepsRunAndAStoredTabOpensAsCrLf) {
+    bool stayedOpen = false;
+    WhenTrue closing([] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); },
+                     [&] {
+                         window->close();
+                         stayedOpen = window->isVisible();
+                         QApplication::activeModalWidget()->close();
+                     });
+    runSteps();
+    EXPECT_TRUE(stayedOpen);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+
+    settings().CsvKugiri = 1;
     whenModalOpens("frms_CSV", [](QWidget* w) {
         EXPECT_TRUE(static_cast<frms_CSV*>(w)->OptKugiri[3]->isChecked());
         w->close();
     });
     form->CmdCsv->click();
     EXPECT_EQ(settings().CsvKugiri, 3);
-}
-
-TEST_F(CsvWindowTest, TheAddedExtensionIsCheckedAsTheSaveDialogWouldHave) {
-    writeWholeFile(inFolder("values.CSV"), "an earlier conversion");
-    const struct {
-        const char* answer;
-        QByteArray content;
-        QStringList messages;
-    } cases[] = {
-        {"いいえ",
-         "an earlier conversion",
-         {"このファイルはすでにあります｡\n上書きしてもいいですか !!"}},
-        {"", "an earlier conversion", {"このファイルはすでにあります｡\n上書きしてもいいですか !!"}},
-        {"はい",
-         "0,65,255,128\r\n",
-         {"このファイルはすでにあります｡\n上書きしてもいいですか !!", kDone}},
-    };
-    settings().CsvKugiri = 0;
-    for (const auto& c : cases) {
-        DialogChoices dialogs({inFolder("data.bin"), inFolder("values")});
-        BoxAnswers boxes({c.answer, "OK"});
-        runSteps();
-        EXPECT_EQ(boxes.texts(), c.messages) << c.answer;
-        EXPECT_EQ(readWholeFile(inFolder("values.CSV")), c.content) << c.answer;
-    }
-}
-
-TEST_F(CsvWindowTest, TheCapturesFileAndTheSourceItselfAreRefused) {
-    ASSERT_TRUE(QDir(folder).mkdir("sub"));
-    writeWholeFile(inFolder("cap.log"), "captured");
-    writeWholeFile(inFolder("cap.CSV"), "captured too");
-    const QString inUse = "このファイルはロギング処理で使用しています｡";
-    const struct {
-        const char* name;
-        const char* capture;
-        QStringList choices;
-        QString message;
-    } cases[] = {
-        {"capture as source", "cap.log", {inFolder("sub/../cap.log")}, inUse},
-        {"capture as destination", "cap.log", {inFolder("data.bin"), inFolder("cap.log")}, inUse},
-        {"capture once renamed", "cap.CSV", {inFolder("data.bin"), inFolder("cap")}, inUse},
-        {"the source through a link",
-         "cap.log",
-         {inFolder("data.csv"), inFolder("same.CSV")},
-         kFailed},
-    };
-    writeWholeFile(inFolder("data.csv"), "source");
-    ASSERT_TRUE(QFile::link(inFolder("data.csv"), inFolder("same.CSV")));
-    for (const auto& c : cases) {
-        shared().LogFilePath = inFolder(c.capture);
-        DialogChoices dialogs(c.choices);
-        BoxAnswers boxes({"はい", "OK"});
-        runSteps();
-        EXPECT_EQ(boxes.texts(), QStringList({c.message})) << c.name;
-    }
-    EXPECT_EQ(readWholeFile(inFolder("cap.log")), "captured");
-    EXPECT_EQ(readWholeFile(inFolder("cap.CSV")), "captured too");
-    EXPECT_EQ(readWholeFile(inFolder("data.csv")), "source");
-}
-
-TEST_F(CsvWindowTest, ADestinationThatCannotBeWrittenIsTold) {
-    ASSERT_TRUE(QFile::link("/dev/full", inFolder("full.CSV")));
-    DialogChoices dialogs({inFolder("data.bin"), inFolder("full.CSV")});
-    BoxAnswers boxes({"OK"});
-    runSteps();
-    EXPECT_EQ(boxes.texts(), QStringList({kFailed}));
-}
-
-TEST_F(CsvWindowTest, ClosingIsRefusedWhileTheStepsRun) {
-    bool stayedOpen = false;
-    QTimer closer;
-    closer.setInterval(5);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        closer.stop();
-        window->close();
-        stayedOpen = window->isVisible();
-        dialog->reject();
-    });
-    closer.start();
-    runSteps();
-    EXPECT_TRUE(stayedOpen);
-    window->close();
-    EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace

@@ -1,10 +1,9 @@
 // The stream receive window against a pseudo-terminal: what reaches the
-// file under each flow control, the question before the name check, the
-// main window's marks, and a capture that outlives its window.
+// file under each flow control, the starts that must not begin, and a
+// capture that outlives its window.
 #include "files/file_picker.h"
 #include "files/frms_File_Rcv.h"
 #include "files_fixture.h"
-#include "modal_auto_closer.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -20,7 +19,7 @@ class StreamReceiveTest : public FilesWindowTest {
         settings().RcvFileFolder = folder;
     }
 
-    std::unique_ptr<frms_File_Rcv> openWindow() {
+    static std::unique_ptr<frms_File_Rcv> openWindow() {
         auto w = std::make_unique<frms_File_Rcv>();
         w->Form_Load();
         w->show();
@@ -33,23 +32,14 @@ class StreamReceiveTest : public FilesWindowTest {
         return shared().LogFlg == 1;
     }
 
-    static bool shownRunning(const frms_File_Rcv& w) {
-        return !w.Command2->isHidden() && w.Command1->isHidden() && !w.Picl1->isHidden() &&
-               !w.Label7->isHidden() && !w.Text1->isEnabled() && !w.picker->File1->isEnabled() &&
-               w.picker->cmdMyFolder->isHidden();
-    }
-    static bool shownIdle(const frms_File_Rcv& w) {
-        return w.Command2->isHidden() && !w.Command1->isHidden() && w.Picl1->isHidden() &&
-               w.Label7->isHidden() && w.Text1->isEnabled() && w.picker->File1->isEnabled() &&
-               !w.picker->cmdMyFolder->isHidden();
-    }
-    bool markedOnTheMainWindow() const {
-        return !form->Picl6->isHidden() && buttonColor(form->Command18) == vbcolors::Cyan &&
-               !form->Command5->isEnabled();
-    }
-    bool unmarkedOnTheMainWindow() const {
-        return form->Picl6->isHidden() && buttonColor(form->Command18) != vbcolors::Cyan &&
-               form->Command5->isEnabled();
+    // The window's view and the main window's marks agree on the state.
+    bool shown(const frms_File_Rcv& w, bool running) const {
+        return w.Command2->isHidden() != running && w.Command1->isHidden() == running &&
+               w.Picl1->isHidden() != running && w.Label7->isHidden() != running &&
+               w.Text1->isEnabled() != running && w.picker->File1->isEnabled() != running &&
+               form->Picl6->isHidden() != running &&
+               (buttonColor(form->Command18) == vbcolors::Cyan) == running &&
+               form->Command5->isEnabled() != running;
     }
 };
 
@@ -62,24 +52,19 @@ TEST_F(StreamReceiveTest, TheFileHoldsEveryByteXonAndXoffOnlyWithoutSoftwareFlow
     for (const auto& c : cases) {
         openPort(QString::fromUtf8(c.flow));
         auto w = openWindow();
-        BoxAnswers answers({"はい"});
+        MsgBoxAnswers answers({"はい"});
         ASSERT_TRUE(start(*w, "stream.bin")) << c.flow;
         EXPECT_EQ(answers.texts().size(), shared().FlowMode == FlowSoft ? 1 : 0) << c.flow;
-        EXPECT_TRUE(shownRunning(*w)) << c.flow;
-        EXPECT_TRUE(markedOnTheMainWindow()) << c.flow;
-        EXPECT_EQ(shared().LogFilePath, inFolder("stream.bin")) << c.flow;
-        EXPECT_EQ(shared().LogLimitKB, 2050781) << c.flow;
+        EXPECT_TRUE(shown(*w, true)) << c.flow;
+        EXPECT_EQ(shared().LogFilePath, inFolder("stream.bin"));
 
         peer.write(line);
         ASSERT_TRUE(pollUntil([&c] { return shared().LogTotal == c.file.size(); })) << c.flow;
-        w->Timer1_Timer();
-        EXPECT_EQ(w->Label7->text(), QString::number(c.file.size())) << c.flow;
         w->Command2_Click();
         EXPECT_EQ(readWholeFile(inFolder("stream.bin")).toHex(' '), c.file.toHex(' ')) << c.flow;
-        EXPECT_TRUE(shownIdle(*w)) << c.flow;
-        EXPECT_TRUE(unmarkedOnTheMainWindow()) << c.flow;
-        EXPECT_TRUE(shared().LogFilePath.isEmpty()) << c.flow;
-        EXPECT_TRUE(w->Text1->text().startsWith("RX")) << c.flow;
+        EXPECT_TRUE(shown(*w, false)) << c.flow;
+        EXPECT_TRUE(shared().LogFilePath.isEmpty());
+        EXPECT_TRUE(w->Text1->text().startsWith("RX")) << "a fresh name";
         EXPECT_FALSE(w->picker->File1->findItems("stream.bin", Qt::MatchExactly).isEmpty());
         lib().CloseCommPort();
         shared().ComOpenFlg = 0;
@@ -87,22 +72,37 @@ TEST_F(StreamReceiveTest, TheFileHoldsEveryByteXonAndXoffOnlyWithoutSoftwareFlow
     }
 }
 
-TEST_F(StreamReceiveTest, UnderSoftwareFlowTheQuestionComesBeforeTheNameCheck) {
-    openPort(QStringLiteral("ソフト XON/XOFF"));
-    auto w = openWindow();
-    {
-        ModalAutoCloser closer; // closing the question answers No
-        EXPECT_FALSE(start(*w, "   "));
-        ASSERT_EQ(closer.count(), 1);
-        EXPECT_TRUE(closer.texts()[0].contains("(Xon/Xoff)コードはファイルに書きません｡"));
+TEST_F(StreamReceiveTest, StartsThatMustNotBeginLeaveEverythingAsItWas) {
+    writeWholeFile(inFolder("kept.bin"), "keep me");
+    const QString overwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
+    const QString flowQuestion = "フロー制御がソフト(Xon/Xoff)になっているので\r\n"
+                                 "(Xon/Xoff)コードはファイルに書きません｡\r\nいいえは中止します｡";
+    const struct {
+        const char* flow; // nullptr: the port closed
+        const char* name;
+        QStringList answers;
+        QStringList messages;
+    } cases[] = {
+        {nullptr, "closed.bin", {}, {}},
+        {"なし", "kept.bin", {"いいえ"}, {overwrite}},
+        {"なし", "kept.bin", {""}, {overwrite}},
+        // The question comes before the name is looked at.
+        {"ソフト XON/XOFF", "   ", {"いいえ"}, {flowQuestion}},
+        {"ソフト XON/XOFF", "   ", {"はい"}, {flowQuestion, "ファイル名に誤りがあります"}},
+    };
+    for (const auto& c : cases) {
+        if (c.flow) openPort(QString::fromUtf8(c.flow));
+        auto w = openWindow();
+        if (!c.flow) closeNextModal(); // the port warning
+        MsgBoxAnswers answers(c.answers);
+        EXPECT_FALSE(start(*w, c.name)) << c.name;
+        EXPECT_EQ(answers.texts(), c.messages) << c.name;
+        EXPECT_EQ(readWholeFile(inFolder("kept.bin")), "keep me");
+        EXPECT_FALSE(QFile::exists(inFolder("closed.bin")));
+        EXPECT_TRUE(shown(*w, false)) << c.name;
+        lib().CloseCommPort();
+        shared().ComOpenFlg = 0;
     }
-    {
-        BoxAnswers answers({"はい", "OK"});
-        EXPECT_FALSE(start(*w, "   "));
-        ASSERT_EQ(answers.texts().size(), 2);
-        EXPECT_EQ(answers.texts()[1], "ファイル名に誤りがあります");
-    }
-    EXPECT_TRUE(shownIdle(*w));
 }
 
 TEST_F(StreamReceiveTest, EnterInTheNameBoxMovesToReceiveAndStartsNothing) {
@@ -127,44 +127,21 @@ TEST_F(StreamReceiveTest, AWindowOpenedDuringTheCaptureShowsItAndTurnsIdleWhenTh
     ASSERT_TRUE(pollUntil([] { return shared().LogTotal == 1500; }));
 
     auto w = openWindow();
-    EXPECT_TRUE(shownRunning(*w));
+    EXPECT_TRUE(shown(*w, true));
     EXPECT_EQ(w->Text1->text(), "long.bin");
     EXPECT_EQ(w->Label7->text(), "1,500");
-    {
-        ModalAutoCloser closer;
-        w->Command1_Click();
-        EXPECT_EQ(closer.count(), 0) << "a second start does nothing, silently";
-    }
+    MsgBoxAnswers none;
+    w->Command1_Click();
+    EXPECT_EQ(none.texts().size(), 0) << "a second start does nothing, silently";
 
     // The poll ends every capture at its limit (lowered here).
     shared().LogLimitKB = 2;
     peer.write(countingBytes(1000));
     ASSERT_TRUE(pollUntil([] { return shared().LogFlg == 0; }));
-    EXPECT_TRUE(unmarkedOnTheMainWindow());
     w->Timer1_Timer();
-    EXPECT_TRUE(shownIdle(*w));
+    EXPECT_TRUE(shown(*w, false));
     EXPECT_EQ(w->Text1->text(), "long.bin") << "the written file's name stays";
     EXPECT_EQ(readWholeFile(inFolder("long.bin")).size(), 2500);
-}
-
-TEST_F(StreamReceiveTest, StartsThatMustNotBeginLeaveEverythingAsItWas) {
-    auto w = openWindow();
-    {
-        ModalAutoCloser closer;
-        EXPECT_FALSE(start(*w, "closed.bin"));
-        EXPECT_EQ(closer.count(), 1) << "the port warning";
-        EXPECT_FALSE(QFile::exists(inFolder("closed.bin")));
-    }
-    openPort();
-    writeWholeFile(inFolder("kept.bin"), "keep me");
-    for (const auto& answer : {std::function<void()>([] { clickInNextModal("いいえ"); }),
-                               std::function<void()>([] { closeNextModal(); })}) {
-        answer();
-        EXPECT_FALSE(start(*w, "kept.bin"));
-        EXPECT_EQ(readWholeFile(inFolder("kept.bin")), "keep me");
-        EXPECT_TRUE(shownIdle(*w));
-        EXPECT_TRUE(unmarkedOnTheMainWindow());
-    }
 }
 
 } // namespace
