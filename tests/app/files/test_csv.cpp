@@ -8,7 +8,6 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QRadioButton>
 
 namespace {
 
@@ -247,28 +246,6 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
     }
     EXPECT_EQ(settings().CsvSrcFolder, folder + "/");
     EXPECT_EQ(settings().CsvDstFolder, folder + "/") << "the folder of the last choice";
-}
-
-TEST_F(CsvWindowTest, ClosingIsRefusedWhileTheStepsRunAndAStoredTabOpensAsCrLf) {
-    bool stayedOpen = false;
-    WhenTrue closing([] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); },
-                     [&] {
-                         window->close();
-                         stayedOpen = window->isVisible();
-                         QApplication::activeModalWidget()->close();
-                     });
-    runSteps();
-    EXPECT_TRUE(stayedOpen);
-    window->close();
-    EXPECT_FALSE(window->isVisible());
-
-    settings().CsvKugiri = 1;
-    whenModalOpens("frms_CSV", [](QWidget* w) {
-        EXPECT_TRUE(static_cast<frms_CSV*>(w)->OptKugiri[3]->isChecked());
-        w->close();
-    });
-    form->CmdCsv->click();
-    EXPECT_EQ(settings().CsvKugiri, 3);
 }
 
 } // namespace

@@ -144,33 +144,17 @@ TEST_F(DleWindowTest, ACancelWhileTheFarSideHoldsTheLineEndsWithDleCan) {
     EXPECT_TRUE(pollUntil([&] { return !xoffReceived(); }));
 }
 
-TEST_F(DleWindowTest, SendsThatMustNotBeginSendNothing) {
+TEST_F(DleWindowTest, AFileThatCannotBeReadIsToldAndNothingIsSent) {
     openPort();
     FarSideReader far(peer);
-    writeWholeFile(inFolder("cap.log"), "captured");
-    const struct {
-        const char* name; // selected; "" none
-        std::function<void()> before;
-        QString message; // "" a file error's
-    } cases[] = {
-        {"", [] {}, "送信するファイルを選択してください｡"},
-        {"cap.log", [this] { shared().LogFilePath = inFolder("./cap.log"); },
-         "このファイルはロギング処理で使用しています｡"},
-        {"cap.log", [this] { QFile::rename(inFolder("cap.log"), inFolder("gone.log")); }, ""},
-    };
-    for (const auto& c : cases) {
-        auto w = window(c.name);
-        c.before();
-        MsgBoxAnswers answers;
-        w->Command4_Click();
-        ASSERT_EQ(answers.texts().size(), 1) << c.name;
-        if (!c.message.isEmpty()) {
-            EXPECT_EQ(answers.texts()[0], c.message);
-        }
-        EXPECT_TRUE(shownIdle(*w));
-        shared().LogFilePath.clear();
-    }
-    EXPECT_EQ(far.takeUpToMarker(), QByteArray());
+    const QByteArray bytes("abc");
+    auto w = window("gone.bin", false, &bytes);
+    QFile::remove(inFolder("gone.bin"));
+    MsgBoxAnswers answers;
+    w->Command4_Click();
+    EXPECT_EQ(answers.texts().size(), 1) << "the file error";
+    EXPECT_EQ(far.takeUpToMarker(), QByteArray()) << "no trailer either";
+    EXPECT_TRUE(shownIdle(*w));
 }
 
 TEST_F(DleWindowTest, AClickOnAFileNamesTheReceiveFileOnlyInReceiveModeWithThePortOpen) {
