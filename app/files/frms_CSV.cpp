@@ -119,24 +119,26 @@ void frms_CSV::Timer1_Timer() {
     }
 }
 
-QString frms_CSV::SelSrcFile() {
+// A file chosen in a common dialog starting in `folder`, which then becomes
+// the chosen file's folder; "" when cancelled.
+QString frms_CSV::chooseFile(ShowDialog show, const QString& title, QString& folder) {
     OPENFILENAME ofn;
-    ofn.lpstrInitialDir = settings().CsvSrcFolder;
-    ofn.lpstrTitle = QStringLiteral("ソース ファイル ( Binary File )");
+    ofn.lpstrInitialDir = folder;
+    ofn.lpstrTitle = title;
     ofn.Flags = kDialogFlags;
-    const QString path = ShowOpen(this, kFilter, ofn);
-    if (!path.isEmpty()) settings().CsvSrcFolder = chosenFolder(ofn);
+    const QString path = show(this, kFilter, ofn);
+    if (!path.isEmpty()) folder = chosenFolder(ofn);
     return path;
 }
 
+QString frms_CSV::SelSrcFile() {
+    return chooseFile(ShowOpen, QStringLiteral("ソース ファイル ( Binary File )"),
+                      settings().CsvSrcFolder);
+}
+
 QString frms_CSV::SelDstFile() {
-    OPENFILENAME ofn;
-    ofn.lpstrInitialDir = settings().CsvDstFolder;
-    ofn.lpstrTitle = QStringLiteral("ディストネーション ファイル ( CSV File )");
-    ofn.Flags = kDialogFlags;
-    const QString path = ShowSave(this, kFilter, ofn);
-    if (!path.isEmpty()) settings().CsvDstFolder = chosenFolder(ofn);
-    return path;
+    return chooseFile(ShowSave, QStringLiteral("ディストネーション ファイル ( CSV File )"),
+                      settings().CsvDstFolder);
 }
 
 bool frms_CSV::refusedAsCaptureFile(const QString& path) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 
+struct OPENFILENAME;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
@@ -47,7 +48,10 @@ class frms_CSV : public ToolWindow {
   private:
     enum Step : int16_t { ChooseSource = 1, ChooseDestination = 2, Convert = 3, Finish = -1 };
 
+    using ShowDialog = QString (*)(QWidget*, const QString&, OPENFILENAME&);
+
     void buildControls();
+    QString chooseFile(ShowDialog show, const QString& title, QString& folder);
     QString SelSrcFile();
     QString SelDstFile();
     bool refusedAsCaptureFile(const QString& path);
