@@ -27,7 +27,11 @@ bool sameInode(const QString& a, const QString& b) {
 
 }  // namespace
 
+bool isSameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    return fileIdentity(a) == fileIdentity(b) || sameInode(a, b);
+}
+
 bool isCaptureFile(const QString& path, const QString& logFilePath) {
-    if (path.isEmpty() || logFilePath.isEmpty()) return false;
-    return fileIdentity(path) == fileIdentity(logFilePath) || sameInode(path, logFilePath);
+    return isSameFile(path, logFilePath);
 }

@@ -4,8 +4,10 @@
 
 #include <QString>
 
+// True when both paths name one file, however spelt: a relative path, "..",
+// a symbolic or a hard link.
+bool isSameFile(const QString& a, const QString& b);
+
 // True when `path` names the file the running capture writes (`logFilePath`,
-// empty when no capture runs). The paths are compared as the files they name,
-// so another spelling of the same file (a relative path, "..", a symbolic
-// or a hard link) is the same file.
+// empty when no capture runs), however spelt.
 bool isCaptureFile(const QString& path, const QString& logFilePath);

@@ -5,10 +5,10 @@
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "files/folder_listing.h"
+#include "files/overwrite_question.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -19,15 +19,6 @@ namespace {
 
 constexpr int kCannotWrite = 70;
 constexpr int32_t kLogOpened = -1;
-
-// Asks before an existing file is replaced. Only Yes replaces it: closing the
-// question from its title bar keeps the file as No does.
-bool mayOverwrite(const QString& path, const QString& title) {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir()) return true;
-    return MsgBoxXAns(QStringLiteral("このファイルはすでにあります｡\r\n上書きしてもいいですか !!"), 4,
-                      title) == AnsYes;
-}
 
 // Creates the file empty, or empties it; 0 or the errno of the failure.
 int createEmpty(const QString& path) {
@@ -68,6 +59,14 @@ CaptureStartResult StartCapture(const CaptureRequest& request) {
     s.LogFlg = 1;
     ShowCaptureMarks(request.mark);
     return CaptureStartResult::Started;
+}
+
+void StopCapture() {
+    SharedState& s = shared();
+    lib().LogStop();
+    s.LogFlg = 0;
+    s.LogFilePath.clear();
+    ShowCaptureMarks(CaptureMark::None);
 }
 
 QString defaultCaptureName(const QString& prefix, const QDateTime& now) {

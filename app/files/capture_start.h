@@ -32,5 +32,10 @@ enum class CaptureStartResult {
 // changes unless it returns Started.
 CaptureStartResult StartCapture(const CaptureRequest& request);
 
+// The user's stop of the running capture: the library's file closed, the
+// capture state cleared and the main window's marks taken away. What arrives
+// later is not written.
+void StopCapture();
+
 // "LOG" or "RX", then the local time as yyMMddHHmmss, then ".log".
 QString defaultCaptureName(const QString& prefix, const QDateTime& now);

@@ -9,6 +9,7 @@
 #include "files/clear_buttons.h"
 #include "files/file_byte_source.h"
 #include "files/file_picker.h"
+#include "files/flow_question.h"
 #include "files/folder_listing.h"
 #include "files/send_conversion.h"
 #include "files/send_progress.h"
@@ -198,9 +199,7 @@ void frms_File::SendFileOnce(int32_t pass) {
 bool frms_File::softFlowDeclined(int32_t pass) {
     if (pass != 1 || flowQuestionAsked_ || shared().FlowMode != FlowSoft) return false;
     flowQuestionAsked_ = true;
-    return MsgBoxXAns(QStringLiteral("フロー制御がソフト(Xon/Xoff)になっているので\r\n"
-                                     "(Xon/Xoff)コードは送信しません｡\r\nいいえは中止します｡"),
-                      4, QString()) == AnsNo;
+    return !xonXoffLossAccepted(TransferDirection::Send);
 }
 
 void frms_File::sendFile(const QString& path, int32_t pass) {

@@ -1,24 +1,21 @@
 #include "files/frms_Log_Rcv.h"
 
-#include "core/capture_marks.h"
+#include "core/count_text.h"
 #include "core/msgbox.h"
 #include "core/port_guard.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
-#include "core/tovaline_api.h"
 #include "files/capture_start.h"
 #include "files/clear_buttons.h"
 #include "files/file_picker.h"
 #include "files/log_size.h"
 #include "files/percent_bar.h"
 #include "files/window_controls.h"
-#include "terminal/byte_totals.h"
 #include "ui/fonts.h"
 #include "ui/vb_timer.h"
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -85,21 +82,18 @@ void frms_Log_Rcv::buildControls() {
 
     Command1 = button(this, QStringLiteral("開始"), Right, 2640, 1500, 495);
     Command2 = button(this, QStringLiteral("中断"), Right, 2640, 1500, 495);
-    Picl1 = new QFrame(this);
-    Picl1->setFrameShape(QFrame::Box);
-    place(Picl1, Right + 1680, 2520, 3300, 780);
-    label(Picl1, QStringLiteral("×ボタンで"), 60, 30, 3100, 240);
-    label(Picl1, QStringLiteral("ロギング継続中"), 60, 270, 3100, 240);
-    label(Picl1, QStringLiteral("で ＥＸＩＴ できます｡"), 60, 510, 3100, 240);
+    Picl1 = noticePanel(this, {QStringLiteral("×ボタンで"), QStringLiteral("ロギング継続中"),
+                               QStringLiteral("で ＥＸＩＴ できます｡")},
+                        Right + 1680, 2520, 3300);
 
     progress = makePercentBar(this, Right, 3540);
     Picture1 = progress.panel;
     Label2 = progress.bar;
     Label4 = progress.percent;
-    Label7 = label(this, QStringLiteral("受信文字数"), Right, 4140, 1300);
-    Label8 = label(this, QString(), Right + 1320, 4140, 2200);
-    Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label15 = label(this, QStringLiteral("バイト"), Right + 3600, 4140, 900);
+    const CountRow count = countRow(this, Right, 4140);
+    Label7 = count.caption;
+    Label8 = count.count;
+    Label15 = count.unit;
 
     const ClearButtons clear = makeClearButtons(this, Right, 6240);
     Command3 = clear.screen;
@@ -202,15 +196,11 @@ void frms_Log_Rcv::Command1_Click() {
 }
 
 void frms_Log_Rcv::Command2_Click() {
-    SharedState& s = shared();
-    if (s.LogFlg != 1) return;
-    lib().LogStop();
-    s.LogFlg = 0;
-    ShowCaptureMarks(CaptureMark::None);
+    if (shared().LogFlg != 1) return;
+    StopCapture();
     showView(false);
     Text1->setText(freshName());
     picker->refreshFiles();
-    s.LogFilePath.clear();
 }
 
 void frms_Log_Rcv::Timer1_Timer() {

@@ -14,7 +14,7 @@ struct PercentBar {
 
     // The bar 1 twip wide, no percentage.
     void reset() const;
-    // The bar and "n%" for a share of n percent (0 to 100).
+    // The bar and "n%" for a share of n percent; above 100 the bar stays full.
     void show(int percent) const;
 };
 

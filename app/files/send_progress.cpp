@@ -6,6 +6,9 @@ namespace {
 
 constexpr int kChunksBetweenShows = 10;
 
+// A double holds placed × 100 exactly well beyond any file's size.
+double share(int64_t placed, int64_t length) { return double(placed) * 100.0 / double(length); }
+
 }  // namespace
 
 bool SendProgress::chunkStarts() {
@@ -14,10 +17,12 @@ bool SendProgress::chunkStarts() {
     return show;
 }
 
+int64_t SendProgress::wholePercent(int64_t placed) const {
+    if (length_ <= 0) return 0;
+    return int64_t(std::nearbyint(share(placed, length_)));
+}
+
 std::optional<int> SendProgress::percent(int64_t placed) const {
-    if (length_ <= 0) return std::nullopt;
-    // A double holds placed × 100 exactly well beyond any file's size.
-    const double share = double(placed) * 100.0 / double(length_);
-    if (share > 100.0) return std::nullopt;
-    return int(std::nearbyint(share));
+    if (length_ <= 0 || share(placed, length_) > 100.0) return std::nullopt;
+    return int(wholePercent(placed));
 }

@@ -1,7 +1,7 @@
-// The file send's progress: shown at the 11th chunk and every 11th after it,
-// as the share of the file's length that the send bytes placed so far make.
-// Conversion can place more bytes than the file holds (CR LF) or fewer
-// (dropped codes), so the share is shown only while it is at most 100%.
+// The progress of the file senders: shown at the 11th chunk and every 11th
+// after it, as the share of the file's length that the send bytes placed so
+// far make. Conversion can place more bytes than the file holds (CR LF,
+// doubled DLE) or fewer (dropped codes).
 #pragma once
 
 #include <cstdint>
@@ -15,8 +15,11 @@ class SendProgress {
     // lets pending events run).
     bool chunkStarts();
 
-    // The whole percentage to show for the bytes placed so far (halves to
-    // even), or nothing when it is above 100.
+    // The whole percentage of the bytes placed so far (halves to even); it
+    // can pass 100.
+    int64_t wholePercent(int64_t placed) const;
+
+    // The file send shows it only while it is at most 100: nothing above.
     std::optional<int> percent(int64_t placed) const;
 
   private:

@@ -1,5 +1,6 @@
 #include "core/program_folder.h"
 #include "core/shared_state.h"
+#include "files/dle_frame.h"
 #include "fkeys/script_procedures.h"
 #include "fkeys/send_host.h"
 
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr uint8_t DLE = 0x10, EOT = 0x04, XON = 0x11, XOFF = 0x13, CtrlZ = 0x1A;
+constexpr uint8_t XON = 0x11, XOFF = 0x13, CtrlZ = 0x1A;
 
 QString findSendFile(const QString& fileName) {
     if (fileName.isEmpty()) return {};
@@ -17,23 +18,36 @@ QString findSendFile(const QString& fileName) {
     return QFileInfo(inFolder).isFile() ? inFolder : QString();
 }
 
-// The body of the file; false when a send was stopped. last receives the
-// last byte read (0 when none was).
-bool sendBody(SendHost& host, QFile& file, SendFileMode mode, uint8_t& last) {
-    const bool softFlow = shared().FlowMode == FlowSoft;
+// The line bytes of one file byte in the send's mode.
+int lineBytes(SendFileMode mode, uint8_t b, std::span<uint8_t, 2> out) {
+    const int16_t flow = shared().FlowMode;
+    if (mode == SendDle) return DleFrame(b, flow, out);
+    // Under XON/XOFF flow these two would stop or release the peer.
+    if (flow == FlowSoft && (b == XON || b == XOFF)) return 0;
+    out[0] = b;
+    return 1;
+}
+
+// Stopped: by a stop request, or by a file that ended before its length.
+enum class BodyEnd { Sent, Stopped, SendFailed };
+
+// The body of the file. last receives the last byte read (0 when none was).
+BodyEnd sendBody(SendHost& host, QFile& file, SendFileMode mode, uint8_t& last) {
     for (qint64 k = file.size(); k > 0; --k) {
         host.pumpEvents();
-        if (shared().StopFlg == 1) break;
+        if (shared().StopFlg == 1) return BodyEnd::Stopped;
         char c;
-        if (!file.getChar(&c)) break;
+        // A file that ends before its length was read is not sent whole.
+        if (!file.getChar(&c)) return BodyEnd::Stopped;
         last = uint8_t(c);
-        // Under XON/XOFF flow these two would stop or release the peer.
-        if (softFlow && (last == XON || last == XOFF)) continue;
-        if (mode == SendDle && last == DLE && !host.sendOneByte(DLE)) return false;
-        if (!host.sendOneByte(last)) return false;
+        uint8_t out[2];
+        const int n = lineBytes(mode, last, out);
+        for (int i = 0; i < n; ++i) {
+            if (!host.sendOneByte(out[i])) return BodyEnd::SendFailed;
+        }
         if (mode == SendCtrlZ && last == CtrlZ) break;
     }
-    return true;
+    return BodyEnd::Sent;
 }
 
 } // namespace
@@ -44,11 +58,16 @@ void SendFileData(SendHost& host, const QString& fileName, SendFileMode mode) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
     uint8_t last = 0;
-    const bool sent = sendBody(host, file, mode, last);
+    const BodyEnd end = sendBody(host, file, mode, last);
     file.close();
-    if (!sent) return;
+    if (end == BodyEnd::SendFailed) return;
     // The trailers go out even after a stop: each gets the one try that
-    // SendOneByte makes before it looks at the stop request.
+    // SendOneByte makes before it looks at the stop request. A stopped DLE
+    // send ends with DLE CAN, so the receiver does not take the part it got
+    // for the whole file.
     if (mode == SendCtrlZ && last != CtrlZ && !host.sendOneByte(CtrlZ)) return;
-    if (mode == SendDle && host.sendOneByte(DLE)) host.sendOneByte(EOT);
+    if (mode == SendDle) {
+        const std::array<uint8_t, 2> trailer = DleTrailer(end == BodyEnd::Sent);
+        if (host.sendOneByte(trailer[0])) host.sendOneByte(trailer[1]);
+    }
 }

@@ -6,9 +6,8 @@
 // the program's CPU share while it logs.
 #include <benchmark/benchmark.h>
 
-#include "bench_application.h"
+#include "bench_pty_port.h"
 #include "core/capture_marks.h"
-#include "core/program_folder.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
@@ -17,7 +16,6 @@
 #include "files/frms_File.h"
 #include "terminal/t_term_frm.h"
 #include "ui/event_pump.h"
-#include "ui/process_end.h"
 #include "ui/vb_timer.h"
 
 #include <QElapsedTimer>
@@ -25,14 +23,10 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <poll.h>
-#include <stdlib.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -40,42 +34,6 @@ namespace {
 constexpr int kSendFileBytes = 4 * 1024 * 1024;
 constexpr int kLogBytes = 20 * 1024 * 1024;
 constexpr int32_t kLogLimitKB = 30000;
-
-// The far side of a pseudo-terminal: the port opens the slave by its path.
-class FarSide {
-  public:
-    FarSide() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0)
-            slave_ = QString::fromLocal8Bit(::ptsname(master_));
-    }
-    ~FarSide() {
-        if (master_ >= 0) ::close(master_);
-    }
-    const QString& slavePath() const { return slave_; }
-    int fd() const { return master_; }
-
-  private:
-    int master_ = -1;
-    QString slave_;
-};
-
-// Opens the port on the pseudo-terminal as the user would, with the main
-// window loaded (its receive poll and capture marks are part of the path).
-bool openPort(const FarSide& far) {
-    ensureBenchApplication();
-    Settings& st = settings();
-    st.ComOnFlg = 1;
-    st.ComPortName = far.slavePath();
-    st.ComBps = QStringLiteral("921600");
-    mainForm();
-    // The program ends without running its windows' destructors; so does
-    // this one once the main window exists.
-    static const bool endsAsTheProgramDoes = [] { return std::atexit([] { endProcessNow(0); }) == 0; }();
-    (void)endsAsTheProgramDoes;
-    StartComm();
-    return shared().ComOpenFlg == 1;
-}
 
 QByteArray patternBytes(int length) {
     QByteArray bytes(length, '\0');

@@ -7,6 +7,7 @@
 #include "../terminal/main_window_fixture.h"
 #include "core/program_folder.h"
 #include "files/drive_list.h"
+#include "msgbox_answers.h"
 #include "pty_peer.h"
 #include "terminal/receive_poll.h"
 

@@ -351,18 +351,6 @@ TEST_F(FileSendTest, ClosingKeepsTheFolderAndTheTypedCount) {
     }
 }
 
-TEST_F(FileSendTest, TheMainWindowsButtonOpensAFreshWindowAfterAStopRequest) {
-    QPointer<QWidget> first;
-    whenModalOpens("frms_File", [&first](QWidget* w) {
-        first = w;
-        w->close();
-    });
-    shared().StopFlg = 0;
-    form->Command2->click();
-    EXPECT_TRUE(first.isNull()) << "gone once closed";
-    EXPECT_EQ(shared().StopFlg, 1);
-}
-
 }  // namespace
 
 namespace {

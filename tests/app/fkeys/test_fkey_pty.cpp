@@ -55,6 +55,29 @@ TEST_F(FkeyPtyTest, DleFileSendArrivesAsTheExactFrame) {
               frame.toHex(' ').toStdString());
 }
 
+TEST_F(FkeyPtyTest, AStoppedDleFileSendEndsWithDleCan) {
+    storeInFolder("big.bin", QByteArray(20000, 'A'));
+    storeInFolder("UF0007.UFK", "101^[*]big.bin^]");
+    QByteArray got;
+    const WhenTrue stop(
+        [&] {
+            got += peer_.readAll();
+            return got.size() >= 100;
+        },
+        [] { shared().StopFlg = 1; });
+    SendUFKey(7, window_);
+    QDeadlineTimer deadline(kConditionDeadlineMs);
+    while (!got.contains("\x10\x18") && !got.contains("\x10\x04") && !deadline.hasExpired()) {
+        QThread::msleep(5);
+        got += peer_.readAll();
+    }
+    const qsizetype at = got.indexOf("\x10\x18");
+    ASSERT_GE(at, 100) << got.right(8).toHex(' ').data();
+    EXPECT_EQ(got.left(at), QByteArray(at, 'A'));
+    EXPECT_LT(at, 20000);
+    EXPECT_FALSE(got.contains("\x10\x04")) << "a part never passes for the whole file";
+}
+
 TEST_F(FkeyPtyTest, ReceiveToCtrlZWritesTheBytesBeforeIt) {
     storeInFolder("rx.bin", "an older and much longer capture of something else");
     storeInFolder("UF0006.UFK", "121^(Z)rx.bin^)");

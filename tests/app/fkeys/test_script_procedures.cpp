@@ -101,6 +101,9 @@ TEST_F(ScriptProceduresTest, FileSendModes) {
         {"plain", "a\x10z\x1a", SendPlain, FlowNone, "a\x10z\x1a"},
         {"dle doubles and ends", "a\x10z", SendDle, FlowNone, QByteArray("a\x10\x10z\x10\x04")},
         {"dle empty file", "", SendDle, FlowNone, QByteArray("\x10\x04")},
+        {"dle under soft flow leaves out xon and xoff", "\x11"
+                                                        "A\x13\x10",
+         SendDle, FlowSoft, QByteArray("A\x10\x10\x10\x04")},
         {"ctrl-z stops after it",
          "ab\x1a"
          "cd",
@@ -147,13 +150,21 @@ TEST_F(ScriptProceduresTest, FileSendLooksInTheCurrentFolderThenTheProgramFolder
     EXPECT_EQ(host_.sent, "hereprogram");
 }
 
-TEST_F(ScriptProceduresTest, StoppedFileSendStillSendsTheTrailer) {
+TEST_F(ScriptProceduresTest, StoppedFileSendEndsWithItsTrailerAndADleSendWithTheAbort) {
+    const struct {
+        SendFileMode mode;
+        QByteArray sent;
+    } cases[] = {{SendDle, "ab\x10\x18"}, {SendCtrlZ, "ab\x1a"}, {SendPlain, "ab"}};
     const QString path = storeInFolder("f.bin", "abcdef");
-    host_.onPump = [this] {
-        if (host_.sent.size() == 2) shared().StopFlg = 1;
-    };
-    SendFileData(host_, path, SendDle);
-    EXPECT_EQ(host_.sent, QByteArray("ab\x10\x04"));
+    for (const auto& c : cases) {
+        host_.sent.clear();
+        shared().StopFlg = 0;
+        host_.onPump = [this] {
+            if (host_.sent.size() == 2) shared().StopFlg = 1;
+        };
+        SendFileData(host_, path, c.mode);
+        EXPECT_EQ(host_.sent.toHex(' '), c.sent.toHex(' ')) << c.mode;
+    }
 }
 
 TEST_F(ScriptProceduresTest, RefusedByteEndsTheFileSendWithoutTrailer) {

@@ -1,0 +1,109 @@
+#include "files/dle_transfer.h"
+
+#include "core/error_messages.h"
+#include "core/msgbox.h"
+#include "core/shared_state.h"
+#include "core/tovaline_api.h"
+#include "files/dle_frame.h"
+#include "files/file_byte_source.h"
+#include "files/send_progress.h"
+#include "senders/chunk_send.h"
+#include "terminal/capture_end.h"
+#include "ui/event_pump.h"
+
+#include <QFile>
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+// The longest sleep of the receive wait when no event comes at all; the
+// receive poll's tick (100 ms) normally wakes it first.
+constexpr int kWaitWakeMs = 250;
+
+constexpr int32_t DleNormalEnd = 0, DleSequenceError = 1, DleWriteError = 2, DlePeerCancelled = 3;
+
+void sendTrailer(bool completed) {
+    SharedState& s = shared();
+    for (const uint8_t b : DleTrailer(completed)) {
+        int16_t ignored = 0;
+        lib().SendDataByteNonFlow(b, 1, &s.SendDone, &ignored);
+    }
+}
+
+} // namespace
+
+DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
+    FileByteSource file;
+    if (const int error = file.open(path)) {
+        FileErrMsg(error);
+        return DleSendEnd::FileError;
+    }
+    display.fileOpened(file.length());
+    pumpEvents();
+    ChunkSendEnd end = ChunkSendEnd::Completed;
+    if (file.length() > 0) {
+        const int16_t flow = shared().FlowMode;
+        SendProgress shown(file.length());
+        ChunkSendParts parts = chunkSourceOf(file);
+        parts.convert = [flow](uint8_t b, std::span<uint8_t, 2> out) {
+            return DleFrame(b, flow, out);
+        };
+        parts.chunkStep = [&](int64_t placed) {
+            if (!shown.chunkStarts()) return true;
+            display.progress(int(shown.wholePercent(placed)));
+            return !display.cancelled();
+        };
+        end = SendChunkData(parts);
+    }
+    file.close();
+    if (file.error() != 0) {
+        FileErrMsgNumber(file.error());
+        return DleSendEnd::FileError;
+    }
+    const bool completed = end == ChunkSendEnd::Completed;
+    sendTrailer(completed);
+    return completed ? DleSendEnd::Completed : DleSendEnd::Stopped;
+}
+
+std::optional<int32_t> WaitDleReceive(const DleReceiveWatch& watch) {
+    SharedState& s = shared();
+    while (s.LogFlg == 1) {
+        pumpEventsWaiting(kWaitWakeMs);
+        if (s.LogFlg != 1 || s.LogTotal == LogTotalEnded) break;
+        watch.showCount(s.LogTotal);
+        if (watch.cancelled()) break;
+    }
+    if (s.LogFlg == 1) {
+        lib().LogStop();
+        s.LogFlg = 0;
+    }
+    if (watch.cancelled()) return std::nullopt;
+    const int32_t code = lib().ReadDLEend();
+    // Only the end of the stream makes the library report the total as -1.
+    if (code == DleNormalEnd && s.LogTotal != LogTotalEnded) return DleWriteError;
+    return code;
+}
+
+void ReportDleReceive(int32_t dleEndCode, const QString& path) {
+    QString question;
+    switch (dleEndCode) {
+    case DleNormalEnd:
+        MsgBoxXShow(QStringLiteral("受信は正常終了しました｡"), 0, QString());
+        return;
+    case DleWriteError:
+        question = QStringLiteral("ファイルライトエラーがありました　ファイルを消しますか｡");
+        break;
+    case DlePeerCancelled:
+        question = QStringLiteral("通信相手からキャンセルされました　ファイルを消しますか｡");
+        break;
+    case DleSequenceError:
+    default:
+        question = QStringLiteral("DLEシーケンスエラーがありました　ファイルを消しますか｡");
+        break;
+    }
+    if (MsgBoxXAns(question, 4, QString()) != AnsYes) return;
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) FileErrMsg(errno);
+}

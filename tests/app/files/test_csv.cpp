@@ -1,0 +1,251 @@
+// The binary-to-CSV conversion: the text of each sign and delimiter, the
+// files it refuses or cannot write, the ".CSV" rule, and the window's steps
+// through the two file dialogs to its result message.
+#include "condition_wait.h"
+#include "files/csv_convert.h"
+#include "files/frms_CSV.h"
+#include "files_fixture.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+class CsvConversionTest : public ::testing::Test {
+  protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // The text written for the source bytes, or "<failed>".
+    QByteArray converted(const QByteArray& source, CsvFormat format) {
+        writeWholeFile(path("src.bin"), source);
+        QFile::remove(path("out.csv"));
+        if (!ConvBinToCsv(path("src.bin"), path("out.csv"), format, [] {})) return "<failed>";
+        return readWholeFile(path("out.csv"));
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CsvConversionTest, EachSignAndDelimiter) {
+    const QByteArray bytes("\x00\x41\xFF\x80", 4);
+    const struct {
+        QByteArray source;
+        CsvFormat format;
+        QByteArray text;
+    } cases[] = {
+        {bytes, {0, 0}, "0,65,255,128\r\n"},
+        {bytes, {1, 0}, "0,65,-1,-128\r\n"},
+        {bytes, {0, 1}, "0\t65\t255\t128\r\n"},
+        {bytes, {1, 2}, "0 65 -1 -128\r\n"},
+        {bytes, {1, 3}, "0\r\n65\r\n-1\r\n-128\r\n"},
+        {bytes, {0, 7}, "0\r\n65\r\n255\r\n128\r\n"},
+        {"", {0, 0}, "\r\n"},
+        {"", {1, 3}, "\r\n"},
+        {"\n", {0, 0}, "10\r\n"},
+        {"\n", {1, 3}, "10\r\n"},
+        {"\x7F\x81", {1, 0}, "127,-127\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(converted(c.source, c.format), c.text)
+            << c.source.toHex(' ').data() << " sign " << c.format.signMode << " delimiter "
+            << c.format.kugiri;
+    }
+}
+
+TEST_F(CsvConversionTest, ALongFileIsWholeAndLetsEventsRunEvery100Values) {
+    QByteArray source;
+    QByteArray text;
+    for (int i = 0; i < 70001; ++i) {
+        source += char(i % 256);
+        text += QByteArray::number(i % 256) + (i < 70000 ? "," : "\r\n");
+    }
+    writeWholeFile(path("src.bin"), source);
+    int pumps = 0;
+    ASSERT_TRUE(ConvBinToCsv(path("src.bin"), path("out.csv"), {0, 0}, [&pumps] { ++pumps; }));
+    EXPECT_EQ(readWholeFile(path("out.csv")), text);
+    EXPECT_EQ(pumps, 700);
+}
+
+TEST_F(CsvConversionTest, FilesItCannotReadOrWriteAndTheSourceItselfFail) {
+    writeWholeFile(path("src.bin"), "AB");
+    ASSERT_TRUE(QFile::link(path("src.bin"), path("link.bin")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    const struct {
+        const char* name;
+        QString source, destination;
+    } cases[] = {
+        {"missing source", path("none.bin"), path("a.csv")},
+        {"a folder as source", path("sub"), path("b.csv")},
+        {"destination in a missing folder", path("src.bin"), path("none/c.csv")},
+        {"a full device", path("src.bin"), "/dev/full"},
+        {"the source itself", path("src.bin"), path("src.bin")},
+        {"the source spelt otherwise", path("src.bin"), path("sub/../src.bin")},
+        {"the source through a link", path("src.bin"), path("link.bin")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(ConvBinToCsv(c.source, c.destination, {0, 0}, [] {})) << c.name;
+        EXPECT_EQ(readWholeFile(path("src.bin")), "AB") << c.name;
+    }
+    EXPECT_FALSE(QFile::exists(path("a.csv"))) << "a missing source creates nothing";
+}
+
+TEST(CsvDestination, DotCsvIsAddedUnlessTheNameEndsInItInAnyCase) {
+    const struct {
+        const char* chosen;
+        const char* written;
+    } cases[] = {
+        {"/d/out", "/d/out.CSV"},
+        {"/d/out.csv", "/d/out.csv"},
+        {"/d/out.Csv", "/d/out.Csv"},
+        {"/d/out.CSV", "/d/out.CSV"},
+        {"/d/out.txt", "/d/out.txt.CSV"},
+        {".csv", ".csv"},
+        {"csv", "csv.CSV"},
+        {"a", "a.CSV"},
+        {"", ".CSV"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(csvDestinationPath(c.chosen), c.written) << c.chosen;
+}
+
+// Answers the file dialogs that open, in order: a path is chosen, "" cancels.
+// The save dialog's own question before it replaces a file is answered Yes.
+class DialogChoices {
+  public:
+    explicit DialogChoices(QStringList paths) : paths_(std::move(paths)) {
+        poll_.setInterval(5);
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            QWidget* top = QApplication::activeModalWidget();
+            if (auto* replace = qobject_cast<QMessageBox*>(top)) {
+                if (qobject_cast<QFileDialog*>(replace->parentWidget()))
+                    replace->button(QMessageBox::Yes)->click();
+                return;
+            }
+            auto* dialog = qobject_cast<QFileDialog*>(top);
+            if (!dialog || !dialog->isVisible()) return;
+            titles_ << dialog->windowTitle();
+            const QString chosen = paths_.isEmpty() ? QString() : paths_.takeFirst();
+            if (chosen.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->selectFile(chosen);
+            // Accepted from the dialog's own loop: the question it may ask
+            // opens while this poll is free to answer it.
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+        });
+        poll_.start();
+    }
+    const QStringList& titles() const { return titles_; }
+
+  private:
+    QTimer poll_;
+    QStringList paths_;
+    QStringList titles_;
+};
+
+const QString kSourceTitle = "ソース ファイル ( Binary File )";
+const QString kDestinationTitle = "ディストネーション ファイル ( CSV File )";
+const QString kDone = "        変換が終了しました。        ";
+const QString kFailed = "        変換中に、エラーがありました。        ";
+const QString kInUse = "このファイルはロギング処理で使用しています｡";
+const QString kOverwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
+
+class CsvWindowTest : public FilesWindowTest {
+  protected:
+    void SetUp() override {
+        FilesWindowTest::SetUp();
+        writeWholeFile(inFolder("data.bin"), QByteArray("\x00\x41\xFF\x80", 4));
+        window = std::make_unique<frms_CSV>();
+        window->Form_Load();
+        window->show();
+    }
+
+    // Starts the steps and lets them run to their end.
+    void runSteps() {
+        window->CmdRead_Click();
+        EXPECT_TRUE(pumpUntil([this] { return window->busyFlag() == 0; }));
+        EXPECT_FALSE(window->Timer1->isRunning());
+    }
+
+    std::unique_ptr<frms_CSV> window;
+};
+
+TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
+    settings().CsvKugiri = 0;
+    window->Form_Load();
+    ASSERT_TRUE(QDir(folder).mkdir("out"));
+    ASSERT_TRUE(QDir(folder).mkdir("sub"));
+    writeWholeFile(inFolder("cap.log"), "captured");
+    writeWholeFile(inFolder("cap.CSV"), "captured too");
+    writeWholeFile(inFolder("kept.CSV"), "an earlier conversion");
+    writeWholeFile(inFolder("data.csv"), "source");
+    ASSERT_TRUE(QFile::link(inFolder("data.csv"), inFolder("same.CSV")));
+    ASSERT_TRUE(QFile::link("/dev/full", inFolder("full.CSV")));
+    const QByteArray csv = "0,65,255,128\r\n";
+    const struct {
+        const char* name;
+        QStringList choices; // in the source and destination dialogs
+        QStringList answers; // to the program's boxes
+        QStringList messages;
+        const char* written; // the file to check, and its content after
+        QByteArray content;
+    } cases[] = {
+        {"converted", {"data.bin", "out/values"}, {}, {kDone}, "out/values.CSV", csv},
+        {"source cancelled", {""}, {}, {}, "cap.log", "captured"},
+        {"renamed onto a file, No",
+         {"data.bin", "kept"},
+         {"いいえ"},
+         {kOverwrite},
+         "kept.CSV",
+         "an earlier conversion"},
+        {"renamed onto a file, closed",
+         {"data.bin", "kept"},
+         {""},
+         {kOverwrite},
+         "kept.CSV",
+         "an earlier conversion"},
+        {"renamed onto a file, Yes",
+         {"data.bin", "kept"},
+         {"はい"},
+         {kOverwrite, kDone},
+         "kept.CSV",
+         csv},
+        {"capture as source", {"sub/../cap.log"}, {}, {kInUse}, "cap.log", "captured"},
+        {"capture as destination", {"data.bin", "cap.log"}, {}, {kInUse}, "cap.log", "captured"},
+        {"capture once renamed", {"data.bin", "cap"}, {}, {kInUse}, "cap.CSV", "captured too"},
+        {"the source through a link",
+         {"data.csv", "same.CSV"},
+         {},
+         {kFailed},
+         "data.csv",
+         "source"},
+        {"a destination that takes nothing",
+         {"data.bin", "full.CSV"},
+         {},
+         {kFailed},
+         "data.bin",
+         QByteArray("\x00\x41\xFF\x80", 4)},
+    };
+    for (const auto& c : cases) {
+        shared().LogFilePath =
+            inFolder(QString(c.name) == "capture once renamed" ? "cap.CSV" : "cap.log");
+        QStringList paths;
+        for (const QString& choice : c.choices)
+            paths << (choice.isEmpty() ? QString() : inFolder(choice));
+        DialogChoices dialogs(paths);
+        MsgBoxAnswers answers(c.answers);
+        // A tick falls every millisecond while a dialog is open: each dialog
+        // still opens once.
+        runSteps();
+        EXPECT_EQ(dialogs.titles(),
+                  (QStringList{kSourceTitle, kDestinationTitle}).mid(0, c.choices.size()))
+            << c.name;
+        EXPECT_EQ(answers.texts(), c.messages) << c.name;
+        EXPECT_EQ(readWholeFile(inFolder(c.written)), c.content) << c.name;
+    }
+    EXPECT_EQ(settings().CsvSrcFolder, folder + "/");
+    EXPECT_EQ(settings().CsvDstFolder, folder + "/") << "the folder of the last choice";
+}
+
+} // namespace

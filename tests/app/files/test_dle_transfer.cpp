@@ -1,0 +1,333 @@
+// The DLE-framed transfer: the frame writer's table, the transfer window
+// sending to a pseudo-terminal (the bytes as the far side got them) and
+// receiving from it through the main window's own receive poll and the
+// library's decoder, with the result it reports.
+#include "condition_wait.h"
+#include "core/count_text.h"
+#include "files/dle_frame.h"
+#include "files/file_picker.h"
+#include "files/frms_File_Original.h"
+#include "files_fixture.h"
+#include "modal_auto_closer.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The whole stream of a file sent to the end.
+QByteArray framed(const QByteArray& file, int16_t flow) {
+    QByteArray line;
+    for (const char c : file) {
+        uint8_t out[2];
+        line.append(reinterpret_cast<const char*>(out),
+                    DleFrame(uint8_t(c), flow, std::span<uint8_t, 2>(out)));
+    }
+    for (const uint8_t b : DleTrailer(true))
+        line += char(b);
+    return line;
+}
+
+TEST(DleFrameWriter, DoublesDleLeavesOutXonXoffUnderSoftFlowAndEndsWithDleEot) {
+    const struct {
+        QByteArray file;
+        int16_t flow;
+        QByteArray line;
+    } cases[] = {
+        {"", FlowNone, "\x10\x04"},
+        {"\x41\x10\x42", FlowNone, "\x41\x10\x10\x42\x10\x04"},
+        {"\x10\x10", FlowNone, "\x10\x10\x10\x10\x10\x04"},
+        {QByteArray("\x04\x18\x10", 3), FlowNone, QByteArray("\x04\x18\x10\x10\x10\x04", 6)},
+        {"\x11\x41\x13", FlowHard, "\x11\x41\x13\x10\x04"},
+        {"\x11\x41\x13", FlowSoft, "\x41\x10\x04"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(framed(c.file, c.flow).toHex(' '), c.line.toHex(' ')) << c.file.toHex(' ').data();
+    EXPECT_EQ(DleTrailer(false), (std::array<uint8_t, 2>{0x10, 0x18}));
+}
+
+bool capturing() {
+    return shared().LogFlg == 1;
+}
+
+class DleWindowTest : public FilesWindowTest {
+  protected:
+    void SetUp() override {
+        FilesWindowTest::SetUp();
+        settings().OrgFileFolder = folder;
+    }
+
+    // A fresh window; in receive mode with the name typed and the main
+    // window's receive poll running, else in send mode with `name` stored
+    // (when bytes are given) and selected.
+    std::unique_ptr<frms_File_Original> window(const QString& name, bool receive = false,
+                                               const QByteArray* bytes = nullptr) {
+        if (bytes) writeWholeFile(inFolder(name), *bytes);
+        auto w = std::make_unique<frms_File_Original>();
+        w->Form_Load();
+        w->show();
+        if (receive) {
+            w->Option1[1]->click();
+            w->Text1->setText(name);
+            form->Timer1->setEnabled(true);
+        } else if (QListWidgetItem* item =
+                       w->picker->File1->findItems(name, Qt::MatchExactly).value(0)) {
+            w->picker->File1->setCurrentItem(item);
+        }
+        return w;
+    }
+
+    static bool shownIdle(const frms_File_Original& w) {
+        return w.busyFlag() == 0 && w.Frame1->isEnabled() && w.picker->File1->isEnabled() &&
+               !w.picker->cmdMyFolder->isHidden() && w.Command1->isHidden() &&
+               !w.Command3->isVisibleTo(&w) && w.Picture1->isHidden() && w.Label1->text().isEmpty();
+    }
+};
+
+TEST_F(DleWindowTest, SendingPutsTheExactFrameOnTheLine) {
+    const QByteArray every = countingBytes(256).replace(char(FarSideReader::Marker), "");
+    const struct {
+        const char* flow;
+        QByteArray file;
+        QStringList answers; // to the flow question
+        QByteArray line;
+        const char* percent; // the last share shown
+    } cases[] = {
+        {"なし", "\x41\x10\x42", {}, framed("\x41\x10\x42", FlowNone), "0"},
+        {"なし", "", {}, "\x10\x04", "0"},
+        {"なし", every, {}, framed(every, FlowNone), "63%"}, // 160 of 254 bytes at chunk 11
+        // 25 chunks of doubled DLE: 672 bytes placed at chunk 22 of a 400-byte file.
+        {"なし", QByteArray(400, '\x10'), {}, framed(QByteArray(400, '\x10'), FlowNone), "168%"},
+        {"ソフト XON/XOFF", "\x11\x41\x13", {"はい"}, "\x41\x10\x04", "0"},
+        {"ソフト XON/XOFF", "\x11\x41\x13", {"いいえ"}, "", ""},
+        {"ソフト XON/XOFF", "\x11\x41\x13", {""}, "", ""},
+    };
+    for (const auto& c : cases) {
+        openPort(QString::fromUtf8(c.flow));
+        FarSideReader far(peer);
+        auto w = window("send.bin", false, &c.file);
+        MsgBoxAnswers answers(c.answers);
+        w->Command4_Click();
+        EXPECT_EQ(answers.texts().size(), c.answers.size()) << c.flow;
+        EXPECT_EQ(far.takeUpToMarker().toHex(' '), c.line.toHex(' ')) << c.flow;
+        EXPECT_EQ(w->Label3->text(), c.percent) << c.file.size();
+        EXPECT_TRUE(shownIdle(*w));
+        lib().CloseCommPort();
+        shared().ComOpenFlg = 0;
+    }
+}
+
+TEST_F(DleWindowTest, ACancelWhileTheFarSideHoldsTheLineEndsWithDleCan) {
+    openPort(QStringLiteral("ソフト XON/XOFF"));
+    FarSideReader far(peer);
+    const auto xoffReceived = [] {
+        int32_t status = 0;
+        lib().ReadModemStatus(&status);
+        return (status & 0x08) != 0;
+    };
+    peer.write("\x13");
+    ASSERT_TRUE(pollUntil(xoffReceived));
+    const QByteArray held = countingBytes(3000, 200);
+    auto w = window("held.bin", false, &held);
+    MsgBoxAnswers answers({"はい"});
+    WhenTrue cancel([&w] { return !w->Label7->text().isEmpty(); }, [&w] { w->Command1->click(); });
+    w->Command4_Click();
+    EXPECT_EQ(far.takeUpToMarker().toHex(' '), QByteArray("\x10\x18").toHex(' '))
+        << "the held data never leaves; the abort passes the hold";
+    EXPECT_TRUE(shownIdle(*w));
+    peer.write("\x11");
+    EXPECT_TRUE(pollUntil([&] { return !xoffReceived(); }));
+}
+
+TEST_F(DleWindowTest, AFileThatCannotBeReadIsToldAndNothingIsSent) {
+    openPort();
+    FarSideReader far(peer);
+    const QByteArray bytes("abc");
+    auto w = window("gone.bin", false, &bytes);
+    QFile::remove(inFolder("gone.bin"));
+    MsgBoxAnswers answers;
+    w->Command4_Click();
+    EXPECT_EQ(answers.texts().size(), 1) << "the file error";
+    EXPECT_EQ(far.takeUpToMarker(), QByteArray()) << "no trailer either";
+    EXPECT_TRUE(shownIdle(*w));
+}
+
+TEST_F(DleWindowTest, AClickOnAFileNamesTheReceiveFileOnlyInReceiveModeWithThePortOpen) {
+    const QByteArray old("x");
+    auto w = window("old.bin", false, &old);
+    const struct {
+        bool receive, portOpen;
+        int messages;
+        const char* name;
+    } cases[] = {{false, false, 0, ""}, {true, false, 1, ""}, {true, true, 0, "old.bin"}};
+    for (const auto& c : cases) {
+        w->Option1[c.receive ? 1 : 0]->click();
+        EXPECT_EQ(w->Frame2->isHidden(), !c.receive);
+        EXPECT_EQ(w->Command4->isHidden(), c.receive);
+        if (c.portOpen) openPort();
+        ModalAutoCloser closer;
+        w->File1_Click("old.bin");
+        EXPECT_EQ(closer.count(), c.messages) << c.receive;
+        EXPECT_EQ(w->Text1->text(), c.name) << c.receive;
+    }
+}
+
+TEST_F(DleWindowTest, AReceiveReportsHowTheStreamEnded) {
+    openPort();
+    ASSERT_TRUE(QFile::link("/dev/full", inFolder("full.bin")));
+    const QString deleted = "<deleted>";
+    const QString normal = "受信は正常終了しました｡";
+    const QString writeError = "ファイルライトエラーがありました　ファイルを消しますか｡";
+    const QString sequence = "DLEシーケンスエラーがありました　ファイルを消しますか｡";
+    const QString overwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
+    const struct {
+        const char* name;
+        std::vector<QByteArray> parts; // each written once the previous one was read
+        QStringList answers;
+        QStringList messages;
+        QString file;          // the file's content, or deleted
+        bool cancel = false;   // "中止" once the parts were written
+        bool lowLimit = false; // the poll's limit lowered to 1 KB
+    } cases[] = {
+        {"rx.bin",
+         {QByteArray("\x41\x10\x10\x42\x10\x04\x43", 7)},
+         {},
+         {normal},
+         "A\x10"
+         "B"},
+        {"rx.bin", {"\x41\x10", QByteArray("\x04", 1)}, {}, {normal}, "A"},
+        {"rx.bin", {QByteArray("\x10\x04", 2)}, {}, {normal}, ""},
+        {"rx.bin",
+         {"AB\x10\x18"},
+         {"いいえ"},
+         {"通信相手からキャンセルされました　ファイルを消しますか｡"},
+         "AB"},
+        {"rx.bin",
+         {"AB\x10"
+          "AC"},
+         {"はい"},
+         {sequence},
+         deleted},
+        {"rx.bin",
+         {"AB\x10"
+          "AC"},
+         {""},
+         {sequence},
+         "AB"},
+        {"rx.bin", {"AB"}, {}, {}, "AB", true},
+        {"full.bin", {"AB"}, {"はい", "いいえ"}, {overwrite, writeError}, ""},
+        // A stream the poll ends at its limit was never seen to end.
+        {"rx.bin",
+         {QByteArray(2000, 'A')},
+         {"いいえ"},
+         {writeError},
+         QByteArray(2000, 'A'),
+         false,
+         true},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(inFolder("rx.bin"));
+        auto w = window(QString(" ") + c.name + " ", true);
+        std::vector<std::unique_ptr<WhenTrue>> farSide;
+        int64_t written = shared().RcvTotal;
+        for (const QByteArray& part : c.parts) {
+            const int64_t before = written;
+            written += part.size();
+            farSide.push_back(std::make_unique<WhenTrue>(
+                [before] { return capturing() && shared().RcvTotal >= before; },
+                [this, &c, part] {
+                    if (c.lowLimit) shared().LogLimitKB = 1;
+                    peer.write(part);
+                }));
+        }
+        if (c.cancel) {
+            farSide.push_back(std::make_unique<WhenTrue>([] { return shared().LogTotal == 2; },
+                                                         [&w] { w->Command3->click(); }));
+        }
+        MsgBoxAnswers answers(c.answers);
+        w->Command2_Click();
+        farSide.clear();
+        EXPECT_EQ(answers.texts(), c.messages) << c.name;
+        const QString path = inFolder(c.name);
+        // (A device that takes nothing also gives endless bytes: not read.)
+        if (!QFileInfo(path).isSymLink()) {
+            const QString got =
+                QFile::exists(path) ? QString::fromLatin1(readWholeFile(path)) : deleted;
+            EXPECT_EQ(got, c.file) << c.messages.join(' ').toStdString();
+        }
+        EXPECT_EQ(w->Text1->text(), c.name);
+        EXPECT_EQ(w->Label8->text(), formatCount(c.file == deleted ? 2 : c.file.size()))
+            << "the count shows the file's size";
+        EXPECT_TRUE(shownIdle(*w));
+        EXPECT_FALSE(capturing());
+        EXPECT_TRUE(shared().LogFilePath.isEmpty());
+    }
+    EXPECT_TRUE(QFileInfo(inFolder("full.bin")).isSymLink()) << "No kept it";
+}
+
+TEST_F(DleWindowTest, ReceivesThatMustNotBeginLeaveEverythingAsItWas) {
+    writeWholeFile(inFolder("kept.bin"), "keep me");
+    const QString overwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
+    static TovalineApi refusing;
+    const struct {
+        const char* name;
+        std::function<void()> before;
+        QStringList answers;
+        QString message; // "" the port warning
+    } cases[] = {
+        {"rx.bin", [] { closeNextModal(); }, {}, ""},
+        {"rx.bin",
+         [this] {
+             openPort();
+             shared().LogFlg = 1;
+         },
+         {},
+         "ロギング中なのでファイル受信はできません｡"},
+        {"   ", [] { shared().LogFlg = 0; }, {}, "ファイル名に誤りがあります"},
+        {"kept.bin", [] {}, {"いいえ"}, overwrite},
+        {"kept.bin", [] {}, {""}, overwrite},
+        {"refused.bin",
+         [] {
+             refusing = lib();
+             refusing.LogStart = [](const char*, int16_t, int32_t) -> int32_t { return 0; };
+             installTovalineApi(&refusing);
+         },
+         {},
+         "書込みできません｡"},
+    };
+    for (const auto& c : cases) {
+        auto w = window(c.name, true);
+        c.before();
+        MsgBoxAnswers answers(c.answers);
+        w->Command2_Click();
+        EXPECT_EQ(answers.texts(), c.message.isEmpty() ? QStringList() : QStringList({c.message}))
+            << c.name;
+        EXPECT_EQ(readWholeFile(inFolder("kept.bin")), "keep me");
+        EXPECT_TRUE(shared().LogFilePath.isEmpty()) << "no capture started";
+        EXPECT_TRUE(shownIdle(*w));
+    }
+}
+
+TEST_F(DleWindowTest, UnderSoftwareFlowTheReceiverAsksFirstAndXonXoffNeverReachTheFile) {
+    openPort(QStringLiteral("ソフト XON/XOFF"));
+    {
+        auto w = window("", true);
+        MsgBoxAnswers answers({"いいえ"});
+        w->Command2_Click();
+        ASSERT_EQ(answers.texts().size(), 1) << "no name check after No";
+        EXPECT_TRUE(answers.texts()[0].contains("(Xon/Xoff)コードはファイルに書きません｡"));
+    }
+    auto w = window("soft.bin", true);
+    WhenTrue farSide(capturing, [this] { peer.write("\x11\x41\x13\x42\x10\x04"); });
+    MsgBoxAnswers answers({"はい", "OK"});
+    w->Command2_Click();
+    EXPECT_EQ(answers.texts().value(1), "受信は正常終了しました｡");
+    EXPECT_EQ(readWholeFile(inFolder("soft.bin")), "AB");
+}
+
+} // namespace
