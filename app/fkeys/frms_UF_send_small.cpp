@@ -53,11 +53,11 @@ void frms_UF_send_small::buildControls() {
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setRange(0, UFBlockCount - 1);
     HScroll1->setPageStep(1);
-    HScroll1->setGeometry(toPixels(Margin), toPixels(1080), toPixels(rowWidth), toPixels(270));
+    twips::place(HScroll1, Margin, 1080, rowWidth, 270);
     Label1 = new QLabel(this);
     Label1->setFrameShape(QFrame::Panel);
     Label1->setFrameShadow(QFrame::Sunken);
-    Label1->setGeometry(toPixels(Margin), toPixels(1440), toPixels(rowWidth), toPixels(330));
+    twips::place(Label1, Margin, 1440, rowWidth, 330);
 
     cmdDTR[0] = button(this, QStringLiteral("DTR ON"), Margin, 1920, 1200, ButtonHeight);
     cmdDTR[1] = button(this, QStringLiteral("DTR OFF"), Margin + 1260, 1920, 1200, ButtonHeight);
@@ -75,9 +75,9 @@ void frms_UF_send_small::buildControls() {
 
     Command3 = button(this, QStringLiteral("中止"), Margin + 7500, 1920, 1500, 1080);
     Check1 = new QCheckBox(QStringLiteral("送信終了後にEXIT"), this);
-    Check1->setGeometry(toPixels(Margin), toPixels(3120), toPixels(2400), toPixels(330));
-    Label2 = new QLabel(QStringLiteral("×ボタンは処理を中止して終了します｡"), this);
-    Label2->setGeometry(toPixels(Margin + 2640), toPixels(3120), toPixels(5000), toPixels(330));
+    twips::place(Check1, Margin, 3120, 2400, 330);
+    Label2 = twips::label(this, QStringLiteral("×ボタンは処理を中止して終了します｡"), Margin + 2640,
+                          3120, 5000, 330);
 
     buildProgressControls();
     setFixedSize(toPixels(2 * Margin + rowWidth), toPixels(3600));
