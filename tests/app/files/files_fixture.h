@@ -10,10 +10,10 @@
 #include "msgbox_answers.h"
 #include "pty_peer.h"
 #include "terminal/receive_poll.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -21,17 +21,6 @@
 #include <functional>
 #include <mutex>
 #include <thread>
-
-inline QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-inline void writeWholeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(bytes);
-}
 
 // Bytes 0, 1, 2 ... modulo `modulo`, of the given length.
 inline QByteArray countingBytes(int length, int modulo = 256) {

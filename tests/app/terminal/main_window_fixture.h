@@ -12,6 +12,7 @@
 #include "core/tovaline_api.h"
 #include "modal_dialog_driver.h"
 #include "real_tovaline_api.h"
+#include "shown_colors.h"
 #include "terminal/display_state.h"
 #include "terminal/screen_select.h"
 #include "terminal/t_term_frm.h"
@@ -28,10 +29,6 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-
-inline int32_t buttonColor(const QPushButton* b) {
-    return vbcolor::fromQColor(b->palette().color(QPalette::Button));
-}
 
 // A mouse button released over the widget; with `pressFirst`, a whole click.
 inline void mouseUp(QWidget* w, Qt::MouseButton button, bool pressFirst = true) {
