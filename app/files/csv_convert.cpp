@@ -1,6 +1,7 @@
 #include "files/csv_convert.h"
 
 #include "core/capture_file.h"
+#include "core/write_all.h"
 
 #include <QFile>
 
@@ -69,17 +70,6 @@ int openSource(const QString& path) {
     return fd;
 }
 
-bool writeAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += size_t(n);
-    }
-    return true;
-}
-
 } // namespace
 
 QByteArray csvDelimiter(int16_t kugiri) {
@@ -130,13 +120,13 @@ bool ConvBinToCsv(const QString& source, const QString& destination, CsvFormat f
             }
         }
         if (text.size() >= kFlushSize) {
-            if (!writeAll(out.get(), text)) return false;
+            if (writeAll(out.get(), text) != 0) return false;
             text.clear();
         }
     }
     in.close();
     text += "\r\n";
-    return writeAll(out.get(), text) && out.close();
+    return writeAll(out.get(), text) == 0 && out.close();
 }
 
 QString csvDestinationPath(const QString& chosen) {
