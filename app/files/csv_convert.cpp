@@ -1,12 +1,11 @@
 #include "files/csv_convert.h"
 
 #include "core/capture_file.h"
-#include "core/write_all.h"
+#include "core/file_io.h"
 
 #include <QFile>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -60,16 +59,6 @@ class Fd {
     int fd_;
 };
 
-int openSource(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 } // namespace
 
 QByteArray csvDelimiter(int16_t kugiri) {
@@ -88,7 +77,7 @@ QByteArray csvDelimiter(int16_t kugiri) {
 bool ConvBinToCsv(const QString& source, const QString& destination, CsvFormat format,
                   const std::function<void()>& every100Values) {
     if (isSameFile(source, destination)) return false;
-    Fd in(openSource(source));
+    Fd in(openForReading(source).fd);
     if (in.get() < 0) return false;
     Fd out(::open(QFile::encodeName(destination).constData(),
                   O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666));

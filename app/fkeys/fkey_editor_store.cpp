@@ -1,6 +1,6 @@
 #include "fkeys/fkey_editor_store.h"
 
-#include "core/write_all.h"
+#include "core/file_io.h"
 #include "fkeys/fkey_editor_text.h"
 #include "fkeys/fkey_files.h"
 #include "text/cp932.h"

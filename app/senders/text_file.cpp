@@ -2,7 +2,7 @@
 
 #include "core/program_folder.h"
 #include "core/settings_file.h"
-#include "core/write_all.h"
+#include "core/file_io.h"
 #include "fkeys/fkey_text_lines.h"
 #include "text/cp932.h"
 #include "ui/event_pump.h"
