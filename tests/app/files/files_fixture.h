@@ -127,19 +127,6 @@ class FilesWindowTest : public MainWindowTest {
         ASSERT_EQ(shared().ComOpenFlg, 1);
     }
 
-    // Runs the main window's receive poll until the condition holds; false
-    // when it did not within the deadline.
-    static bool pollUntil(const std::function<bool()>& done, int deadlineMs = 5000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done()) {
-            if (clock.elapsed() > deadlineMs) return false;
-            ::Timer1_Timer();
-            if (!done()) QThread::msleep(2);
-        }
-        return true;
-    }
-
     QString inFolder(const QString& name) const { return folder + u'/' + name; }
 
     QTemporaryDir tmp;
