@@ -7,9 +7,7 @@
 #include "core/color_dialog.h"
 #include "core/color_presets.h"
 #include "ui/picture_box.h"
-#include "ui/twips.h"
-
-using twips::toPixels;
+#include "ui/twips_controls.h"
 
 int32_t frms_ChrColor::Run(int32_t& backColor, int32_t& foreColor, QWidget* parent) {
     frms_ChrColor window(backColor, foreColor, parent ? parent : QApplication::activeWindow());
@@ -20,8 +18,7 @@ frms_ChrColor::frms_ChrColor(int32_t back, int32_t fore, QWidget* parent)
     : PresetColorWindow(QStringLiteral("色を指定します。"), QStringLiteral("文字"), back, fore,
                         parent) {
     FraFore = foreFrame();
-    CmdBackColor = new QPushButton(QStringLiteral("色指定"), FraBack);
-    CmdBackColor->setGeometry(toPixels(180), toPixels(300), toPixels(1200), toPixels(375));
+    CmdBackColor = twips::button(FraBack, QStringLiteral("色指定"), 180, 300, 1200, 375);
     connect(CmdBackColor, &QPushButton::clicked, this, [this] {
         const int32_t chosen = ShowColorDialog(this, back_);
         if (chosen == -1) return;

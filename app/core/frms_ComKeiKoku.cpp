@@ -7,6 +7,7 @@
 
 #include "core/settings_file.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 using twips::toPixels;
 
@@ -24,14 +25,13 @@ frms_ComKeiKoku::frms_ComKeiKoku(const QString& msg, int16_t beep, QWidget* pare
     Label1 = new QLabel(this);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
-    Label1->setGeometry(toPixels(240), toPixels(240), toPixels(4920), toPixels(600));
+    twips::place(Label1, 240, 240, 4920, 600);
 
-    Command1 = new QPushButton(QStringLiteral("はい"), this);
-    Command1->setGeometry(toPixels(2100), toPixels(960), toPixels(1215), toPixels(375));
+    Command1 = twips::button(this, QStringLiteral("はい"), 2100, 960, 1215, 375);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 
     ChkBeep = new QCheckBox(QStringLiteral("警告音を鳴らす"), this);
-    ChkBeep->setGeometry(toPixels(240), toPixels(1440), toPixels(2400), toPixels(255));
+    twips::place(ChkBeep, 240, 1440, 2400, 255);
     connect(ChkBeep, &QCheckBox::toggled, this, [this](bool on) { beep_ = on ? 1 : 0; });
 }
 

@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "core/settings_file.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 using twips::toPixels;
 
@@ -25,18 +26,15 @@ frms_End_msg::frms_End_msg(QWidget* parent) : ModalWindow(parent) {
 
     Icon1 = new QLabel(this);
     Icon1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
-    Icon1->setGeometry(toPixels(240), toPixels(240), toPixels(480), toPixels(480));
+    twips::place(Icon1, 240, 240, 480, 480);
 
-    Label4 = new QLabel(this);
-    Label4->setGeometry(toPixels(900), toPixels(300), toPixels(4300), toPixels(360));
+    Label4 = twips::label(this, QString(), 900, 300, 4300, 360);
 
-    Command1 = new QPushButton(QStringLiteral("は　い"), this);
-    Command1->setGeometry(toPixels(1320), toPixels(960), toPixels(1215), toPixels(375));
-    Command2 = new QPushButton(QStringLiteral("いいえ"), this);
-    Command2->setGeometry(toPixels(2865), toPixels(960), toPixels(1215), toPixels(375));
+    Command1 = twips::button(this, QStringLiteral("は　い"), 1320, 960, 1215, 375);
+    Command2 = twips::button(this, QStringLiteral("いいえ"), 2865, 960, 1215, 375);
 
     ChkBeep = new QCheckBox(QStringLiteral("警告音を鳴らす"), this);
-    ChkBeep->setGeometry(toPixels(240), toPixels(1440), toPixels(2400), toPixels(255));
+    twips::place(ChkBeep, 240, 1440, 2400, 255);
 
     connect(Command1, &QPushButton::clicked, this, [this] {
         result_ = 6;

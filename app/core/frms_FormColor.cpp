@@ -8,6 +8,7 @@
 #include "core/msgbox.h"
 #include "ui/picture_box.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_timer.h"
 
 using twips::toPixels;
@@ -25,8 +26,7 @@ frms_FormColor::frms_FormColor(int32_t colour, QWidget* parent)
     setFixedSize(toPixels(4800), toPixels(3600));
 
     auto button = [this](const QString& caption, int row) {
-        auto* b = new QPushButton(caption, this);
-        b->setGeometry(toPixels(240), toPixels(240 + row * 480), toPixels(1500), toPixels(400));
+        auto* b = twips::button(this, caption, 240, 240 + row * 480, 1500, 400);
         return b;
     };
     Cmd_Default = button(QStringLiteral("標準"), 0);
@@ -45,10 +45,9 @@ frms_FormColor::frms_FormColor(int32_t colour, QWidget* parent)
     connect(Cmd_Set_Color, &QPushButton::clicked, this, &frms_FormColor::Cmd_Set_Color_Click);
 
     PicDisp = new PictureBox(this);
-    PicDisp->setGeometry(toPixels(2040), toPixels(240), toPixels(2520), toPixels(2280));
+    twips::place(PicDisp, 2040, 240, 2520, 2280);
 
-    Cmd_OK = new QPushButton(QStringLiteral("O K"), this);
-    Cmd_OK->setGeometry(toPixels(3000), toPixels(2820), toPixels(1560), toPixels(480));
+    Cmd_OK = twips::button(this, QStringLiteral("O K"), 3000, 2820, 1560, 480);
     connect(Cmd_OK, &QPushButton::clicked, this, [this] {
         result_ = 1;
         accept();

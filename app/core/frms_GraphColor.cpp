@@ -6,9 +6,7 @@
 
 #include "core/color_presets.h"
 #include "ui/picture_box.h"
-#include "ui/twips.h"
-
-using twips::toPixels;
+#include "ui/twips_controls.h"
 
 namespace {
 constexpr int32_t kAxisColor = 0xFF0000; // blue
@@ -24,7 +22,7 @@ frms_GraphColor::frms_GraphColor(int32_t back, int32_t line, QWidget* parent)
                         line, parent) {
     FraLine = foreFrame();
     CmbBKColor = new QComboBox(FraBack);
-    CmbBKColor->setGeometry(toPixels(180), toPixels(300), toPixels(1200), toPixels(375));
+    twips::place(CmbBKColor, 180, 300, 1200, 375);
     for (int k = 1; k <= kGraphLevels; ++k)
         CmbBKColor->addItem(QStringLiteral("Level %1").arg(k));
     // The list shows the level of the given background, but only a choice of

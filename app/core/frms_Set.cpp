@@ -18,6 +18,7 @@
 #include "core/status_display.h"
 #include "core/tovaline_api.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 
 using twips::toPixels;
@@ -125,7 +126,7 @@ frms_Set::frms_Set(QWidget* parent) : ModalWindow(parent) {
     setFixedSize(toPixels(6300), toPixels(5160));
 
     Fram_COM = new QGroupBox(this);
-    Fram_COM->setGeometry(toPixels(240), toPixels(120), toPixels(5820), toPixels(3480));
+    twips::place(Fram_COM, 240, 120, 5820, 3480);
 
     const char* const captions[6] = {"ＣＯＭポート　（1～ 255）",
                                      "ボーレート　　（通信速度）",
@@ -136,13 +137,12 @@ frms_Set::frms_Set(QWidget* parent) : ModalWindow(parent) {
     std::array<QComboBox*, 6> combos{};
     for (int i = 0; i < 6; ++i) {
         const int top = 240 + i * 480 + (i >= 2 ? 360 : 0); // the note sits under the speed
-        auto* label = new QLabel(QString::fromUtf8(captions[i]), Fram_COM);
-        label->setGeometry(toPixels(180), toPixels(top + 45), toPixels(2800), toPixels(300));
+        twips::label(Fram_COM, QString::fromUtf8(captions[i]), 180, top + 45, 2800, 300);
         combos[i] = new QComboBox(Fram_COM);
-        combos[i]->setGeometry(toPixels(3060), toPixels(top), toPixels(2520), toPixels(360));
+        twips::place(combos[i], 3060, top, 2520, 360);
     }
-    auto* note = new QLabel(QStringLiteral("※任意の通信速度が設定可能（PC環境に依存）"), Fram_COM);
-    note->setGeometry(toPixels(180), toPixels(1140), toPixels(5400), toPixels(300));
+    twips::label(Fram_COM, QStringLiteral("※任意の通信速度が設定可能（PC環境に依存）"), 180, 1140,
+                 5400, 300);
     Combo0 = combos[0];
     Combo1 = combos[1];
     Combo2 = combos[2];
@@ -156,13 +156,12 @@ frms_Set::frms_Set(QWidget* parent) : ModalWindow(parent) {
     }
 
     Opn_COM[0] = new QRadioButton(QStringLiteral("COM ON　　ポート　オープン"), this);
-    Opn_COM[0]->setGeometry(toPixels(360), toPixels(3780), toPixels(3600), toPixels(300));
+    twips::place(Opn_COM[0], 360, 3780, 3600, 300);
     Opn_COM[1] = new QRadioButton(QStringLiteral("COM OFF　ポート　クローズ"), this);
-    Opn_COM[1]->setGeometry(toPixels(360), toPixels(4200), toPixels(3600), toPixels(300));
+    twips::place(Opn_COM[1], 360, 4200, 3600, 300);
     connect(Opn_COM[0], &QRadioButton::toggled, Fram_COM, &QWidget::setVisible);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setGeometry(toPixels(4440), toPixels(3960), toPixels(1560), toPixels(480));
+    Command1 = twips::button(this, QStringLiteral("OK"), 4440, 3960, 1560, 480);
     connect(Command1, &QPushButton::clicked, this, &frms_Set::Command1_Click);
 
     Form_Load();

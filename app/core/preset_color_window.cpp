@@ -6,6 +6,7 @@
 #include "core/color_dialog.h"
 #include "ui/picture_box.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_timer.h"
 
 using twips::toPixels;
@@ -30,8 +31,7 @@ PresetColorWindow::PresetColorWindow(const QString& title, const QString& foreCa
     CmdDefault3 = new QPushButton(QStringLiteral("デフォルト 3"), this);
     const auto presets = presetButtons();
     for (int i = 0; i < 3; ++i) {
-        presets[i]->setGeometry(toPixels(240), toPixels(240 + i * 540), toPixels(1500),
-                                toPixels(420));
+        twips::place(presets[i], 240, 240 + i * 540, 1500, 420);
         connect(presets[i], &QPushButton::clicked, this, [this, i] {
             applyPreset(i);
             DrawPreview();
@@ -39,9 +39,8 @@ PresetColorWindow::PresetColorWindow(const QString& title, const QString& foreCa
     }
 
     foreFrame_ = new QGroupBox(foreCaption, this);
-    foreFrame_->setGeometry(toPixels(1980), toPixels(120), toPixels(1560), toPixels(780));
-    CmdForeColor = new QPushButton(QStringLiteral("色指定"), foreFrame_);
-    CmdForeColor->setGeometry(toPixels(180), toPixels(300), toPixels(1200), toPixels(375));
+    twips::place(foreFrame_, 1980, 120, 1560, 780);
+    CmdForeColor = twips::button(foreFrame_, QStringLiteral("色指定"), 180, 300, 1200, 375);
     connect(CmdForeColor, &QPushButton::clicked, this, [this] {
         const int32_t chosen = ShowColorDialog(this, fore_);
         if (chosen == -1) return;
@@ -50,15 +49,14 @@ PresetColorWindow::PresetColorWindow(const QString& title, const QString& foreCa
     });
 
     FraBack = new QGroupBox(QStringLiteral("Back"), this);
-    FraBack->setGeometry(toPixels(3720), toPixels(120), toPixels(1560), toPixels(780));
+    twips::place(FraBack, 3720, 120, 1560, 780);
 }
 
 void PresetColorWindow::addPreviewAndOK() {
     PicBKColor = new PictureBox(this);
-    PicBKColor->setGeometry(toPixels(1980), toPixels(1080), toPixels(3300), toPixels(1200));
+    twips::place(PicBKColor, 1980, 1080, 3300, 1200);
 
-    CmdOK = new QPushButton(QStringLiteral("O K"), this);
-    CmdOK->setGeometry(toPixels(3720), toPixels(2520), toPixels(1560), toPixels(480));
+    CmdOK = twips::button(this, QStringLiteral("O K"), 3720, 2520, 1560, 480);
     connect(CmdOK, &QPushButton::clicked, this, [this] {
         result_ = 1;
         accept();

@@ -1,11 +1,11 @@
 #include "files/csv_convert.h"
 
 #include "core/capture_file.h"
+#include "core/file_io.h"
 
 #include <QFile>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -59,27 +59,6 @@ class Fd {
     int fd_;
 };
 
-int openSource(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-bool writeAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += size_t(n);
-    }
-    return true;
-}
-
 } // namespace
 
 QByteArray csvDelimiter(int16_t kugiri) {
@@ -98,7 +77,7 @@ QByteArray csvDelimiter(int16_t kugiri) {
 bool ConvBinToCsv(const QString& source, const QString& destination, CsvFormat format,
                   const std::function<void()>& every100Values) {
     if (isSameFile(source, destination)) return false;
-    Fd in(openSource(source));
+    Fd in(openForReading(source).fd);
     if (in.get() < 0) return false;
     Fd out(::open(QFile::encodeName(destination).constData(),
                   O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666));
@@ -130,13 +109,13 @@ bool ConvBinToCsv(const QString& source, const QString& destination, CsvFormat f
             }
         }
         if (text.size() >= kFlushSize) {
-            if (!writeAll(out.get(), text)) return false;
+            if (writeAll(out.get(), text) != 0) return false;
             text.clear();
         }
     }
     in.close();
     text += "\r\n";
-    return writeAll(out.get(), text) && out.close();
+    return writeAll(out.get(), text) == 0 && out.close();
 }
 
 QString csvDestinationPath(const QString& chosen) {

@@ -1,12 +1,9 @@
 #include "files/file_byte_source.h"
 
 #include "core/error_messages.h"
+#include "core/file_io.h"
 #include "core/shared_state.h"
 
-#include <QFile>
-
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,19 +19,10 @@ FileByteSource::~FileByteSource() { close(); }
 
 int FileByteSource::open(const QString& path) {
     close();
-    fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return errno;
-    struct stat st{};
-    if (::fstat(fd_, &st) != 0) {
-        const int failure = errno;
-        close();
-        return failure;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        close();
-        return EISDIR;
-    }
-    length_ = left_ = st.st_size;
+    const FileForReading file = openForReading(path);
+    if (file.fd < 0) return file.error;
+    fd_ = file.fd;
+    length_ = left_ = file.length;
     buffer_.resize(kBufferSize);
     next_ = filled_ = 0;
     error_ = 0;

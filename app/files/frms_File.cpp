@@ -225,7 +225,7 @@ void frms_File::sendFile(const QString& path, int32_t pass) {
                     QStringLiteral(" Byte"));
     Label8->show();
     Pic_Kuri->show();
-    Lbl_Kuri->setText(QString::number(pass) + QStringLiteral(" 回目送信中"));
+    Lbl_Kuri->setText(repeatPassText(pass));
 
     const SendConversion conversion = conversionInForce();
     SendProgress shown(file.length());

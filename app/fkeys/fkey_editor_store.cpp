@@ -1,5 +1,6 @@
 #include "fkeys/fkey_editor_store.h"
 
+#include "core/file_io.h"
 #include "fkeys/fkey_editor_text.h"
 #include "fkeys/fkey_files.h"
 #include "text/cp932.h"
@@ -51,15 +52,7 @@ int writeBeside(const std::string& finalPath, const QByteArray& bytes, std::stri
     const mode_t mask = ::umask(0);
     ::umask(mask);
     int error = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
-    qsizetype done = 0;
-    while (error == 0 && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
-            error = n < 0 ? errno : EIO;
-        else
-            done += n;
-    }
+    if (error == 0) error = writeAll(fd, bytes);
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) ::unlink(tempPath.c_str());

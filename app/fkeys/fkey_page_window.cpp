@@ -3,6 +3,7 @@
 #include "core/shared_state.h"
 #include "fkeys/fkey_panel_logic.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -17,10 +18,9 @@ constexpr int Margin = 120, KeyWidth = 1080, KeyHeight = 480, Columns = 10;
 
 FKeyPageWindow::FKeyPageWindow(QWidget* parent) : FKeyWindow(parent) {
     for (int i = 0; i < UFPageButtons; ++i) {
-        auto* key = new QPushButton(QStringLiteral("UF%1").arg(i + 1), this);
-        key->setGeometry(toPixels(Margin + (i % Columns) * KeyWidth),
-                         toPixels(Margin + (i / Columns) * KeyHeight), toPixels(KeyWidth - 30),
-                         toPixels(KeyHeight - 30));
+        auto* key = twips::button(
+            this, QStringLiteral("UF%1").arg(i + 1), Margin + (i % Columns) * KeyWidth,
+            Margin + (i / Columns) * KeyHeight, KeyWidth - 30, KeyHeight - 30);
         key->setMouseTracking(true);
         key->installEventFilter(this);
         connect(key, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
@@ -30,13 +30,9 @@ FKeyPageWindow::FKeyPageWindow(QWidget* parent) : FKeyWindow(parent) {
     Label1 = new QLabel(this);
     Label1->setFrameShape(QFrame::Panel);
     Label1->setFrameShadow(QFrame::Sunken);
-    Label1->setGeometry(toPixels(Margin), toPixels(Margin + 10 * KeyHeight + 60),
-                        toPixels(rowWidth), toPixels(330));
-    Command4 = new QPushButton(QStringLiteral("前ページ"), this);
-    Command4->setGeometry(toPixels(Margin), toPixels(StripTop), toPixels(1300), toPixels(480));
-    Command2 = new QPushButton(QStringLiteral("次ページ"), this);
-    Command2->setGeometry(toPixels(Margin + 1380), toPixels(StripTop), toPixels(1300),
-                          toPixels(480));
+    twips::place(Label1, Margin, Margin + 10 * KeyHeight + 60, rowWidth, 330);
+    Command4 = twips::button(this, QStringLiteral("前ページ"), Margin, StripTop, 1300, 480);
+    Command2 = twips::button(this, QStringLiteral("次ページ"), Margin + 1380, StripTop, 1300, 480);
     setFixedSize(toPixels(2 * Margin + rowWidth), toPixels(StripTop + 480 + Margin));
 
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -6,6 +6,7 @@
 #include "core/tovaline_api.h"
 #include "fkeys/program_send_host.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -21,21 +22,17 @@ FKeyWindow::FKeyWindow(QWidget* parent) : ToolWindow(parent) {}
 void FKeyWindow::buildProgressControls() {
     Picl2 = new QFrame(this);
     Picl2->setFrameShape(QFrame::Box);
-    Picl2->setGeometry(toPixels(120), toPixels(60), toPixels(2400), toPixels(330));
-    lblRept = new QLabel(Picl2);
-    lblRept->setGeometry(toPixels(60), toPixels(30), toPixels(2280), toPixels(270));
+    twips::place(Picl2, 120, 60, 2400, 330);
+    lblRept = twips::label(Picl2, QString(), 60, 30, 2280, 270);
     lblRept->setStyleSheet(QStringLiteral("color: red"));
 
     fra_FR = new QGroupBox(QStringLiteral("ファイル受信中"), this);
     fra_FR->resize(toPixels(4800), toPixels(1500));
     // Opaque: the controls it covers must not show through it.
     fra_FR->setAutoFillBackground(true);
-    lbl_FR = new QLabel(fra_FR);
-    lbl_FR->setGeometry(toPixels(120), toPixels(300), toPixels(4560), toPixels(300));
-    lbl_FR1 = new QLabel(fra_FR);
-    lbl_FR1->setGeometry(toPixels(120), toPixels(640), toPixels(2800), toPixels(300));
-    cmd_FR = new QPushButton(QStringLiteral("中    止"), fra_FR);
-    cmd_FR->setGeometry(toPixels(3240), toPixels(880), toPixels(1440), toPixels(480));
+    lbl_FR = twips::label(fra_FR, QString(), 120, 300, 4560, 300);
+    lbl_FR1 = twips::label(fra_FR, QString(), 120, 640, 2800, 300);
+    cmd_FR = twips::button(fra_FR, QStringLiteral("中    止"), 3240, 880, 1440, 480);
     connect(cmd_FR, &QPushButton::clicked, this, [] { shared().FRStopFlg = 1; });
 
     progress_.Picl2 = Picl2;

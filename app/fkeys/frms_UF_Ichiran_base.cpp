@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/picture_box.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_timer.h"
 #include "ui/window_placement.h"
 
@@ -59,7 +60,7 @@ frms_UF_Ichiran_base::frms_UF_Ichiran_base(UFKeyListModel::Kind kind, const UFLi
     openSelectorOnRightClick(PicFunc);
     CmdButtons = new QPushButton(QStringLiteral("ボタン一覧"), PicFunc);
     CmdButtons->setToolTip(QStringLiteral("100個のボタンで表示します"));
-    CmdButtons->setGeometry(toPixels(120), toPixels(120), toPixels(1500), toPixels(480));
+    twips::place(CmdButtons, 120, 120, 1500, 480);
     connect(CmdButtons, &QPushButton::clicked, this, [this] {
         if (BusyFlg != 0) return;
         BusyFlg = 1;

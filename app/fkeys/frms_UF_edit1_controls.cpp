@@ -5,7 +5,7 @@
 
 #include "ui/fonts.h"
 #include "ui/picture_box.h"
-#include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,34 +15,28 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using twips::toPixels;
-
 void frms_UF_edit1::buildControls() {
-    Label1 = new QLabel(this);
-    Label1->setGeometry(toPixels(120), toPixels(420), toPixels(1200), toPixels(420));
+    Label1 = twips::label(this, QString(), 120, 420, 1200, 420);
     Label1->setFont(fonts::programFont(QStringLiteral("ＭＳ ゴシック"), 14));
 
-    Label8 = new QLabel(QStringLiteral("UF Key Name （キーの名前：任意） 100文字以内"), this);
-    Label8->setGeometry(toPixels(1440), toPixels(120), toPixels(6000), toPixels(270));
+    Label8 = twips::label(this, QStringLiteral("UF Key Name （キーの名前：任意） 100文字以内"),
+                          1440, 120, 6000, 270);
     Text2 = new QLineEdit(this);
-    Text2->setGeometry(toPixels(1440), toPixels(420), toPixels(6000), toPixels(390));
+    twips::place(Text2, 1440, 420, 6000, 390);
 
     Frame1 = new QGroupBox(QStringLiteral("出力方式の選択"), this);
-    Frame1->setGeometry(toPixels(7680), toPixels(60), toPixels(3720), toPixels(1020));
+    twips::place(Frame1, 7680, 60, 3720, 1020);
     Option1[0] = new QRadioButton(QStringLiteral("通常で出力します｡"), Frame1);
-    Option1[0]->setGeometry(toPixels(180), toPixels(300), toPixels(3400), toPixels(300));
+    twips::place(Option1[0], 180, 300, 3400, 300);
     Option1[1] = new QRadioButton(QStringLiteral("翻訳で出力します｡"), Frame1);
-    Option1[1]->setGeometry(toPixels(180), toPixels(630), toPixels(3400), toPixels(300));
+    twips::place(Option1[1], 180, 630, 3400, 300);
 
-    Label3 = new QLabel(QStringLiteral("編集文字数"), this);
-    Label3->setGeometry(toPixels(120), toPixels(1020), toPixels(1100), toPixels(300));
+    Label3 = twips::label(this, QStringLiteral("編集文字数"), 120, 1020, 1100, 300);
     Label2 = new QLabel(QStringLiteral("0"), this);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label2->setGeometry(toPixels(1200), toPixels(1020), toPixels(900), toPixels(300));
-    Label4 = new QLabel(QStringLiteral("バイト"), this);
-    Label4->setGeometry(toPixels(2160), toPixels(1020), toPixels(700), toPixels(300));
-    Label5 = new QLabel(QStringLiteral("最大で 30,720バイトです｡"), this);
-    Label5->setGeometry(toPixels(3000), toPixels(1020), toPixels(3000), toPixels(300));
+    twips::place(Label2, 1200, 1020, 900, 300);
+    Label4 = twips::label(this, QStringLiteral("バイト"), 2160, 1020, 700, 300);
+    Label5 = twips::label(this, QStringLiteral("最大で 30,720バイトです｡"), 3000, 1020, 3000, 300);
 
     Text1 = new QPlainTextEdit(this);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -55,33 +49,25 @@ void frms_UF_edit1::buildControls() {
     openSelectorOnRightClick(PicFunc);
 
     Frame2 = new QGroupBox(PicFunc);
-    Frame2->setGeometry(toPixels(120), toPixels(60), toPixels(2520), toPixels(1080));
-    Label10 = new QLabel(QStringLiteral("フォント名"), Frame2);
-    Label10->setGeometry(toPixels(120), toPixels(120), toPixels(1500), toPixels(270));
+    twips::place(Frame2, 120, 60, 2520, 1080);
+    Label10 = twips::label(Frame2, QStringLiteral("フォント名"), 120, 120, 1500, 270);
     Opt_Font[0] = new QRadioButton(QStringLiteral("明朝"), Frame2);
-    Opt_Font[0]->setGeometry(toPixels(120), toPixels(420), toPixels(1100), toPixels(300));
+    twips::place(Opt_Font[0], 120, 420, 1100, 300);
     Opt_Font[1] = new QRadioButton(QStringLiteral("ゴシック"), Frame2);
-    Opt_Font[1]->setGeometry(toPixels(1260), toPixels(420), toPixels(1200), toPixels(300));
+    twips::place(Opt_Font[1], 1260, 420, 1200, 300);
 
-    Label9 = new QLabel(QStringLiteral("フォントサイズ"), PicFunc);
-    Label9->setGeometry(toPixels(2820), toPixels(120), toPixels(1500), toPixels(270));
+    Label9 = twips::label(PicFunc, QStringLiteral("フォントサイズ"), 2820, 120, 1500, 270);
     CmbFontSize = new QComboBox(PicFunc);
     CmbFontSize->setEditable(true);
     CmbFontSize->setInsertPolicy(QComboBox::NoInsert);
-    CmbFontSize->setGeometry(toPixels(2820), toPixels(420), toPixels(1100), toPixels(360));
-    Cmd_F_Color = new QPushButton(QStringLiteral("Color"), PicFunc);
-    Cmd_F_Color->setGeometry(toPixels(4080), toPixels(360), toPixels(1000), toPixels(480));
+    twips::place(CmbFontSize, 2820, 420, 1100, 360);
+    Cmd_F_Color = twips::button(PicFunc, QStringLiteral("Color"), 4080, 360, 1000, 480);
 
-    Command2 = new QPushButton(QStringLiteral("送信"), PicFunc);
-    Command2->setGeometry(toPixels(5400), toPixels(360), toPixels(1300), toPixels(480));
-    Command3 = new QPushButton(QStringLiteral("中止"), PicFunc);
-    Command3->setGeometry(toPixels(6780), toPixels(360), toPixels(1300), toPixels(480));
-    Command1 = new QPushButton(QStringLiteral("編集終了"), PicFunc);
-    Command1->setGeometry(toPixels(7740), toPixels(360), toPixels(1500), toPixels(480));
-    Label6 = new QLabel(QStringLiteral("×ボタンは編集されずに"), PicFunc);
-    Label6->setGeometry(toPixels(9360), toPixels(300), toPixels(2200), toPixels(270));
-    Label7 = new QLabel(QStringLiteral("終了します｡"), PicFunc);
-    Label7->setGeometry(toPixels(9360), toPixels(600), toPixels(2200), toPixels(270));
+    Command2 = twips::button(PicFunc, QStringLiteral("送信"), 5400, 360, 1300, 480);
+    Command3 = twips::button(PicFunc, QStringLiteral("中止"), 6780, 360, 1300, 480);
+    Command1 = twips::button(PicFunc, QStringLiteral("編集終了"), 7740, 360, 1500, 480);
+    Label6 = twips::label(PicFunc, QStringLiteral("×ボタンは編集されずに"), 9360, 300, 2200, 270);
+    Label7 = twips::label(PicFunc, QStringLiteral("終了します｡"), 9360, 600, 2200, 270);
 
     buildProgressControls();
 }

@@ -3,14 +3,12 @@
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "fkeys/fkey_panel_logic.h"
-#include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 #include "ui/window_placement.h"
 
 #include <QCheckBox>
 #include <QPushButton>
-
-using twips::toPixels;
 
 namespace {
 constexpr int32_t SendingColor = 0xFF00FF;
@@ -24,10 +22,9 @@ void frms_UF_send::Show(QWidget* parent) {
 
 frms_UF_send::frms_UF_send(QWidget* parent) : FKeyPageWindow(parent) {
     setWindowTitle(QStringLiteral("ﾕｰｻﾞｰ ﾌｧﾝｸｼｮﾝ Keyの送信"));
-    Command3 = new QPushButton(QStringLiteral("中止"), this);
-    Command3->setGeometry(toPixels(3000), toPixels(StripTop), toPixels(1300), toPixels(480));
+    Command3 = twips::button(this, QStringLiteral("中止"), 3000, StripTop, 1300, 480);
     Check1 = new QCheckBox(QStringLiteral("送信終了後にEXIT"), this);
-    Check1->setGeometry(toPixels(4560), toPixels(StripTop + 60), toPixels(2400), toPixels(360));
+    twips::place(Check1, 4560, StripTop + 60, 2400, 360);
     buildProgressControls();
     connect(Command3, &QPushButton::clicked, this, [] { shared().StopFlg = 1; });
     connect(Check1, &QCheckBox::clicked, this,

@@ -4,14 +4,12 @@
 #include "core/shared_state.h"
 #include "fkeys/frms_UF_send.h"
 #include "ui/picture_box.h"
-#include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
-
-using twips::toPixels;
 
 namespace {
 
@@ -40,9 +38,8 @@ frms_UF_send_Ichiran::frms_UF_send_Ichiran(QWidget* parent)
     setWindowTitle(QStringLiteral("ﾕｰｻﾞｰ ﾌｧﾝｸｼｮﾝ Keyの送信"));
 
     Check1 = new QCheckBox(QStringLiteral("送信終了後にEXIT"), PicFunc);
-    Check1->setGeometry(toPixels(1860), toPixels(180), toPixels(2400), toPixels(360));
-    Command3 = new QPushButton(QStringLiteral("中止"), PicFunc);
-    Command3->setGeometry(toPixels(4500), toPixels(120), toPixels(1300), toPixels(480));
+    twips::place(Check1, 1860, 180, 2400, 360);
+    Command3 = twips::button(PicFunc, QStringLiteral("中止"), 4500, 120, 1300, 480);
     buildProgressControls();
 
     mnuPopSend = mnuPop->addAction(QStringLiteral("UFを実行します(&S)"));

@@ -8,6 +8,7 @@
 #include "fkeys/fkey_panel_logic.h"
 #include "fkeys/program_send_host.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 #include "ui/window_placement.h"
 
@@ -18,19 +19,13 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+using twips::button;
 using twips::toPixels;
 
 namespace {
 
 constexpr int32_t SendingColor = 0xFF00FF;
-constexpr int KeyWidth = 1080, KeyHeight = 540, Margin = 120;
-
-QPushButton* button(const QString& caption, QWidget* parent, int left, int top, int width,
-                    int height = 480) {
-    auto* b = new QPushButton(caption, parent);
-    b->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-    return b;
-}
+constexpr int KeyWidth = 1080, KeyHeight = 540, Margin = 120, ButtonHeight = 480;
 
 } // namespace
 
@@ -48,7 +43,7 @@ frms_UF_send_small::frms_UF_send_small(QWidget* parent) : FKeyWindow(parent) {
 
 void frms_UF_send_small::buildControls() {
     for (int i = 0; i < 10; ++i) {
-        Command1[size_t(i)] = button(QStringLiteral("UF%1").arg(i + 1), this, Margin + i * KeyWidth,
+        Command1[size_t(i)] = button(this, QStringLiteral("UF%1").arg(i + 1), Margin + i * KeyWidth,
                                      480, KeyWidth - 30, KeyHeight);
         Command1[size_t(i)]->setMouseTracking(true);
         Command1[size_t(i)]->installEventFilter(this);
@@ -58,28 +53,31 @@ void frms_UF_send_small::buildControls() {
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setRange(0, UFBlockCount - 1);
     HScroll1->setPageStep(1);
-    HScroll1->setGeometry(toPixels(Margin), toPixels(1080), toPixels(rowWidth), toPixels(270));
+    twips::place(HScroll1, Margin, 1080, rowWidth, 270);
     Label1 = new QLabel(this);
     Label1->setFrameShape(QFrame::Panel);
     Label1->setFrameShadow(QFrame::Sunken);
-    Label1->setGeometry(toPixels(Margin), toPixels(1440), toPixels(rowWidth), toPixels(330));
+    twips::place(Label1, Margin, 1440, rowWidth, 330);
 
-    cmdDTR[0] = button(QStringLiteral("DTR ON"), this, Margin, 1920, 1200);
-    cmdDTR[1] = button(QStringLiteral("DTR OFF"), this, Margin + 1260, 1920, 1200);
-    cmdRTS[0] = button(QStringLiteral("RTS ON"), this, Margin + 2640, 1920, 1200);
-    cmdRTS[1] = button(QStringLiteral("RTS OFF"), this, Margin + 3900, 1920, 1200);
-    Command5 = button(QStringLiteral("ﾌﾞﾚｰｸ信号送出"), this, Margin + 5280, 1920, 1800);
+    cmdDTR[0] = button(this, QStringLiteral("DTR ON"), Margin, 1920, 1200, ButtonHeight);
+    cmdDTR[1] = button(this, QStringLiteral("DTR OFF"), Margin + 1260, 1920, 1200, ButtonHeight);
+    cmdRTS[0] = button(this, QStringLiteral("RTS ON"), Margin + 2640, 1920, 1200, ButtonHeight);
+    cmdRTS[1] = button(this, QStringLiteral("RTS OFF"), Margin + 3900, 1920, 1200, ButtonHeight);
+    Command5 =
+        button(this, QStringLiteral("ﾌﾞﾚｰｸ信号送出"), Margin + 5280, 1920, 1800, ButtonHeight);
 
-    Command2 = button(QStringLiteral("画面消去"), this, Margin, 2520, 1500);
-    Command4 = button(QStringLiteral("送信文字数クリア"), this, Margin + 1560, 2520, 2100);
-    Command6 = button(QStringLiteral("受信文字数クリア"), this, Margin + 3720, 2520, 2100);
-    Cmd_All_Clear = button(QStringLiteral("全消去"), this, Margin + 5880, 2520, 1200);
+    Command2 = button(this, QStringLiteral("画面消去"), Margin, 2520, 1500, ButtonHeight);
+    Command4 =
+        button(this, QStringLiteral("送信文字数クリア"), Margin + 1560, 2520, 2100, ButtonHeight);
+    Command6 =
+        button(this, QStringLiteral("受信文字数クリア"), Margin + 3720, 2520, 2100, ButtonHeight);
+    Cmd_All_Clear = button(this, QStringLiteral("全消去"), Margin + 5880, 2520, 1200, ButtonHeight);
 
-    Command3 = button(QStringLiteral("中止"), this, Margin + 7500, 1920, 1500, 1080);
+    Command3 = button(this, QStringLiteral("中止"), Margin + 7500, 1920, 1500, 1080);
     Check1 = new QCheckBox(QStringLiteral("送信終了後にEXIT"), this);
-    Check1->setGeometry(toPixels(Margin), toPixels(3120), toPixels(2400), toPixels(330));
-    Label2 = new QLabel(QStringLiteral("×ボタンは処理を中止して終了します｡"), this);
-    Label2->setGeometry(toPixels(Margin + 2640), toPixels(3120), toPixels(5000), toPixels(330));
+    twips::place(Check1, Margin, 3120, 2400, 330);
+    Label2 = twips::label(this, QStringLiteral("×ボタンは処理を中止して終了します｡"), Margin + 2640,
+                          3120, 5000, 330);
 
     buildProgressControls();
     setFixedSize(toPixels(2 * Margin + rowWidth), toPixels(3600));

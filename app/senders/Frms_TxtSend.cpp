@@ -189,7 +189,7 @@ void Frms_TxtSend::SendFileOnce(int32_t pass) {
     parts.chunkStep = [&](int64_t) {
         if (settings().TxtKuriFlg == 1) {
             Pic_Kuri->show();
-            Lbl_Kuri->setText(QString::number(pass) + QStringLiteral(" 回目送信中"));
+            Lbl_Kuri->setText(repeatPassText(pass));
         }
         return true;
     };

@@ -5,16 +5,21 @@
 #include "core/settings.h"
 #include "files/file_picker.h"
 #include "files/folder_listing.h"
-#include "files/window_controls.h"
 #include "senders/Frms_TxtSend.h"
 #include "senders/text_file.h"
 #include "senders/text_save_name.h"
+#include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
-using namespace files_ui;
+using twips::button;
+using twips::label;
+using twips::place;
 
 namespace {
 

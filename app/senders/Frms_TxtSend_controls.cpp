@@ -2,17 +2,22 @@
 // designed).
 #include "senders/Frms_TxtSend.h"
 
-#include "files/window_controls.h"
 #include "ui/text_box_look.h"
+#include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
-using namespace files_ui;
+using twips::button;
+using twips::label;
+using twips::place;
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "core/typed_keys.h"
 #include "fkeys/program_send_host.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 
 #include <QKeyEvent>
@@ -17,23 +18,17 @@
 
 #include <algorithm>
 
+using twips::button;
 using twips::toPixels;
 
 namespace {
 
 constexpr uint16_t CR = 0x0D, LF = 0x0A;
-constexpr int CommonWidth = 7440, CommonHeight = 2220;
-
-QPushButton* button(const QString& caption, QWidget* parent, int left, int top, int width) {
-    auto* b = new QPushButton(caption, parent);
-    b->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(420));
-    return b;
-}
+constexpr int CommonWidth = 7440, CommonHeight = 2220, ButtonHeight = 420;
 
 QLabel* note(const QString& text, QWidget* parent, int left, int top, int width,
              int32_t color = vbcolors::Black) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(270));
+    QLabel* label = twips::label(parent, text, left, top, width, 270);
     vbcolor::setForeColor(label, color);
     return label;
 }
@@ -64,15 +59,15 @@ CtrlCodePanel::CtrlCodePanel(QWidget* parent, const QString& caption, const QStr
     note(QStringLiteral("CTRL-@とCTRL-^ ｺｰﾄﾞ は"), common_, 4920, 300, 2520);
     note(QStringLiteral("ｷｰﾎﾞｰﾄﾞからは出ません｡"), common_, 4920, 600, 2520);
 
-    cmdDTR[0] = button(QStringLiteral("DTR ON"), common_, 0, 1020, 1320);
-    cmdDTR[1] = button(QStringLiteral("DTR OFF"), common_, 1380, 1020, 1320);
-    cmdRTS[0] = button(QStringLiteral("RTS ON"), common_, 2880, 1020, 1320);
-    cmdRTS[1] = button(QStringLiteral("RTS OFF"), common_, 4260, 1020, 1320);
-    Command1 = button(QStringLiteral("ﾌﾞﾚｰｸ信号送出"), common_, 5760, 1020, 1680);
-    Cmd_All_Clear = button(QStringLiteral("全消去"), common_, 0, 1620, 1320);
-    Command2 = button(QStringLiteral("画面消去"), common_, 1380, 1620, 1500);
-    Command3 = button(QStringLiteral("送信文字数クリア"), common_, 2940, 1620, 2220);
-    Command4 = button(QStringLiteral("受信文字数クリア"), common_, 5220, 1620, 2220);
+    cmdDTR[0] = button(common_, QStringLiteral("DTR ON"), 0, 1020, 1320, ButtonHeight);
+    cmdDTR[1] = button(common_, QStringLiteral("DTR OFF"), 1380, 1020, 1320, ButtonHeight);
+    cmdRTS[0] = button(common_, QStringLiteral("RTS ON"), 2880, 1020, 1320, ButtonHeight);
+    cmdRTS[1] = button(common_, QStringLiteral("RTS OFF"), 4260, 1020, 1320, ButtonHeight);
+    Command1 = button(common_, QStringLiteral("ﾌﾞﾚｰｸ信号送出"), 5760, 1020, 1680, ButtonHeight);
+    Cmd_All_Clear = button(common_, QStringLiteral("全消去"), 0, 1620, 1320, ButtonHeight);
+    Command2 = button(common_, QStringLiteral("画面消去"), 1380, 1620, 1500, ButtonHeight);
+    Command3 = button(common_, QStringLiteral("送信文字数クリア"), 2940, 1620, 2220, ButtonHeight);
+    Command4 = button(common_, QStringLiteral("受信文字数クリア"), 5220, 1620, 2220, ButtonHeight);
 
     for (int i = 0; i < 2; ++i) {
         connect(cmdDTR[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdDTR_Click(i); });
@@ -86,7 +81,7 @@ CtrlCodePanel::CtrlCodePanel(QWidget* parent, const QString& caption, const QStr
 }
 
 void CtrlCodePanel::finishLayout(int left, int top, int width) {
-    common_->setGeometry(toPixels(left), toPixels(top), toPixels(CommonWidth), toPixels(CommonHeight));
+    twips::place(common_, left, top, CommonWidth, CommonHeight);
     setFixedSize(toPixels(std::max(width, left + CommonWidth + 120)), toPixels(top + CommonHeight + 120));
     returnFocusTo(Text1);
 }

@@ -3,22 +3,18 @@
 #include "core/settings.h"
 #include "senders/ctrl_code_tables.h"
 #include "ui/fonts.h"
-#include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 
 #include <QPushButton>
-
-using twips::toPixels;
 
 namespace {
 
 constexpr int Left = 120, Top = 120, ButtonWidth = 2280, RowHeight = 345, Rows = 16;
 
 QPushButton* codeButton(const QString& caption, QWidget* parent, int column, int row) {
-    auto* b = new QPushButton(caption, parent);
-    b->setGeometry(toPixels(Left + column * (ButtonWidth + 60)), toPixels(Top + row * RowHeight),
-                   toPixels(ButtonWidth), toPixels(RowHeight - 30));
-    return b;
+    return twips::button(parent, caption, Left + column * (ButtonWidth + 60), Top + row * RowHeight,
+                         ButtonWidth, RowHeight - 30);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/settings.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -16,11 +17,10 @@ QGroupBox* optionFrame(QWidget* parent, const QString& title, std::array<QRadioB
                        const std::array<const char16_t*, N>& captions, int left, int top, int width) {
     constexpr int Row = 330;
     auto* frame = new QGroupBox(title, parent);
-    frame->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(300 + int(N) * Row + 120));
+    twips::place(frame, left, top, width, 300 + int(N) * Row + 120);
     for (size_t i = 0; i < N; ++i) {
         options[i] = new QRadioButton(QString::fromUtf16(captions[i]), frame);
-        options[i]->setGeometry(toPixels(180), toPixels(300 + int(i) * Row), toPixels(width - 300),
-                                toPixels(300));
+        twips::place(options[i], 180, 300 + int(i) * Row, width - 300, 300);
     }
     return frame;
 }
@@ -44,8 +44,7 @@ frms_Key_set::frms_Key_set(QWidget* parent) : ToolWindow(parent) {
                             {u"CR Code 送信", u"CR + LF Code 送信", u"Enter Key を送信しない",
                              u"LF Code 送信"},
                             120, 1260, 3600);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setGeometry(toPixels(4320), toPixels(2340), toPixels(1440), toPixels(480));
+    Command1 = twips::button(this, QStringLiteral("OK"), 4320, 2340, 1440, 480);
 
     for (int i = 0; i < 2; ++i)
         connect(Option1[size_t(i)], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });

@@ -2,22 +2,19 @@
 
 #include "core/settings.h"
 #include "senders/ctrl_code_tables.h"
-#include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 
 #include <QLabel>
 #include <QMouseEvent>
-
-using twips::toPixels;
 
 namespace {
 
 constexpr int Left = 120, Top = 120, CellWidth = 960, CellHeight = 300, Rows = 16, Columns = 8;
 
 QLabel* codeLabel(const QString& caption, QWidget* parent, int column, int row) {
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(toPixels(Left + column * CellWidth), toPixels(Top + row * CellHeight),
-                       toPixels(CellWidth - 30), toPixels(CellHeight - 30));
+    auto* label = twips::label(parent, caption, Left + column * CellWidth, Top + row * CellHeight,
+                               CellWidth - 30, CellHeight - 30);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Box);
     vbcolor::setBackColor(label, vbcolors::White);

@@ -10,6 +10,8 @@ int32_t repeatCountFromText(const QString& text, int32_t previous) {
     return wholeNumberClamped(text, 1, kMaxRepeatCount).value_or(previous);
 }
 
+QString repeatPassText(int32_t pass) { return QString::number(pass) + QStringLiteral(" 回目送信中"); }
+
 RepeatSend::RepeatSend(QCheckBox* tick, QLineEdit* countBox, int16_t& flagSetting, int32_t& countSetting)
     : tick_(tick), countBox_(countBox), flag_(flagSetting), count_(countSetting) {
     countBox_->setMaxLength(5);

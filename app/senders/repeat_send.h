@@ -19,6 +19,9 @@ inline constexpr int32_t kMaxRepeatCount = 99999;
 // and held to 1..99999; a text that is not a number keeps the previous count.
 int32_t repeatCountFromText(const QString& text, int32_t previous);
 
+// What the pass box shows while a pass is sent: "n 回目送信中".
+QString repeatPassText(int32_t pass);
+
 class RepeatSend {
   public:
     RepeatSend(QCheckBox* tick, QLineEdit* countBox, int16_t& flagSetting, int32_t& countSetting);

@@ -2,6 +2,7 @@
 
 #include "core/program_folder.h"
 #include "core/settings_file.h"
+#include "core/file_io.h"
 #include "fkeys/fkey_text_lines.h"
 #include "text/cp932.h"
 #include "ui/event_pump.h"
@@ -92,17 +93,7 @@ TextFileRead readTextForBox(const QString& path, int maxStoredChars) {
 int writeTextFile(const QString& path, QByteArrayView bytes) {
     const int fd = ::open(nativePath(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return errno;
-    int error = 0;
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            error = n < 0 ? errno : EIO;
-            break;
-        }
-        done += n;
-    }
+    int error = writeAll(fd, bytes);
     if (::close(fd) != 0 && error == 0) error = errno;
     return error;
 }

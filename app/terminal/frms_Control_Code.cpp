@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "core/tovaline_api.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 
 #include <QApplication>
@@ -44,8 +45,7 @@ constexpr int PaletteColumns = 8, PaletteCell = 480;
 constexpr int Top = 120;
 
 QLabel* boxLabel(QWidget* parent, const QString& text, int left, int top, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(RowHeight - 30));
+    auto* label = twips::label(parent, text, left, top, width, RowHeight - 30);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Box);
     return label;
@@ -65,9 +65,8 @@ frms_Control_Code::frms_Control_Code(QWidget* parent) : ModalWindow(parent) {
         const int left = 120 + (i / 16) * BlockWidth;
         const int top = Top + (i % 16) * RowHeight;
         const auto at = static_cast<std::size_t>(i);
-        lbl1[at] = new QLabel(QString::fromLatin1(CodeNames[at]), this);
-        lbl1[at]->setGeometry(toPixels(left), toPixels(top), toPixels(NameWidth),
-                              toPixels(RowHeight - 30));
+        lbl1[at] = twips::label(this, QString::fromLatin1(CodeNames[at]), left, top, NameWidth,
+                                RowHeight - 30);
         lbl2[at] = boxLabel(this, QString(), left + NameWidth, top, SymbolWidth);
         lbl2[at]->installEventFilter(this);
     }
@@ -81,15 +80,13 @@ frms_Control_Code::frms_Control_Code(QWidget* parent) : ModalWindow(parent) {
         lbl3[static_cast<std::size_t>(k)]->installEventFilter(this);
     }
     const int textTop = Top + 10 * RowHeight + 120;
-    Label1 = new QLabel(QStringLiteral("◎上記の枠をクリックして"), this);
-    Label1->setGeometry(toPixels(PaletteLeft), toPixels(textTop),
-                        toPixels(PaletteColumns * PaletteCell), toPixels(270));
-    Label2 = new QLabel(QStringLiteral("　右側の記号（図形）を選択します｡"), this);
-    Label2->setGeometry(toPixels(PaletteLeft), toPixels(textTop + 300),
-                        toPixels(PaletteColumns * PaletteCell), toPixels(270));
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setGeometry(toPixels(PaletteLeft + PaletteColumns * PaletteCell - 1500),
-                          toPixels(textTop + 780), toPixels(1440), toPixels(435));
+    Label1 = twips::label(this, QStringLiteral("◎上記の枠をクリックして"), PaletteLeft, textTop,
+                          PaletteColumns * PaletteCell, 270);
+    Label2 = twips::label(this, QStringLiteral("　右側の記号（図形）を選択します｡"), PaletteLeft,
+                          textTop + 300, PaletteColumns * PaletteCell, 270);
+    Command1 =
+        twips::button(this, QStringLiteral("OK"), PaletteLeft + PaletteColumns * PaletteCell - 1500,
+                      textTop + 780, 1440, 435);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     const int codesBottom = Top + 16 * RowHeight + 120;
     setFixedSize(toPixels(PaletteLeft + PaletteColumns * PaletteCell + 120),

@@ -4,6 +4,7 @@
 #include "terminal/screen_select.h"
 #include "terminal/screen_select_rules.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 
 #include <QLineEdit>
@@ -81,9 +82,8 @@ frms_Main_Disp::frms_Main_Disp(QWidget* parent) : ModalWindow(parent) {
         b->setToolTip(QString::fromUtf8(DispButtonTexts[static_cast<std::size_t>(i)].toolTip));
         const int row = i / ButtonsPerRow;
         const int column = i % ButtonsPerRow;
-        b->setGeometry(toPixels(Margin + column * (ButtonWidth + ButtonGap)),
-                       toPixels(Margin + row * (ButtonHeight + ButtonGap)), toPixels(ButtonWidth),
-                       toPixels(ButtonHeight));
+        twips::place(b, Margin + column * (ButtonWidth + ButtonGap),
+                     Margin + row * (ButtonHeight + ButtonGap), ButtonWidth, ButtonHeight);
         b->installEventFilter(this);
         Cmd_DIsp[static_cast<std::size_t>(i)] = b;
     }
@@ -91,12 +91,11 @@ frms_Main_Disp::frms_Main_Disp(QWidget* parent) : ModalWindow(parent) {
     const int clearWidth = 2 * ButtonWidth + ButtonGap;
     Cmd_All_Clear = new QPushButton(QStringLiteral("全消去"), this);
     Cmd_All_Clear->setToolTip(QStringLiteral("受信画面・メモリー・カウントをクリアします"));
-    Cmd_All_Clear->setGeometry(toPixels(Margin), toPixels(clearTop), toPixels(clearWidth),
-                               toPixels(ButtonHeight));
+    twips::place(Cmd_All_Clear, Margin, clearTop, clearWidth, ButtonHeight);
     Cmd_Screen_cls = new QPushButton(QStringLiteral("画面消去"), this);
     Cmd_Screen_cls->setToolTip(QStringLiteral("受信画面・メモリーをクリアします"));
-    Cmd_Screen_cls->setGeometry(toPixels(Margin + clearWidth + ButtonGap), toPixels(clearTop),
-                                toPixels(clearWidth), toPixels(ButtonHeight));
+    twips::place(Cmd_Screen_cls, Margin + clearWidth + ButtonGap, clearTop, clearWidth,
+                 ButtonHeight);
     connect(Cmd_All_Clear, &QPushButton::clicked, this, [this] { Cmd_All_Clear_Click(); });
     connect(Cmd_Screen_cls, &QPushButton::clicked, this, [this] { Cmd_Screen_cls_Click(); });
 

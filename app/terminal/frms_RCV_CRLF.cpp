@@ -4,6 +4,7 @@
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,11 +21,11 @@ constexpr int16_t UnusedParam = 10;
 QGroupBox* choiceFrame(QWidget* parent, const QString& title, std::array<QRadioButton*, 2>& options,
                        const QString& sameLine, const QString& newLine, int top) {
     auto* frame = new QGroupBox(title, parent);
-    frame->setGeometry(toPixels(240), toPixels(top), toPixels(3600), toPixels(1080));
+    twips::place(frame, 240, top, 3600, 1080);
     options[0] = new QRadioButton(sameLine, frame);
-    options[0]->setGeometry(toPixels(240), toPixels(300), toPixels(3200), toPixels(300));
+    twips::place(options[0], 240, 300, 3200, 300);
     options[1] = new QRadioButton(newLine, frame);
-    options[1]->setGeometry(toPixels(240), toPixels(660), toPixels(3200), toPixels(300));
+    twips::place(options[1], 240, 660, 3200, 300);
     return frame;
 }
 
@@ -43,10 +44,8 @@ frms_RCV_CRLF::frms_RCV_CRLF(QWidget* parent) : ModalWindow(parent) {
                          QStringLiteral("CRで復帰・改行"), 120);
     Frame2 = choiceFrame(this, QStringLiteral("LF"), Option2, QStringLiteral("LFで同一ポジション"),
                          QStringLiteral("LFで復帰・改行"), 1320);
-    Command1 = new QPushButton(QStringLiteral("デフォルト"), this);
-    Command1->setGeometry(toPixels(240), toPixels(2640), toPixels(1500), toPixels(435));
-    Command2 = new QPushButton(QStringLiteral("OK"), this);
-    Command2->setGeometry(toPixels(2340), toPixels(2640), toPixels(1500), toPixels(435));
+    Command1 = twips::button(this, QStringLiteral("デフォルト"), 240, 2640, 1500, 435);
+    Command2 = twips::button(this, QStringLiteral("OK"), 2340, 2640, 1500, 435);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

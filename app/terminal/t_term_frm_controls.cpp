@@ -6,17 +6,15 @@
 #include "ui/picture_box.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 
 #include <QFrame>
 
-namespace {
+using twips::place;
 
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                   twips::toPixels(height));
-}
+namespace {
 
 QLabel* label(QWidget* parent, const QString& text, Qt::Alignment align = Qt::AlignCenter) {
     auto* l = new QLabel(text, parent);
@@ -34,22 +32,18 @@ QFrame* panel(QWidget* parent, QFrame::Shape shape = QFrame::NoFrame) {
 constexpr int GridLeft = 11160, GridTop = 120, ColStep = 1710, RowStep = 420;
 constexpr int ButtonWidth = 1650, ButtonHeight = 390;
 
-QPushButton* gridButton(QWidget* parent, int row, int col, const QString& caption,
-                        const QString& tip = QString()) {
-    auto* b = new QPushButton(caption, parent);
+QPushButton* button(QWidget* parent, const QString& caption, int left, int top, int width,
+                    int height, const QString& tip = QString()) {
+    QPushButton* b = twips::button(parent, caption, left, top, width, height);
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::NoFocus);  // the key box keeps the focus
-    place(b, GridLeft + col * ColStep, GridTop + row * RowStep, ButtonWidth, ButtonHeight);
     return b;
 }
 
-QPushButton* button(QWidget* parent, const QString& caption, int left, int top, int width,
-                    int height, const QString& tip = QString()) {
-    auto* b = new QPushButton(caption, parent);
-    b->setToolTip(tip);
-    b->setFocusPolicy(Qt::NoFocus);
-    place(b, left, top, width, height);
-    return b;
+QPushButton* gridButton(QWidget* parent, int row, int col, const QString& caption,
+                        const QString& tip = QString()) {
+    return button(parent, caption, GridLeft + col * ColStep, GridTop + row * RowStep, ButtonWidth,
+                  ButtonHeight, tip);
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 #include "views/byte_source.h"
 
-#include <QFile>
+#include "core/file_io.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 std::size_t SnapshotSource::read(int64_t first, std::span<uint8_t> out) const {
@@ -20,20 +19,13 @@ std::size_t SnapshotSource::read(int64_t first, std::span<uint8_t> out) const {
 }
 
 std::unique_ptr<FileSource> FileSource::open(const QString& path, int& error) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        error = errno;
+    // A pipe opens at once without blocking, and shows as empty.
+    const FileForReading file = openForReading(path, O_NONBLOCK);
+    if (file.fd < 0) {
+        error = file.error;
         return nullptr;
     }
-    struct stat info {};
-    // A folder opens but cannot be read as a file. (A pipe opens at once
-    // without blocking, and shows as empty.)
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        error = S_ISDIR(info.st_mode) ? EISDIR : errno;
-        ::close(fd);
-        return nullptr;
-    }
-    return std::unique_ptr<FileSource>(new FileSource(fd, static_cast<int64_t>(info.st_size)));
+    return std::unique_ptr<FileSource>(new FileSource(file.fd, file.length));
 }
 
 FileSource::~FileSource() {

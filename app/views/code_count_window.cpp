@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "core/tovaline_api.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 
@@ -48,29 +49,21 @@ void CodeCountWindow::buildControls(const QString& totalCaption) {
     for (int j = 0; j < code_counts::PageSize; ++j) {
         const int left = LeftTwips + (j / Rows) * ColumnTwips;
         const int top = TopTwips + (j % Rows) * RowTwips;
-        lblt[j] = new QLabel(this);
-        lblt[j]->setGeometry(toPixels(left), toPixels(top), toPixels(ValueWidthTwips), toPixels(RowTwips));
-        lbld[j] = new QLabel(this);
-        lbld[j]->setGeometry(toPixels(left + ValueWidthTwips), toPixels(top), toPixels(CountWidthTwips),
-                             toPixels(RowTwips));
+        lblt[j] = twips::label(this, QString(), left, top, ValueWidthTwips, RowTwips);
+        lbld[j] =
+            twips::label(this, QString(), left + ValueWidthTwips, top, CountWidthTwips, RowTwips);
         lbld[j]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     const int bottomRow = TopTwips + Rows * RowTwips + 300;
-    Label1 = new QLabel(totalCaption, this);
-    Label1->setGeometry(toPixels(LeftTwips), toPixels(bottomRow), toPixels(1320), toPixels(RowTwips));
-    Label2 = new QLabel(this);
-    Label2->setGeometry(toPixels(LeftTwips + 1320), toPixels(bottomRow), toPixels(CountWidthTwips),
-                        toPixels(RowTwips));
+    Label1 = twips::label(this, totalCaption, LeftTwips, bottomRow, 1320, RowTwips);
+    Label2 = twips::label(this, QString(), LeftTwips + 1320, bottomRow, CountWidthTwips, RowTwips);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     const int buttonTop = bottomRow + RowTwips + 180;
-    Command1 = new QPushButton(QStringLiteral("≪"), this);
-    Command1->setGeometry(toPixels(LeftTwips), toPixels(buttonTop), toPixels(900), toPixels(420));
-    Command2 = new QPushButton(QStringLiteral("≫"), this);
-    Command2->setGeometry(toPixels(LeftTwips + 960), toPixels(buttonTop), toPixels(900), toPixels(420));
-    Command3 = new QPushButton(QStringLiteral("カウント クリア"), this);
-    Command3->setGeometry(toPixels(LeftTwips + 3 * ColumnTwips), toPixels(buttonTop), toPixels(2160),
-                          toPixels(420));
+    Command1 = twips::button(this, QStringLiteral("≪"), LeftTwips, buttonTop, 900, 420);
+    Command2 = twips::button(this, QStringLiteral("≫"), LeftTwips + 960, buttonTop, 900, 420);
+    Command3 = twips::button(this, QStringLiteral("カウント クリア"), LeftTwips + 3 * ColumnTwips,
+                             buttonTop, 2160, 420);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });

@@ -37,15 +37,7 @@ QScrollBar* stepBar(QWidget* parent, int inset) {
 }
 
 QGroupBox* frame(QWidget* parent, const QString& title, int left, int width) {
-    auto* box = new QGroupBox(title, parent);
-    box->setGeometry(left, ChoicesTop, width, 48);
-    return box;
-}
-
-QRadioButton* option(QGroupBox* frame, const QString& caption, int left, int width) {
-    auto* button = new QRadioButton(caption, frame);
-    button->setGeometry(left, 20, width, 20);
-    return button;
+    return makeChoiceFrame(parent, title, left, ChoicesTop, width);
 }
 
 } // namespace
@@ -92,7 +84,7 @@ void DumpWindow::buildControls() {
                                 QStringLiteral("全角１"), QStringLiteral("全角２"),
                                 QStringLiteral("半全角 etc")};
     for (int i = 0; i < 5; ++i) {
-        Option1[i] = option(Frame1, layouts[i], 6 + 58 * i, i == 4 ? 76 : 58);
+        Option1[i] = makeChoiceOption(Frame1, layouts[i], 6 + 58 * i, i == 4 ? 76 : 58);
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option1_Click(i);
         });
@@ -102,7 +94,7 @@ void DumpWindow::buildControls() {
     const QString graphs[5] = {QStringLiteral("AG"), QStringLiteral("AGs"), QStringLiteral("BG"),
                                QStringLiteral("BGs"), QStringLiteral("Bit")};
     for (int i = 0; i < 5; ++i) {
-        Option2[i] = option(Frame2, graphs[i], 6 + 42 * i, 42);
+        Option2[i] = makeChoiceOption(Frame2, graphs[i], 6 + 42 * i, 42);
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option2_Click(i);
         });
@@ -117,8 +109,8 @@ void DumpWindow::buildControls() {
 
     Frame3 =
         frame(this, QStringLiteral("フォント"), PicLeft + 646, WindowWidth - 2 * PicLeft - 646);
-    Opt_Font[0] = option(Frame3, QStringLiteral("明朝"), 6, 50);
-    Opt_Font[1] = option(Frame3, QStringLiteral("ゴシック"), 58, 70);
+    Opt_Font[0] = makeChoiceOption(Frame3, QStringLiteral("明朝"), 6, 50);
+    Opt_Font[1] = makeChoiceOption(Frame3, QStringLiteral("ゴシック"), 58, 70);
     for (int i = 0; i < 2; ++i) {
         connect(Opt_Font[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Opt_Font_Click(i);

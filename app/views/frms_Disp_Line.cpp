@@ -5,6 +5,7 @@
 #include "core/tovaline_api.h"
 #include "ui/picture_box.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 #include "views/disp_lines.h"
 #include "views/snapshot_save_dialog.h"
@@ -72,9 +73,9 @@ void frms_Disp_Line::buildControls() {
     Frame1 = new QGroupBox(QStringLiteral("フォント"), this);
     Frame1->setGeometry(toPixels(120), below, toPixels(2520), toPixels(600));
     Opt_Font[1] = new QRadioButton(QStringLiteral("ゴシック"), Frame1);
-    Opt_Font[1]->setGeometry(toPixels(120), toPixels(240), toPixels(1200), toPixels(300));
+    twips::place(Opt_Font[1], 120, 240, 1200, 300);
     Opt_Font[0] = new QRadioButton(QStringLiteral("明朝"), Frame1);
-    Opt_Font[0]->setGeometry(toPixels(1440), toPixels(240), toPixels(960), toPixels(300));
+    twips::place(Opt_Font[0], 1440, 240, 960, 300);
     for (int i = 0; i < 2; ++i) connect(Opt_Font[i], &QRadioButton::clicked, this, [this, i] { Opt_Font_Click(i); });
 
     Cmd_F_Color = new QPushButton(QStringLiteral("Color"), this);

@@ -6,6 +6,7 @@
 #include "text/cp932.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "ui/vb_color.h"
 
 #include <QComboBox>
@@ -65,26 +66,22 @@ void frms_Disp_Line2::buildControls() {
     resize(toPixels(10800), toPixels(7800));
     setMinimumSize(toPixels(7200), toPixels(2400));
 
-    Label1 = new QLabel(QStringLiteral("フォント名"), this);
-    Label1->setGeometry(toPixels(120), toPixels(60), toPixels(1800), toPixels(255));
+    Label1 = twips::label(this, QStringLiteral("フォント名"), 120, 60, 1800, 255);
     Frame1 = new QGroupBox(this);
-    Frame1->setGeometry(toPixels(120), toPixels(330), toPixels(2400), toPixels(480));
+    twips::place(Frame1, 120, 330, 2400, 480);
     Option1[0] = new QRadioButton(QStringLiteral("明朝"), Frame1);
-    Option1[0]->setGeometry(toPixels(120), toPixels(90), toPixels(1000), toPixels(300));
+    twips::place(Option1[0], 120, 90, 1000, 300);
     Option1[1] = new QRadioButton(QStringLiteral("ゴシック"), Frame1);
-    Option1[1]->setGeometry(toPixels(1200), toPixels(90), toPixels(1140), toPixels(300));
+    twips::place(Option1[1], 1200, 90, 1140, 300);
 
-    Label2 = new QLabel(QStringLiteral("フォントサイズ"), this);
-    Label2->setGeometry(toPixels(2760), toPixels(60), toPixels(1800), toPixels(255));
+    Label2 = twips::label(this, QStringLiteral("フォントサイズ"), 2760, 60, 1800, 255);
     CmbFontSize = new QComboBox(this);
-    CmbFontSize->setGeometry(toPixels(2760), toPixels(390), toPixels(1080), toPixels(360));
+    twips::place(CmbFontSize, 2760, 390, 1080, 360);
     CmbFontSize->setMaxVisibleItems(20);
     for (int size = MinFontSize; size <= MaxFontSize; ++size) CmbFontSize->addItem(QString::number(size));
 
-    Cmd_F_Color = new QPushButton(QStringLiteral("Color"), this);
-    Cmd_F_Color->setGeometry(toPixels(4080), toPixels(330), toPixels(1080), toPixels(420));
-    Label3 = new QLabel(QStringLiteral("MAX 28672 Byte (28KB)"), this);
-    Label3->setGeometry(toPixels(5400), toPixels(420), toPixels(3000), toPixels(255));
+    Cmd_F_Color = twips::button(this, QStringLiteral("Color"), 4080, 330, 1080, 420);
+    Label3 = twips::label(this, QStringLiteral("MAX 28672 Byte (28KB)"), 5400, 420, 3000, 255);
 
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);

@@ -39,7 +39,7 @@ constexpr int HoverWidth = 34, HoverHeight = 12;
 constexpr int StripLabelWidth = 29;
 
 // The choices in PicFunc, one row of frames.
-constexpr int FrameTop = 4, FrameHeight = 48, OptionTop = 20, OptionHeight = 20;
+constexpr int FrameTop = 4;
 // The graph choices stand in the picture's free top right corner, right of
 // the 80 columns and above the strip's numbers, on its background.
 constexpr QRect GraphChoices{656, 2, 95, 160};
@@ -48,15 +48,7 @@ constexpr int GraphOptionWidth = 16, GraphRowHeight = 20;
 constexpr int32_t CentredTopMinimum = 200;
 
 QGroupBox* frame(QWidget* parent, int left, int width) {
-    auto* box = new QGroupBox(parent);
-    box->setGeometry(left, FrameTop, width, FrameHeight);
-    return box;
-}
-
-QRadioButton* option(QGroupBox* frame, const QString& caption, int left, int width) {
-    auto* button = new QRadioButton(caption, frame);
-    button->setGeometry(left, OptionTop, width, OptionHeight);
-    return button;
+    return makeChoiceFrame(parent, QString(), left, FrameTop, width);
 }
 
 // A graph choice: an option button and the label beside it, which selects
@@ -120,18 +112,18 @@ void ScopeWindow::buildControls() {
 
     PicFunc = new QWidget(this);
     Frame1 = frame(PicFunc, 16, 226);
-    Opt_code[0] = option(Frame1, QStringLiteral("JIS8"), 8, 60);
-    Opt_code[1] = option(Frame1, QStringLiteral("ASCII"), 70, 62);
-    Opt_code[2] = option(Frame1, QStringLiteral("シフト JIS"), 134, 88);
+    Opt_code[0] = makeChoiceOption(Frame1, QStringLiteral("JIS8"), 8, 60);
+    Opt_code[1] = makeChoiceOption(Frame1, QStringLiteral("ASCII"), 70, 62);
+    Opt_code[2] = makeChoiceOption(Frame1, QStringLiteral("シフト JIS"), 134, 88);
     onSelect(Opt_code, this, [this](int i) { Opt_code_Click(i); });
     Frame2 = frame(PicFunc, 248, 142);
-    Opt_Font[0] = option(Frame2, QStringLiteral("明朝"), 8, 56);
-    Opt_Font[1] = option(Frame2, QStringLiteral("ゴシック"), 66, 72);
+    Opt_Font[0] = makeChoiceOption(Frame2, QStringLiteral("明朝"), 8, 56);
+    Opt_Font[1] = makeChoiceOption(Frame2, QStringLiteral("ゴシック"), 66, 72);
     onSelect(Opt_Font, this, [this](int i) { Opt_Font_Click(i); });
     Frame3 = frame(PicFunc, 396, 340);
     for (int i = 0; i < 4; ++i)
         OptDispPat[static_cast<std::size_t>(i)] =
-            option(Frame3, QStringLiteral("Pattern %1").arg(i + 1), 8 + 82 * i, 80);
+            makeChoiceOption(Frame3, QStringLiteral("Pattern %1").arg(i + 1), 8 + 82 * i, 80);
     onSelect(OptDispPat, this, [this](int i) { OptDispPat_Click(i); });
 
     buildGraphChoices();

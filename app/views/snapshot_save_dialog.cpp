@@ -6,6 +6,7 @@
 #include "core/shared_state.h"
 #include "ui/event_pump.h"
 #include "ui/twips.h"
+#include "ui/twips_controls.h"
 #include "views/disp_lines.h"
 #include "views/view_state.h"
 
@@ -42,32 +43,30 @@ SnapshotSaveDialog::SnapshotSaveDialog(SaveData data, const QString& defaultName
 
 void SnapshotSaveDialog::buildControls(const QString& noteName, const QString& noteTail) {
     setFixedSize(toPixels(6120), toPixels(2460));
-    Label1 = new QLabel(QStringLiteral("ファイル名"), this);
-    Label1->setGeometry(toPixels(180), toPixels(240), toPixels(1080), toPixels(300));
+    Label1 = twips::label(this, QStringLiteral("ファイル名"), 180, 240, 1080, 300);
     Text1 = new QLineEdit(this);
-    Text1->setGeometry(toPixels(1260), toPixels(180), toPixels(4620), toPixels(390));
+    twips::place(Text1, 1260, 180, 4620, 390);
 
     Frame1 = new QGroupBox(this);
-    Frame1->setGeometry(toPixels(180), toPixels(720), toPixels(3360), toPixels(900));
+    twips::place(Frame1, 180, 720, 3360, 900);
     Option1[0] = new QRadioButton(QStringLiteral("新規作成モード"), Frame1);
-    Option1[0]->setGeometry(toPixels(180), toPixels(150), toPixels(3000), toPixels(300));
+    twips::place(Option1[0], 180, 150, 3000, 300);
     Option1[1] = new QRadioButton(QStringLiteral("追加作成モード"), Frame1);
-    Option1[1]->setGeometry(toPixels(180), toPixels(510), toPixels(3000), toPixels(300));
+    twips::place(Option1[1], 180, 510, 3000, 300);
     Option1[0]->setChecked(true);
 
-    Command1 = new QPushButton(QStringLiteral("書込み"), this);
-    Command1->setGeometry(toPixels(3900), toPixels(900), toPixels(1980), toPixels(540));
+    Command1 = twips::button(this, QStringLiteral("書込み"), 3900, 900, 1980, 540);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Picture1 = new QFrame(this);
     Picture1->setFrameShape(QFrame::Box);
-    Picture1->setGeometry(toPixels(3900), toPixels(900), toPixels(1980), toPixels(540));
+    twips::place(Picture1, 3900, 900, 1980, 540);
     Picture1Label = new QLabel(QStringLiteral("ファイルセーブ中"), Picture1);
     Picture1Label->setAlignment(Qt::AlignCenter);
     Picture1Label->setGeometry(0, 0, Picture1->width(), Picture1->height());
     Picture1->hide();
 
     Picture2 = new QFrame(this);
-    Picture2->setGeometry(toPixels(180), toPixels(1860), toPixels(5700), toPixels(420));
+    twips::place(Picture2, 180, 1860, 5700, 420);
     // One sentence in three labels; the last one's leading blanks are the
     // gap after the name.
     const QString notes[3] = {QStringLiteral("ファイル名省略時は"), noteName, noteTail};

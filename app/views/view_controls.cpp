@@ -2,7 +2,9 @@
 
 #include "ui/vb_color.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScrollBar>
 
 QScrollBar* makePositionBar(QWidget* parent) {
@@ -24,6 +26,18 @@ QScrollBar* makeStepBar(QWidget* parent) {
     bar->setValue(1);
     bar->hide();
     return bar;
+}
+
+QGroupBox* makeChoiceFrame(QWidget* parent, const QString& title, int left, int top, int width) {
+    auto* box = new QGroupBox(title, parent);
+    box->setGeometry(left, top, width, 48);
+    return box;
+}
+
+QRadioButton* makeChoiceOption(QGroupBox* frame, const QString& caption, int left, int width) {
+    auto* button = new QRadioButton(caption, frame);
+    button->setGeometry(left, 20, width, 20);
+    return button;
 }
 
 QLabel* makeHoverLabel(QWidget* picture, int32_t textColor, int width, int height) {

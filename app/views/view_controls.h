@@ -1,12 +1,15 @@
 // Controls the data views share: the position bar, the little bars that
-// serve as page, half-page and line buttons, and the read-out labels that
-// float beside the pointer.
+// serve as page, half-page and line buttons, the rows of choices under the
+// picture, and the read-out labels that float beside the pointer.
 #pragma once
 
 #include <cstdint>
 
+class QGroupBox;
 class QLabel;
+class QRadioButton;
 class QScrollBar;
+class QString;
 class QWidget;
 
 // VScroll1: 0 to 30000, a large change of 750, hidden until the data needs
@@ -17,6 +20,10 @@ QScrollBar* makePositionBar(QWidget* parent);
 // A step bar: values 0 to 2 resting at 1, so that its up arrow (0) and its
 // down arrow (2) act as buttons; hidden until the data needs it.
 QScrollBar* makeStepBar(QWidget* parent);
+
+// A frame of one row of choices, 48 pixels high, and an option in its row.
+QGroupBox* makeChoiceFrame(QWidget* parent, const QString& title, int left, int top, int width);
+QRadioButton* makeChoiceOption(QGroupBox* frame, const QString& caption, int left, int width);
 
 // A hidden white label in small print on the picture, letting the mouse
 // through to the picture below it.

@@ -1,7 +1,9 @@
 // The one QApplication of the program's benchmarks, made on first use: the
-// program's name (which names its temporary files), and no display needed
-// unless one is asked for through QT_QPA_PLATFORM.
+// program's name (which names its temporary files), its font substitutions,
+// and no display needed unless one is asked for through QT_QPA_PLATFORM.
 #pragma once
+
+#include "ui/fonts.h"
 
 #include <QApplication>
 
@@ -12,4 +14,5 @@ inline void ensureBenchApplication() {
     static char name[] = "VELDRAKON";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
+    fonts::installSubstitutions();
 }

@@ -1,27 +1,15 @@
 // The timed senders' monitor: a whole frame (the grid with its labels on a
 // clear picture, then 40 bars), and the bars alone, which is what every
 // byte the line takes redraws.
+#include "bench_application.h"
 #include "senders/byte_history.h"
 #include "senders/monitor_draw.h"
 #include "senders/monitor_scale.h"
-#include "ui/fonts.h"
 #include "ui/picture_box.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "veldrakon_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    fonts::installSubstitutions();
-    return app;
-}
 
 struct Monitor {
     Monitor() {
@@ -33,7 +21,7 @@ struct Monitor {
         for (int b = 0; b < ByteHistory::Capacity; ++b)
             history.push(static_cast<uint8_t>(b * 6));
     }
-    QApplication& app = application(); // before any widget
+    const bool applicationFirst = (ensureBenchApplication(), true); // before any widget
     PictureBox pic;
     MonitorScale scale;
     ByteHistory history;

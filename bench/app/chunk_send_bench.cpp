@@ -2,7 +2,7 @@
 // the program loads: throughput to a far side that reads as fast as it can
 // (events pumped at every chunk and call, as in the program), and what a
 // line held by XOFF costs while the sender waits for its release.
-#include "bench_application.h"
+#include "bench_pty_port.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "senders/chunk_send.h"
@@ -13,9 +13,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
 #include <thread>
 #include <time.h>
 #include <unistd.h>
@@ -31,45 +28,10 @@ double threadCpuSeconds() {
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-// A pseudo-terminal opened by the library as its port; the benchmark plays
-// the far side at the master.
-class PtyPort {
-  public:
-    explicit PtyPort(const char* params) {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
-        if (lib().OpenCommPort(ptsname(master_)) != -1) return;
-        int32_t bps = 0;
-        open_ = lib().SetCommPortParamAnyBPS(params, &bps) != 0;
-        shared().ComOpenFlg = 1;
-    }
-    ~PtyPort() {
-        lib().CloseCommPort();
-        shared().ComOpenFlg = 0;
-        if (master_ >= 0) close(master_);
-    }
-    bool ok() const { return open_; }
-    int master() const { return master_; }
-
-  private:
-    int master_ = -1;
-    bool open_ = false;
-};
-
-// Reads at the master until `expected` bytes came or it is told to stop.
-void readFarSide(int fd, size_t expected, std::atomic<size_t>& received) {
-    std::vector<char> buf(65536);
-    while (received.load() < expected) {
-        pollfd p{fd, POLLIN, 0};
-        if (poll(&p, 1, 100) <= 0) continue;
-        const ssize_t n = read(fd, buf.data(), buf.size());
-        if (n > 0) received += size_t(n);
-    }
-}
-
 void BM_ChunkSendToPty(benchmark::State& state) {
     ensureBenchApplication();
-    PtyPort port("921600,0,8,0,0");
+    FarSide far;
+    LibraryPort port(far, "921600,0,8,0,0");
     if (!port.ok()) {
         state.SkipWithError("no pseudo-terminal");
         return;
@@ -79,8 +41,8 @@ void BM_ChunkSendToPty(benchmark::State& state) {
         data[i] = uint8_t(i);
     double cpu = 0;
     for (auto _ : state) {
-        std::atomic<size_t> received{0};
-        std::thread reader(readFarSide, port.master(), data.size(), std::ref(received));
+        std::atomic<int64_t> received{0};
+        std::thread reader(readFarSide, far.fd(), int64_t(data.size()), std::ref(received));
         shared().StopFlg = 0;
         const double before = threadCpuSeconds();
         const ChunkSendEnd end = SendChunkBytes(data);
@@ -96,14 +58,15 @@ void BM_ChunkSendToPty(benchmark::State& state) {
 // The sender waits on a line held by XOFF for two seconds, then a Stop ends it.
 void BM_ChunkSendHeldLine(benchmark::State& state) {
     ensureBenchApplication();
-    PtyPort port("921600,0,8,0,2");
+    FarSide far;
+    LibraryPort port(far, "921600,0,8,0,2");
     if (!port.ok()) {
         state.SkipWithError("no pseudo-terminal");
         return;
     }
     // The far side sends XOFF; the next receive call takes it.
     const char xoff = 0x13;
-    if (write(port.master(), &xoff, 1) != 1) state.SkipWithError("far side cannot write");
+    if (write(far.fd(), &xoff, 1) != 1) state.SkipWithError("far side cannot write");
     char page[2048];
     int32_t pageLen = 0, bytesRead = 0, total = 0, logTotal = 0;
     int16_t ok = 0;

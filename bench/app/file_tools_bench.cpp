@@ -23,7 +23,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include <poll.h>
 #include <sys/resource.h>
 
 #include <atomic>
@@ -63,15 +62,7 @@ void BM_FileSend(benchmark::State& state) {
     int64_t sent = 0;
     for (auto _ : state) {
         std::atomic<int64_t> received{0};
-        std::thread reader([&] {
-            char buf[65536];
-            while (received < expected) {
-                pollfd p{far.fd(), POLLIN, 0};
-                if (::poll(&p, 1, 2000) <= 0) break;
-                const ssize_t n = ::read(far.fd(), buf, sizeof buf);
-                if (n > 0) received += n;
-            }
-        });
+        std::thread reader(readFarSide, far.fd(), expected, std::ref(received));
         frms_File window;
         window.Form_Load();
         window.picker->File1->setCurrentRow(0);

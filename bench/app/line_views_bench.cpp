@@ -5,6 +5,7 @@
 // and one page of a counter view drawn.
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
 #include "fake_port_driver.h"
 #include "tovaline.h"
 #include "ui/event_pump.h"
@@ -12,7 +13,6 @@
 #include "views/disp_lines.h"
 #include "views/snapshot_save.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include <string>
@@ -22,15 +22,6 @@ namespace {
 
 constexpr int16_t WidestColumns = 252;
 constexpr int32_t RawStoreBytes = 327680;
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "veldrakon_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // The library's stores filled through the receive call with text that never
 // ends a line itself (Shift-JIS, half-width kana, control codes), so that
@@ -87,7 +78,7 @@ BENCHMARK(BM_SplitDispLinesOfAFullStore)->Unit(benchmark::kMillisecond);
 
 // One save to an emptied file, pumping events at the dialog's cadence.
 void saveEachIteration(benchmark::State& state, const SaveData& data) {
-    application();
+    ensureBenchApplication();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("CONSOLE.SAV"));
     for (auto _ : state) {
@@ -112,7 +103,7 @@ void BM_LineSaveOfAFullStore(benchmark::State& state) {
 BENCHMARK(BM_LineSaveOfAFullStore)->Unit(benchmark::kMillisecond);
 
 void BM_CounterPageDrawn(benchmark::State& state) {
-    application();
+    ensureBenchApplication();
     frms_Code_disp_snd window;
     for (auto _ : state) window.Command2_Click();
 }

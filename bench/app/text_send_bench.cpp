@@ -5,7 +5,7 @@
 // text to a far side that reads as fast as it can, through the window.
 #include <benchmark/benchmark.h>
 
-#include "bench_application.h"
+#include "bench_pty_port.h"
 #include "core/program_folder.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
@@ -17,11 +17,6 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <thread>
@@ -76,15 +71,12 @@ BENCHMARK(BM_TempFileRoundTrip)->Unit(benchmark::kMicrosecond);
 
 void BM_WholeTextSendToPty(benchmark::State& state) {
     ensureBenchApplication();
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
-        lib().OpenCommPort(::ptsname(master)) != -1) {
+    FarSide far;
+    LibraryPort port(far, "921600,0,8,0,0");
+    if (!port.ok()) {
         state.SkipWithError("no pseudo-terminal");
         return;
     }
-    int32_t bps = 0;
-    lib().SetCommPortParamAnyBPS("921600,0,8,0,0", &bps);
-    shared().ComOpenFlg = 1;
     // The library is bound by now; the window's temporary files go to a
     // folder of the benchmark's own, not beside the program.
     QTemporaryDir folder;
@@ -97,23 +89,12 @@ void BM_WholeTextSendToPty(benchmark::State& state) {
     const int64_t expected = textBoxBytes(window.Text1->toPlainText()).size();
     for (auto _ : state) {
         std::atomic<int64_t> received{0};
-        std::thread reader([&] {
-            char buf[65536];
-            while (received < expected) {
-                pollfd p{master, POLLIN, 0};
-                if (::poll(&p, 1, 2000) <= 0) break;
-                const ssize_t n = ::read(master, buf, sizeof buf);
-                if (n > 0) received += n;
-            }
-        });
+        std::thread reader(readFarSide, far.fd(), expected, std::ref(received));
         window.Command1_Click();
         reader.join();
         if (received != expected) state.SkipWithError("the far side did not get the whole text");
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * expected);
-    lib().CloseCommPort();
-    shared().ComOpenFlg = 0;
-    ::close(master);
     setProgramFolderForTests("");
 }
 BENCHMARK(BM_WholeTextSendToPty)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -10,10 +10,10 @@
 #include "msgbox_answers.h"
 #include "pty_peer.h"
 #include "terminal/receive_poll.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -21,17 +21,6 @@
 #include <functional>
 #include <mutex>
 #include <thread>
-
-inline QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-inline void writeWholeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(bytes);
-}
 
 // Bytes 0, 1, 2 ... modulo `modulo`, of the given length.
 inline QByteArray countingBytes(int length, int modulo = 256) {
@@ -136,19 +125,6 @@ class FilesWindowTest : public MainWindowTest {
         settings().ComFlow = flow;
         StartComm();
         ASSERT_EQ(shared().ComOpenFlg, 1);
-    }
-
-    // Runs the main window's receive poll until the condition holds; false
-    // when it did not within the deadline.
-    static bool pollUntil(const std::function<bool()>& done, int deadlineMs = 5000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done()) {
-            if (clock.elapsed() > deadlineMs) return false;
-            ::Timer1_Timer();
-            if (!done()) QThread::msleep(2);
-        }
-        return true;
     }
 
     QString inFolder(const QString& name) const { return folder + u'/' + name; }

@@ -17,10 +17,10 @@ class CsvConversionTest : public ::testing::Test {
 
     // The text written for the source bytes, or "<failed>".
     QByteArray converted(const QByteArray& source, CsvFormat format) {
-        writeWholeFile(path("src.bin"), source);
+        writeFileBytes(path("src.bin"), source);
         QFile::remove(path("out.csv"));
         if (!ConvBinToCsv(path("src.bin"), path("out.csv"), format, [] {})) return "<failed>";
-        return readWholeFile(path("out.csv"));
+        return fileBytes(path("out.csv"));
     }
 
     QTemporaryDir dir;
@@ -59,15 +59,15 @@ TEST_F(CsvConversionTest, ALongFileIsWholeAndLetsEventsRunEvery100Values) {
         source += char(i % 256);
         text += QByteArray::number(i % 256) + (i < 70000 ? "," : "\r\n");
     }
-    writeWholeFile(path("src.bin"), source);
+    writeFileBytes(path("src.bin"), source);
     int pumps = 0;
     ASSERT_TRUE(ConvBinToCsv(path("src.bin"), path("out.csv"), {0, 0}, [&pumps] { ++pumps; }));
-    EXPECT_EQ(readWholeFile(path("out.csv")), text);
+    EXPECT_EQ(fileBytes(path("out.csv")), text);
     EXPECT_EQ(pumps, 700);
 }
 
 TEST_F(CsvConversionTest, FilesItCannotReadOrWriteAndTheSourceItselfFail) {
-    writeWholeFile(path("src.bin"), "AB");
+    writeFileBytes(path("src.bin"), "AB");
     ASSERT_TRUE(QFile::link(path("src.bin"), path("link.bin")));
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     const struct {
@@ -84,7 +84,7 @@ TEST_F(CsvConversionTest, FilesItCannotReadOrWriteAndTheSourceItselfFail) {
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(ConvBinToCsv(c.source, c.destination, {0, 0}, [] {})) << c.name;
-        EXPECT_EQ(readWholeFile(path("src.bin")), "AB") << c.name;
+        EXPECT_EQ(fileBytes(path("src.bin")), "AB") << c.name;
     }
     EXPECT_FALSE(QFile::exists(path("a.csv"))) << "a missing source creates nothing";
 }
@@ -155,7 +155,7 @@ class CsvWindowTest : public FilesWindowTest {
   protected:
     void SetUp() override {
         FilesWindowTest::SetUp();
-        writeWholeFile(inFolder("data.bin"), QByteArray("\x00\x41\xFF\x80", 4));
+        writeFileBytes(inFolder("data.bin"), QByteArray("\x00\x41\xFF\x80", 4));
         window = std::make_unique<frms_CSV>();
         window->Form_Load();
         window->show();
@@ -176,10 +176,10 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
     window->Form_Load();
     ASSERT_TRUE(QDir(folder).mkdir("out"));
     ASSERT_TRUE(QDir(folder).mkdir("sub"));
-    writeWholeFile(inFolder("cap.log"), "captured");
-    writeWholeFile(inFolder("cap.CSV"), "captured too");
-    writeWholeFile(inFolder("kept.CSV"), "an earlier conversion");
-    writeWholeFile(inFolder("data.csv"), "source");
+    writeFileBytes(inFolder("cap.log"), "captured");
+    writeFileBytes(inFolder("cap.CSV"), "captured too");
+    writeFileBytes(inFolder("kept.CSV"), "an earlier conversion");
+    writeFileBytes(inFolder("data.csv"), "source");
     ASSERT_TRUE(QFile::link(inFolder("data.csv"), inFolder("same.CSV")));
     ASSERT_TRUE(QFile::link("/dev/full", inFolder("full.CSV")));
     const QByteArray csv = "0,65,255,128\r\n";
@@ -242,7 +242,7 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
                   (QStringList{kSourceTitle, kDestinationTitle}).mid(0, c.choices.size()))
             << c.name;
         EXPECT_EQ(answers.texts(), c.messages) << c.name;
-        EXPECT_EQ(readWholeFile(inFolder(c.written)), c.content) << c.name;
+        EXPECT_EQ(fileBytes(inFolder(c.written)), c.content) << c.name;
     }
     EXPECT_EQ(settings().CsvSrcFolder, folder + "/");
     EXPECT_EQ(settings().CsvDstFolder, folder + "/") << "the folder of the last choice";

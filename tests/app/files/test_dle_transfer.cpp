@@ -67,7 +67,7 @@ class DleWindowTest : public FilesWindowTest {
     // (when bytes are given) and selected.
     std::unique_ptr<frms_File_Original> window(const QString& name, bool receive = false,
                                                const QByteArray* bytes = nullptr) {
-        if (bytes) writeWholeFile(inFolder(name), *bytes);
+        if (bytes) writeFileBytes(inFolder(name), *bytes);
         auto w = std::make_unique<frms_File_Original>();
         w->Form_Load();
         w->show();
@@ -257,7 +257,7 @@ TEST_F(DleWindowTest, AReceiveReportsHowTheStreamEnded) {
         // (A device that takes nothing also gives endless bytes: not read.)
         if (!QFileInfo(path).isSymLink()) {
             const QString got =
-                QFile::exists(path) ? QString::fromLatin1(readWholeFile(path)) : deleted;
+                QFile::exists(path) ? QString::fromLatin1(fileBytes(path)) : deleted;
             EXPECT_EQ(got, c.file) << c.messages.join(' ').toStdString();
         }
         EXPECT_EQ(w->Text1->text(), c.name);
@@ -271,7 +271,7 @@ TEST_F(DleWindowTest, AReceiveReportsHowTheStreamEnded) {
 }
 
 TEST_F(DleWindowTest, ReceivesThatMustNotBeginLeaveEverythingAsItWas) {
-    writeWholeFile(inFolder("kept.bin"), "keep me");
+    writeFileBytes(inFolder("kept.bin"), "keep me");
     const QString overwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
     static TovalineApi refusing;
     const struct {
@@ -307,7 +307,7 @@ TEST_F(DleWindowTest, ReceivesThatMustNotBeginLeaveEverythingAsItWas) {
         w->Command2_Click();
         EXPECT_EQ(answers.texts(), c.message.isEmpty() ? QStringList() : QStringList({c.message}))
             << c.name;
-        EXPECT_EQ(readWholeFile(inFolder("kept.bin")), "keep me");
+        EXPECT_EQ(fileBytes(inFolder("kept.bin")), "keep me");
         EXPECT_TRUE(shared().LogFilePath.isEmpty()) << "no capture started";
         EXPECT_TRUE(shownIdle(*w));
     }
@@ -327,7 +327,7 @@ TEST_F(DleWindowTest, UnderSoftwareFlowTheReceiverAsksFirstAndXonXoffNeverReachT
     MsgBoxAnswers answers({"はい", "OK"});
     w->Command2_Click();
     EXPECT_EQ(answers.texts().value(1), "受信は正常終了しました｡");
-    EXPECT_EQ(readWholeFile(inFolder("soft.bin")), "AB");
+    EXPECT_EQ(fileBytes(inFolder("soft.bin")), "AB");
 }
 
 } // namespace

@@ -103,7 +103,7 @@ class FileSendTest : public FilesWindowTest {
 
     // A fresh window on the folder with `name` stored and selected.
     std::unique_ptr<frms_File> windowWith(const QString& name, const QByteArray& bytes) {
-        writeWholeFile(inFolder(name), bytes);
+        writeFileBytes(inFolder(name), bytes);
         auto w = std::make_unique<frms_File>();
         w->Form_Load();
         w->show();
@@ -368,7 +368,7 @@ TEST(FileByteSourceReads, TheWholeLengthAndNothingElse) {
     EXPECT_EQ(source.length(), (int64_t(1) << 31) + 10);
 
     const QString shrinking = dir.filePath("shrinking.bin");
-    writeWholeFile(shrinking, "abcdef");
+    writeFileBytes(shrinking, "abcdef");
     ASSERT_EQ(source.open(shrinking), 0);
     ASSERT_TRUE(QFile(shrinking).resize(2));
     QByteArray got;

@@ -157,7 +157,7 @@ TEST_F(LoggingTest, OneKilobyteOfAFlowControlledStreamIsItsFirst1024BytesAsSent)
     const QByteArray stream = countingBytes(5000);
     peer.write(stream);
     ASSERT_TRUE(pollUntil([] { return shared().LogFlg == 0; }));
-    EXPECT_EQ(readWholeFile(inFolder("first.log")), stream.left(1024)) << "11h and 13h kept";
+    EXPECT_EQ(fileBytes(inFolder("first.log")), stream.left(1024)) << "11h and 13h kept";
     EXPECT_TRUE(form->Picl5->isHidden()) << "the lamp goes out with the poll that ends it";
     EXPECT_TRUE(form->Command18->isEnabled());
     EXPECT_TRUE(shared().LogFilePath.isEmpty());
@@ -191,7 +191,7 @@ TEST_F(LoggingTest, ClosedDuringACaptureItReopensOnTheRunningCapture) {
     EXPECT_EQ(buttonColor(form->Command5), vbcolor::fromQColor(vbcolor::toQColor(settings().WindowColor)));
     EXPECT_TRUE(window->Text1->text().startsWith("LOG"));
     EXPECT_FALSE(window->picker->File1->findItems("long.log", Qt::MatchExactly).isEmpty());
-    EXPECT_EQ(readWholeFile(inFolder("long.log")), countingBytes(3000));
+    EXPECT_EQ(fileBytes(inFolder("long.log")), countingBytes(3000));
 }
 
 TEST_F(LoggingTest, AnExistingFileIsReplacedOnlyWhenTheAnswerIsYes) {
@@ -208,10 +208,10 @@ TEST_F(LoggingTest, AnExistingFileIsReplacedOnlyWhenTheAnswerIsYes) {
     };
     for (const auto& c : cases) {
         const QString path = inFolder(c.name);
-        writeWholeFile(path, "an earlier capture");
+        writeFileBytes(path, "an earlier capture");
         c.answer();
         EXPECT_EQ(start("1", c.name), c.replaced) << c.name;
-        EXPECT_EQ(readWholeFile(path), c.replaced ? QByteArray() : QByteArray("an earlier capture"))
+        EXPECT_EQ(fileBytes(path), c.replaced ? QByteArray() : QByteArray("an earlier capture"))
             << c.name;
         if (c.replaced) window->Command2_Click();
         EXPECT_TRUE(shownIdle()) << c.name;

@@ -61,7 +61,7 @@ TEST_F(StreamReceiveTest, TheFileHoldsEveryByteXonAndXoffOnlyWithoutSoftwareFlow
         peer.write(line);
         ASSERT_TRUE(pollUntil([&c] { return shared().LogTotal == c.file.size(); })) << c.flow;
         w->Command2_Click();
-        EXPECT_EQ(readWholeFile(inFolder("stream.bin")).toHex(' '), c.file.toHex(' ')) << c.flow;
+        EXPECT_EQ(fileBytes(inFolder("stream.bin")).toHex(' '), c.file.toHex(' ')) << c.flow;
         EXPECT_TRUE(shown(*w, false)) << c.flow;
         EXPECT_TRUE(shared().LogFilePath.isEmpty());
         EXPECT_TRUE(w->Text1->text().startsWith("RX")) << "a fresh name";
@@ -73,7 +73,7 @@ TEST_F(StreamReceiveTest, TheFileHoldsEveryByteXonAndXoffOnlyWithoutSoftwareFlow
 }
 
 TEST_F(StreamReceiveTest, StartsThatMustNotBeginLeaveEverythingAsItWas) {
-    writeWholeFile(inFolder("kept.bin"), "keep me");
+    writeFileBytes(inFolder("kept.bin"), "keep me");
     const QString overwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
     const QString flowQuestion = "フロー制御がソフト(Xon/Xoff)になっているので\r\n"
                                  "(Xon/Xoff)コードはファイルに書きません｡\r\nいいえは中止します｡";
@@ -97,7 +97,7 @@ TEST_F(StreamReceiveTest, StartsThatMustNotBeginLeaveEverythingAsItWas) {
         MsgBoxAnswers answers(c.answers);
         EXPECT_FALSE(start(*w, c.name)) << c.name;
         EXPECT_EQ(answers.texts(), c.messages) << c.name;
-        EXPECT_EQ(readWholeFile(inFolder("kept.bin")), "keep me");
+        EXPECT_EQ(fileBytes(inFolder("kept.bin")), "keep me");
         EXPECT_FALSE(QFile::exists(inFolder("closed.bin")));
         EXPECT_TRUE(shown(*w, false)) << c.name;
         lib().CloseCommPort();
@@ -141,7 +141,7 @@ TEST_F(StreamReceiveTest, AWindowOpenedDuringTheCaptureShowsItAndTurnsIdleWhenTh
     w->Timer1_Timer();
     EXPECT_TRUE(shown(*w, false));
     EXPECT_EQ(w->Text1->text(), "long.bin") << "the written file's name stays";
-    EXPECT_EQ(readWholeFile(inFolder("long.bin")).size(), 2500);
+    EXPECT_EQ(fileBytes(inFolder("long.bin")).size(), 2500);
 }
 
 } // namespace

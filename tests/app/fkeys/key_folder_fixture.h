@@ -11,28 +11,17 @@
 #include "modal_dialog_driver.h"
 #include "pty_key_port.h"
 #include "real_tovaline_api.h"
+#include "test_files.h"
 #include "terminal/t_term_frm.h"
 #include "ui/vb_timer.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <memory>
 
 #include <gtest/gtest.h>
-
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(bytes);
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 class KeyFolderTest : public ::testing::Test {
   protected:
@@ -45,7 +34,7 @@ class KeyFolderTest : public ::testing::Test {
     // Writes a file of that name into the folder; returns its path.
     QString storeInFolder(const QString& name, const QByteArray& bytes) {
         const QString path = folder_.filePath(name);
-        writeFile(path, bytes);
+        writeFileBytes(path, bytes);
         return path;
     }
 

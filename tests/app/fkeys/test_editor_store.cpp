@@ -28,7 +28,7 @@ TEST_F(EditorStore, EveryFieldSurvivesSaveAndLoad) {
         for (const bool translated : {false, true}) {
             SCOPED_TRACE(data.toHex(' ').toStdString());
             ASSERT_EQ(saveUFKeyFromEdit(7, translated, data, name), 0);
-            EXPECT_EQ(readFile(ufDataFilePath(7)),
+            EXPECT_EQ(fileBytes(ufDataFilePath(7)),
                       (translated ? QByteArray("121") : QByteArray("120")) + data);
             const UFEditContents back = loadUFKeyForEdit(7);
             EXPECT_TRUE(back.found);
@@ -39,7 +39,7 @@ TEST_F(EditorStore, EveryFieldSurvivesSaveAndLoad) {
             EXPECT_EQ(back.fileLength, 3 + data.size());
         }
     }
-    EXPECT_EQ(readFile(ufNameFilePath(7)), cp932::fromUnicode(name)) << "no line end is added";
+    EXPECT_EQ(fileBytes(ufNameFilePath(7)), cp932::fromUnicode(name)) << "no line end is added";
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 }
 
@@ -49,8 +49,8 @@ TEST_F(EditorStore, ANewKeySavesTheBareHeaderAndAnEmptyName) {
     EXPECT_EQ(fresh.header, QStringLiteral("100"));
     EXPECT_TRUE(fresh.text.isEmpty());
     ASSERT_EQ(saveUFKeyFromEdit(12, false, ufEditData(fresh.text, fresh), fresh.name), 0);
-    EXPECT_EQ(readFile(ufDataFilePath(12)), "120");
-    EXPECT_EQ(readFile(ufNameFilePath(12)), "");
+    EXPECT_EQ(fileBytes(ufDataFilePath(12)), "120");
+    EXPECT_EQ(fileBytes(ufNameFilePath(12)), "");
 }
 
 TEST_F(EditorStore, StoredFilesReadAsTheProgramReadsThem) {
@@ -71,7 +71,7 @@ TEST_F(EditorStore, StoredFilesReadAsTheProgramReadsThem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
-        writeFile(ufDataFilePath(3), c.file);
+        writeFileBytes(ufDataFilePath(3), c.file);
         const UFEditContents key = loadUFKeyForEdit(3);
         EXPECT_EQ(key.text, c.text);
         EXPECT_EQ(outputModeOfHeader(key.header), c.mode);
@@ -107,7 +107,7 @@ TEST_F(EditorStore, AKeySavedUnchangedKeepsEveryByteAndAnEditKeepsLoneLineEnds) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.data.toHex(' ').toStdString());
-        writeFile(ufDataFilePath(12), "120" + c.data);
+        writeFileBytes(ufDataFilePath(12), "120" + c.data);
         const UFEditContents key = loadUFKeyForEdit(12);
         EXPECT_EQ(key.text, c.shown);
         EXPECT_EQ(key.data, c.data);
@@ -121,8 +121,8 @@ TEST_F(EditorStore, AKeySavedUnchangedKeepsEveryByteAndAnEditKeepsLoneLineEnds) 
 }
 
 TEST_F(EditorStore, AFailedWriteKeepsTheOldKey) {
-    writeFile(ufDataFilePath(5), "121OLD^0D");
-    writeFile(ufNameFilePath(5), "old name");
+    writeFileBytes(ufDataFilePath(5), "121OLD^0D");
+    writeFileBytes(ufNameFilePath(5), "old name");
 
     // A file-size limit makes the write fail part way, also for root.
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -136,8 +136,8 @@ TEST_F(EditorStore, AFailedWriteKeepsTheOldKey) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(error, EFBIG);
-    EXPECT_EQ(readFile(ufDataFilePath(5)), "121OLD^0D");
-    EXPECT_EQ(readFile(ufNameFilePath(5)), "old name");
+    EXPECT_EQ(fileBytes(ufDataFilePath(5)), "121OLD^0D");
+    EXPECT_EQ(fileBytes(ufNameFilePath(5)), "old name");
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 2)
         << "the temporary file is removed";
 }

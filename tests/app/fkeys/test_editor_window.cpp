@@ -39,8 +39,8 @@ class EditorWindow : public KeyWindowTest {
 };
 
 TEST_F(EditorWindow, LoadShowsTheStoredKey) {
-    writeFile(ufDataFilePath(7), cp932::fromUnicode(u"121AT^0D\r\n漢字"));
-    writeFile(ufNameFilePath(7), cp932::fromUnicode(u"名前\r\n2行目"));
+    writeFileBytes(ufDataFilePath(7), cp932::fromUnicode(u"121AT^0D\r\n漢字"));
+    writeFileBytes(ufNameFilePath(7), cp932::fromUnicode(u"名前\r\n2行目"));
     frms_UF_edit1 editor;
     editor.Form_Load();
     EXPECT_EQ(editor.Label1->text(), QStringLiteral("UF7"));
@@ -68,8 +68,8 @@ TEST_F(EditorWindow, EditingCountsBytesAndSavingClosesTheWindow) {
     editor.show();
     editor.Command1_Click();
     EXPECT_FALSE(editor.isVisible());
-    EXPECT_EQ(readFile(ufDataFilePath(7)), QByteArray("121A\r\n\xB6\xC5"));
-    EXPECT_EQ(readFile(ufNameFilePath(7)), cp932::fromUnicode(u"キー"));
+    EXPECT_EQ(fileBytes(ufDataFilePath(7)), QByteArray("121A\r\n\xB6\xC5"));
+    EXPECT_EQ(fileBytes(ufNameFilePath(7)), cp932::fromUnicode(u"キー"));
     EXPECT_EQ(shared().FormUnloadFlg, 1);
 }
 
@@ -89,14 +89,14 @@ TEST_F(EditorWindow, AKeySavedUnchangedIsWrittenAsReadAndTypingKeepsItsLoneLineE
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toHex(' ').toStdString());
-        writeFile(ufDataFilePath(7), c.file);
+        writeFileBytes(ufDataFilePath(7), c.file);
         {
             frms_UF_edit1 editor;
             editor.Form_Load();
             EXPECT_EQ(editor.Text1->toPlainText(), c.shown);
             EXPECT_EQ(editor.Label2->text(), QString::number(c.file.size() - 3));
             editor.Command1_Click();
-            EXPECT_EQ(readFile(ufDataFilePath(7)), c.file);
+            EXPECT_EQ(fileBytes(ufDataFilePath(7)), c.file);
         }
         if (!c.survivesAnEdit) continue;
         frms_UF_edit1 editor;
@@ -106,7 +106,7 @@ TEST_F(EditorWindow, AKeySavedUnchangedIsWrittenAsReadAndTypingKeepsItsLoneLineE
         typeInto(editor.Text1, Qt::Key_Return, QStringLiteral("\r"));
         EXPECT_EQ(editor.Label2->text(), QString::number(c.file.size() - 3 + 3));
         editor.Command1_Click();
-        EXPECT_EQ(readFile(ufDataFilePath(7)), c.file.left(3) + "Z\r\n" + c.file.mid(3));
+        EXPECT_EQ(fileBytes(ufDataFilePath(7)), c.file.left(3) + "Z\r\n" + c.file.mid(3));
     }
 }
 
@@ -121,7 +121,7 @@ TEST_F(EditorWindow, CtrlZTypedIntoTheDataIsDiscarded) {
 }
 
 TEST_F(EditorWindow, TypingStopsAtTheMaximumButALongerStoredKeyLoadsWhole) {
-    writeFile(ufDataFilePath(7), "120" + QByteArray(30718, 'a') + "\r\n");
+    writeFileBytes(ufDataFilePath(7), "120" + QByteArray(30718, 'a') + "\r\n");
     {
         frms_UF_edit1 editor;
         editor.Form_Load();
@@ -130,7 +130,7 @@ TEST_F(EditorWindow, TypingStopsAtTheMaximumButALongerStoredKeyLoadsWhole) {
         EXPECT_EQ(editor.storedData().size(), 30720) << "the line break already fills it";
         EXPECT_FALSE(editor.storedData().contains('x'));
     }
-    writeFile(ufDataFilePath(7), "120" + QByteArray(30719, 'a'));
+    writeFileBytes(ufDataFilePath(7), "120" + QByteArray(30719, 'a'));
     {
         frms_UF_edit1 editor;
         editor.Form_Load();
@@ -139,7 +139,7 @@ TEST_F(EditorWindow, TypingStopsAtTheMaximumButALongerStoredKeyLoadsWhole) {
         EXPECT_EQ(editor.storedData(), QByteArray(30719, 'a') + 'x');
         EXPECT_EQ(editor.Label2->text(), QStringLiteral("30720"));
     }
-    writeFile(ufDataFilePath(7), "120" + QByteArray(40000, 'a'));
+    writeFileBytes(ufDataFilePath(7), "120" + QByteArray(40000, 'a'));
     frms_UF_edit1 editor;
     editor.Form_Load();
     EXPECT_EQ(editor.storedData().size(), 40000);
@@ -151,7 +151,7 @@ TEST_F(EditorWindow, TypingStopsAtTheMaximumButALongerStoredKeyLoadsWhole) {
 }
 
 TEST_F(EditorWindow, EnterInTheNameAndEscapeNeitherSendNorClose) {
-    writeFile(ufDataFilePath(7), "120X");
+    writeFileBytes(ufDataFilePath(7), "120X");
     frms_UF_edit1 editor;
     editor.Form_Load();
     editor.show();
@@ -177,7 +177,7 @@ TEST_F(EditorWindow, OpensAtLeastAtItsSmallestSize) {
 }
 
 TEST_F(EditorWindow, AFailedSaveShowsTheErrorAndKeepsTheWindowAndTheOldKey) {
-    writeFile(ufDataFilePath(7), "120OLD");
+    writeFileBytes(ufDataFilePath(7), "120OLD");
     frms_UF_edit1 editor;
     editor.Form_Load();
     editor.show();
@@ -196,7 +196,7 @@ TEST_F(EditorWindow, AFailedSaveShowsTheErrorAndKeepsTheWindowAndTheOldKey) {
 
     EXPECT_EQ(boxes.count(), 1) << "FileErrMsg";
     EXPECT_TRUE(editor.isVisible());
-    EXPECT_EQ(readFile(ufDataFilePath(7)), "120OLD");
+    EXPECT_EQ(fileBytes(ufDataFilePath(7)), "120OLD");
     editor.close();
 }
 
@@ -209,7 +209,7 @@ TEST_F(EditorSend, SendSavesAnEditedKeyAndSendsItAsStored) {
     editor.Text1->setPlainText(QStringLiteral("A^42\n^0D^t01C"));
     editor.Command2_Click();
     EXPECT_EQ(port_->farSideReceives(4), "AB\rC");
-    EXPECT_EQ(readFile(ufDataFilePath(7)), "121A^42\r\n^0D^t01C");
+    EXPECT_EQ(fileBytes(ufDataFilePath(7)), "121A^42\r\n^0D^t01C");
     EXPECT_EQ(editor.EditedFlg, 0);
     EXPECT_EQ(editor.BusyFlg, 0);
     EXPECT_FALSE(editor.Command3->isVisibleTo(&editor));
@@ -217,13 +217,13 @@ TEST_F(EditorSend, SendSavesAnEditedKeyAndSendsItAsStored) {
     EXPECT_TRUE(editor.Text1->isEnabled());
 
     // Unchanged: the stored file goes out again without a save.
-    writeFile(ufDataFilePath(7), "120XY");
+    writeFileBytes(ufDataFilePath(7), "120XY");
     editor.Command2_Click();
     EXPECT_EQ(port_->farSideReceives(2), "XY");
 }
 
 TEST_F(EditorSend, AKeyWithALoneLfSendsItAfterAnUnchangedSaveAndAnEdit) {
-    writeFile(ufDataFilePath(7), "120A\nB");
+    writeFileBytes(ufDataFilePath(7), "120A\nB");
     {
         frms_UF_edit1 editor;
         editor.Form_Load();
@@ -235,11 +235,11 @@ TEST_F(EditorSend, AKeyWithALoneLfSendsItAfterAnUnchangedSaveAndAnEdit) {
     typeInto(editor.Text1, Qt::Key_C, QStringLiteral("C"));
     editor.Command2_Click();
     EXPECT_EQ(port_->farSideReceives(4).toHex(' '), "41 0a 42 43");
-    EXPECT_EQ(readFile(ufDataFilePath(7)), "120A\nBC");
+    EXPECT_EQ(fileBytes(ufDataFilePath(7)), "120A\nBC");
 }
 
 TEST_F(EditorSend, ClosingDuringASendStopsItAndTheWindowGoesAfterwards) {
-    writeFile(ufDataFilePath(7), "121A^T05B");
+    writeFileBytes(ufDataFilePath(7), "121A^T05B");
     frms_UF_edit1 editor;
     editor.Form_Load();
     editor.show();
@@ -261,7 +261,7 @@ TEST_F(EditorSend, ClosingDuringASendStopsItAndTheWindowGoesAfterwards) {
 
 TEST_F(EditorSend, PortClosedWarnsAndSendsNothing) {
     shared().ComOpenFlg = 0;
-    writeFile(ufDataFilePath(7), "120X");
+    writeFileBytes(ufDataFilePath(7), "120X");
     frms_UF_edit1 editor;
     editor.Form_Load();
     ModalAutoCloser boxes;

@@ -47,29 +47,29 @@ TEST_F(FkeyFilesTest, WrittenKeysReadBack) {
 }
 
 TEST_F(FkeyFilesTest, ShortMissingAndMalformedFiles) {
-    writeFile(ufDataFilePath(1), "12");
+    writeFileBytes(ufDataFilePath(1), "12");
     EXPECT_EQ(readUFKeyFile(1, UFMaxSendBytes).status, UFKeyStatus::TooShort);
     EXPECT_EQ(ufKeyDataLength(1), 0) << "a list shows size 0";
     EXPECT_EQ(readUFKeyFile(2, UFMaxSendBytes).status, UFKeyStatus::Missing);
     EXPECT_EQ(ufKeyDataLength(2), 0);
-    writeFile(ufDataFilePath(3), "1x0data");
+    writeFileBytes(ufDataFilePath(3), "1x0data");
     EXPECT_EQ(readUFKeyFile(3, UFMaxSendBytes).status, UFKeyStatus::BadHeader);
-    writeFile(ufDataFilePath(4), "xxx" + QByteArray(11, 'a'));
+    writeFileBytes(ufDataFilePath(4), "xxx" + QByteArray(11, 'a'));
     EXPECT_EQ(readUFKeyFile(4, 10).status, UFKeyStatus::TooLong);
     EXPECT_EQ(ufKeyDataLength(4), 11);
 }
 
 TEST_F(FkeyFilesTest, NameIsTheFirstLineCutTo100CharactersOnTheButton) {
-    writeFile(ufNameFilePath(7), cp932::fromUnicode(u"受信テスト\r\nsecond line"));
+    writeFileBytes(ufNameFilePath(7), cp932::fromUnicode(u"受信テスト\r\nsecond line"));
     EXPECT_EQ(readUFKeyName(7), QStringLiteral("受信テスト"));
-    writeFile(ufNameFilePath(8), "only\nline");
+    writeFileBytes(ufNameFilePath(8), "only\nline");
     EXPECT_EQ(readUFKeyName(8), "only");
-    writeFile(ufNameFilePath(9), "");
+    writeFileBytes(ufNameFilePath(9), "");
     EXPECT_EQ(readUFKeyName(9), "");
     EXPECT_EQ(readUFKeyName(10), "");
 
     const QString longName = QString(150, QChar(u'名'));
-    writeFile(ufNameFilePath(107), cp932::fromUnicode(longName));
+    writeFileBytes(ufNameFilePath(107), cp932::fromUnicode(longName));
     const UFButtonLabel label = ufButtonLabel(1, 6);
     EXPECT_EQ(label.caption, "UF107");
     EXPECT_EQ(label.toolTip, longName.left(100));

@@ -16,7 +16,7 @@ class FkeyRunnerTest : public KeyFolderTest {
     void TearDown() override { RecordingLine::uninstall(); }
 
     void storeKey(int keyNo, const QByteArray& contents) {
-        writeFile(ufDataFilePath(keyNo), contents);
+        writeFileBytes(ufDataFilePath(keyNo), contents);
     }
 
     QByteArray run(const QByteArray& contents) {

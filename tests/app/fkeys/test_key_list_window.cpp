@@ -22,9 +22,9 @@ class KeyListWindow : public KeyWindowTest {
   protected:
     void SetUp() override {
         KeyWindowTest::SetUp();
-        writeFile(ufDataFilePath(12), "120twelve");
-        writeFile(ufDataFilePath(3), "120three");
-        writeFile(ufDataFilePath(1000), "121last^0D");
+        writeFileBytes(ufDataFilePath(12), "120twelve");
+        writeFileBytes(ufDataFilePath(3), "120three");
+        writeFileBytes(ufDataFilePath(1000), "121last^0D");
     }
 
     // A click on the row's first column, as the grid reports it.
@@ -110,7 +110,7 @@ TEST_F(KeyListSend, DoubleClickSendsTheRowsKeyAndRestoresTheList) {
 }
 
 TEST_F(KeyListSend, ExitAfterSendClosesTheListButAStoppedSendDoesNot) {
-    writeFile(ufDataFilePath(3), "121A^T05B");
+    writeFileBytes(ufDataFilePath(3), "121A^T05B");
     frms_UF_send_Ichiran list;
     list.Form_Load();
     list.fillList();

@@ -41,7 +41,7 @@ class Panel : public KeyWindowTest {};
 TEST_F(Panel, BlocksShowTenKeysEach) {
     EXPECT_EQ(ufBlockKey(12, 4), 125);
     EXPECT_EQ(ufPageKey(9, 99), 1000);
-    writeFile(ufNameFilePath(995), cp932::fromUnicode(QString(150, u'名')));
+    writeFileBytes(ufNameFilePath(995), cp932::fromUnicode(QString(150, u'名')));
 
     frms_UF_send_small panel;
     panel.Form_Load();
@@ -69,14 +69,14 @@ TEST_F(Panel, PagesShowAHundredKeysAndTurnRound) {
 }
 
 TEST_F(Panel, PreviewReadsAKeyOnlyWhenTheMouseComesOntoAnotherButton) {
-    writeFile(ufDataFilePath(4), "120" + QByteArray(60, 'a'));
-    writeFile(ufDataFilePath(5), "121second\r\nline");
+    writeFileBytes(ufDataFilePath(4), "120" + QByteArray(60, 'a'));
+    writeFileBytes(ufDataFilePath(5), "121second\r\nline");
     frms_UF_send_small panel;
     panel.Form_Load();
 
     panel.Command1_MouseMove(3);
     EXPECT_EQ(panel.Label1->text(), QString(40, u'a'));
-    writeFile(ufDataFilePath(4), "120changed");
+    writeFileBytes(ufDataFilePath(4), "120changed");
     panel.Command1_MouseMove(3);
     EXPECT_EQ(panel.Label1->text(), QString(40, u'a')) << "the same button is not read again";
     panel.Command1_MouseMove(4);
@@ -121,7 +121,7 @@ class PanelSend : public SendsOverPty<Panel> {};
 
 TEST_F(PanelSend, KeyButtonSendsItsKeyAndExitAfterSendClosesThePanel) {
     shared().UFBlock = 12;
-    writeFile(ufDataFilePath(125), "110AT");
+    writeFileBytes(ufDataFilePath(125), "110AT");
     frms_UF_send_small panel;
     panel.Form_Load();
     panel.show();
@@ -138,7 +138,7 @@ TEST_F(PanelSend, KeyButtonSendsItsKeyAndExitAfterSendClosesThePanel) {
 
 TEST_F(PanelSend, StoppedSendKeepsThePanelAndRestoresItsButtons) {
     settings().UFSmallExitFlg = 1;
-    writeFile(ufDataFilePath(2), "121X^T05Y");
+    writeFileBytes(ufDataFilePath(2), "121X^T05Y");
     frms_UF_send_small panel;
     panel.Form_Load();
     panel.show();
@@ -163,7 +163,7 @@ TEST_F(PanelSend, StoppedSendKeepsThePanelAndRestoresItsButtons) {
 }
 
 TEST_F(PanelSend, TheReceiveFrameStandsCentredAndOpaqueOverTheKeys) {
-    writeFile(ufDataFilePath(3), "121^(Z)rx.bin^)");
+    writeFileBytes(ufDataFilePath(3), "121^(Z)rx.bin^)");
     frms_UF_send_small panel;
     panel.Form_Load();
     panel.show();
@@ -182,7 +182,7 @@ TEST_F(PanelSend, TheReceiveFrameStandsCentredAndOpaqueOverTheKeys) {
 }
 
 TEST_F(PanelSend, ClosingDuringASendStopsItAndThePanelGoesAfterwards) {
-    writeFile(ufDataFilePath(1), "121X^T05Y");
+    writeFileBytes(ufDataFilePath(1), "121X^T05Y");
     frms_UF_send_small panel;
     panel.Form_Load();
     panel.show();
@@ -213,7 +213,7 @@ TEST_F(PanelSend, LineSwitchesSetTheLibrarysLines) {
 
 TEST_F(PanelSend, PagedSendWindowSendsTheKeyOfItsPage) {
     shared().UFPage = 2;
-    writeFile(ufDataFilePath(205), "120page");
+    writeFileBytes(ufDataFilePath(205), "120page");
     frms_UF_send window;
     window.Form_Load();
     window.Command1_Click(4);

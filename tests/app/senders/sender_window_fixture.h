@@ -13,35 +13,20 @@
 #include "modal_dialog_driver.h"
 #include "pty_key_port.h"
 #include "real_tovaline_api.h"
+#include "shown_colors.h"
+#include "test_files.h"
 #include "terminal/t_term_frm.h"
 #include "ui/twips.h"
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include <memory>
 
 #include <gtest/gtest.h>
-
-// A file's bytes, "<missing>" when it cannot be read.
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-inline void storeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-inline int32_t buttonColor(const QPushButton* b) {
-    return vbcolor::fromQColor(b->palette().color(QPalette::Button));
-}
 
 class SenderWindowTest : public ::testing::Test {
   protected:

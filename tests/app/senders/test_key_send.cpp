@@ -96,7 +96,7 @@ TEST_F(KeySend, LastLineFileIsReadOnOpeningAndWrittenOnClosing) {
         {"\x82\xa0", "\x82\xa0", "あ"},
     };
     for (const Case& c : cases) {
-        storeFile(path, c.file);
+        writeFileBytes(path, c.file);
         frms_KeySend w;
         w.Form_Load();
         EXPECT_EQ(w.lastLine(), c.lastLine);
@@ -114,7 +114,7 @@ TEST_F(KeySend, LastLineFileIsReadOnOpeningAndWrittenOnClosing) {
 }
 
 TEST_F(KeySend, ClosingMidSendEndsTheSendAndLeavesTheWindowAlone) {
-    storeFile(frms_KeySend::lastLinePath(), "before");
+    writeFileBytes(frms_KeySend::lastLinePath(), "before");
     frms_KeySend w;
     w.Form_Load();
     // More than the pseudo-terminal holds for a far side that never reads.

@@ -63,7 +63,7 @@ TEST_F(TextFileDialog, SavesTheExactBytesUnderTheNameAndAsksBeforeOverwriting) {
     auto d = opened(Frms_TxtSend_File_SvLd::SaveMode);
     emit d->picker->File1->itemClicked(d->picker->File1->findItems("b.txt", Qt::MatchExactly).value(0));
     EXPECT_EQ(d->Text1->text(), QStringLiteral("b.txt")) << "a click takes the file's name";
-    storeFile(inFolder("b.txt"), "old");
+    writeFileBytes(inFolder("b.txt"), "old");
     clickInNextModal(QStringLiteral("いいえ"));
     d->Cmd_Save_Click();
     EXPECT_EQ(fileBytes(inFolder("b.txt")), QByteArray("old"));
@@ -93,7 +93,7 @@ TEST_F(TextFileDialog, SavesTheExactBytesUnderTheNameAndAsksBeforeOverwriting) {
 
 TEST_F(TextFileDialog, ALoadedFileFillsTheBoxAsFarAsItHolds) {
     for (const auto& [file, shown] : {std::pair{"A\r\nB\r\n", "A\nB\n"}, std::pair{"A\r\n\x82\xa0", "A\nあ"}}) {
-        storeFile(inFolder("t.txt"), file);
+        writeFileBytes(inFolder("t.txt"), file);
         auto d = opened(Frms_TxtSend_File_SvLd::LoadMode);
         EXPECT_EQ(d->windowTitle(), QStringLiteral("テキストファイルを開きます"));
         loadFile(*d, "t.txt");
@@ -101,7 +101,7 @@ TEST_F(TextFileDialog, ALoadedFileFillsTheBoxAsFarAsItHolds) {
         EXPECT_FALSE(d->isVisible());
     }
 
-    storeFile(inFolder("big.txt"), QByteArray("0123456789\r\n").repeated(3000));
+    writeFileBytes(inFolder("big.txt"), QByteArray("0123456789\r\n").repeated(3000));
     ModalAutoCloser boxes;
     auto d = opened(Frms_TxtSend_File_SvLd::LoadMode);
     loadFile(*d, "big.txt");
@@ -111,7 +111,7 @@ TEST_F(TextFileDialog, ALoadedFileFillsTheBoxAsFarAsItHolds) {
 }
 
 TEST_F(TextFileDialog, NoFileOrAnUnreadableOneLeavesTheBoxAsItWas) {
-    storeFile(inFolder("gone.txt"), "x");
+    writeFileBytes(inFolder("gone.txt"), "x");
     box->setPlainText(QStringLiteral("before"));
     ModalAutoCloser boxes;
     auto d = opened(Frms_TxtSend_File_SvLd::LoadMode);
@@ -137,8 +137,8 @@ TEST_F(TextFileDialog, NoFileOrAnUnreadableOneLeavesTheBoxAsItWas) {
 
 TEST_F(TextFileDialog, OpensOnItsFolderOrTheProgramsAndKeepsTheFolderShown) {
     ASSERT_TRUE(QDir().mkdir(inFolder("texts")));
-    storeFile(inFolder("texts/in.txt"), "x");
-    storeFile(inFolder("texts/other.log"), "x");
+    writeFileBytes(inFolder("texts/in.txt"), "x");
+    writeFileBytes(inFolder("texts/other.log"), "x");
     settings().TxtDirPath = inFolder("texts");
     EXPECT_EQ(opened(Frms_TxtSend_File_SvLd::SaveMode)->picker->File1->count(), 1) << "text files only";
     for (const QString& stored : {inFolder("missing"), QString()}) {

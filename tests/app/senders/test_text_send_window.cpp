@@ -147,7 +147,7 @@ TEST_F(TextSend, TheTextIsKeptAcrossClosingAndOpening) {
         EXPECT_EQ(fileBytes(Frms_TxtSend::wholeTextPath()), textBoxBytes(text)) << text.toStdString();
         EXPECT_EQ(openWindow()->Text1->toPlainText(), textBoxShown(textBoxBytes(text))) << text.toStdString();
     }
-    storeFile(Frms_TxtSend::wholeTextPath(), QByteArray("AB\0", 3));
+    writeFileBytes(Frms_TxtSend::wholeTextPath(), QByteArray("AB\0", 3));
     EXPECT_EQ(openWindow()->Text1->toPlainText(), QString("AB") + QChar(0) + ' ');
 
     // A file that cannot be read is told; the window opens empty.

@@ -14,16 +14,12 @@ namespace {
 
 using Labels = std::pair<QString, QString>;
 
-int32_t face() {
-    return vbcolor::fromQColor(vbcolor::toQColor(vbcolor::kButtonFace));
-}
-
 // Indexes of the display buttons that are marked, with their colour.
 std::vector<std::pair<int, int32_t>> marks(const TimedSenderWindow& w) {
     std::vector<std::pair<int, int32_t>> out;
     for (int i = 0; i < 16; ++i) {
         const int32_t c = buttonColor(w.Cmd_DIsp[static_cast<std::size_t>(i)]);
-        if (c != face()) out.emplace_back(i, c);
+        if (c != buttonFace()) out.emplace_back(i, c);
     }
     return out;
 }

@@ -12,7 +12,9 @@
 #include "core/tovaline_api.h"
 #include "modal_dialog_driver.h"
 #include "real_tovaline_api.h"
+#include "shown_colors.h"
 #include "terminal/display_state.h"
+#include "terminal/receive_poll.h"
 #include "terminal/screen_select.h"
 #include "terminal/t_term_frm.h"
 #include "ui/picture_box.h"
@@ -20,18 +22,16 @@
 #include "ui/vb_timer.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
-
 #include <QPushButton>
+#include <QThread>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
-
-inline int32_t buttonColor(const QPushButton* b) {
-    return vbcolor::fromQColor(b->palette().color(QPalette::Button));
-}
 
 // A mouse button released over the widget; with `pressFirst`, a whole click.
 inline void mouseUp(QWidget* w, Qt::MouseButton button, bool pressFirst = true) {
@@ -83,6 +83,19 @@ class MainWindowTest : public ::testing::Test {
         }();
         for (const auto& [button, enabled] : built)
             button->setEnabled(enabled);
+    }
+
+    // Runs the main window's receive poll until the condition holds; false
+    // when it did not within the deadline.
+    static bool pollUntil(const std::function<bool()>& done, int deadlineMs = 5000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done()) {
+            if (clock.elapsed() > deadlineMs) return false;
+            ::Timer1_Timer();
+            if (!done()) QThread::msleep(2);
+        }
+        return true;
     }
 
     // A dot that only a clear of the receive picture removes.

@@ -4,13 +4,10 @@
 
 #include "main_window_fixture.h"
 #include "pty_peer.h"
-#include "terminal/receive_poll.h"
 #include "text/cp932.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QKeyEvent>
-#include <QThread>
 
 class MainWindowPty : public MainWindowTest {
   protected:
@@ -25,11 +22,7 @@ class MainWindowPty : public MainWindowTest {
 
     // Polls until the library has taken `count` bytes from the line.
     void receive(int32_t count) {
-        QDeadlineTimer deadline(10000);
-        while (shared().RcvTotal < count && !deadline.hasExpired()) {
-            Timer1_Timer();
-            if (shared().RcvTotal < count) QThread::msleep(5);
-        }
+        pollUntil([count] { return shared().RcvTotal >= count; }, 10000);
         ASSERT_EQ(shared().RcvTotal, count);
     }
 

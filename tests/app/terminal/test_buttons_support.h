@@ -18,7 +18,7 @@ std::vector<std::string>& recordedCalls();
 void installRecordingApi();
 
 inline int32_t windowColor() {
-    return vbcolor::fromQColor(vbcolor::toQColor(settings().WindowColor));
+    return shownColor(settings().WindowColor);
 }
 
 class MainButtons : public MainWindowTest {

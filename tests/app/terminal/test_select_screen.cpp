@@ -9,10 +9,6 @@
 
 namespace {
 
-int32_t buttonFace() {
-    return vbcolor::fromQColor(vbcolor::toQColor(vbcolor::kButtonFace));
-}
-
 class SelectScreen : public MainWindowTest {};
 
 struct Choice {

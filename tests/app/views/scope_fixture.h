@@ -6,10 +6,10 @@
 #include "dump_window_fixture.h"
 
 #include "terminal/scope_columns.h"
+#include "test_files.h"
 #include "ui/vb_color.h"
 #include "views/scope_strip.h"
 
-#include <QFile>
 
 // Whether a pixel of the rectangle (corners included) has the colour, or,
 // with `ink`, comes near it (its channels at least A0h where the colour's
@@ -27,12 +27,6 @@ inline bool anyPixel(const PictureBox& pic, QRect r, int32_t color, bool ink = f
                 return true;
         }
     return false;
-}
-
-inline void writeFile(const QString& path, const std::vector<uint8_t>& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
 }
 
 class ScopeTest : public DumpWindowTest {

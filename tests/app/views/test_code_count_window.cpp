@@ -5,6 +5,7 @@
 
 #include "core/display_selector.h"
 #include "modal_auto_closer.h"
+#include "shown_colors.h"
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 #include "views/code_count_window.h"
@@ -19,8 +20,6 @@ namespace {
 
 constexpr int16_t Received = 0;
 constexpr int16_t Sent = 1;
-
-int32_t textColor(const QLabel* label) { return vbcolor::fromQColor(label->palette().color(QPalette::WindowText)); }
 
 std::array<int32_t, 256> libraryCounts(int16_t side) {
     std::array<int32_t, 256> counts{};

@@ -4,6 +4,7 @@
 #include "dump_window_fixture.h"
 
 #include "modal_auto_closer.h"
+#include "test_files.h"
 #include "views/frms_File_Disp1.h"
 
 #include <QFile>
@@ -24,11 +25,7 @@ class FileDump : public DumpWindowTest {
         viewState().ViewFileName = path;
     }
 
-    void write(const std::vector<uint8_t>& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    }
+    void write(const std::vector<uint8_t>& bytes) { writeFileBytes(path, bytes); }
 
     QTemporaryDir dir;
     QString path;

@@ -36,7 +36,7 @@ class FileScope : public ScopeTest {
 };
 
 TEST_F(FileScope, AThousandBytesScrollEveryWay) {
-    writeFile(path, ramp(1000));
+    writeFileBytes(path, ramp(1000));
     const auto w = open(ScopePattern2);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("ファイル スコープ  ") + path +
                                     QStringLiteral("  File Size 1,000 Byte"));
@@ -73,7 +73,7 @@ TEST_F(FileScope, AThousandBytesScrollEveryWay) {
     EXPECT_EQ(w->ViewTop, 1000) << "a step may land on the last byte";
     EXPECT_EQ(pageBytes().size(), 1u);
 
-    writeFile(path, ramp(30));
+    writeFileBytes(path, ramp(30));
     w->MoveView(999, false);
     EXPECT_EQ(pageBytes(), ramp(30)) << "the page ends where the file now does";
     w->reject();
@@ -89,14 +89,14 @@ TEST_F(FileScope, TheBarsShowWhenTheDataPassesAScreen) {
     for (const Case& c : {Case{80, ScopePattern2, false}, Case{81, ScopePattern2, true},
                           Case{80, ScopePattern4, false}, Case{40, ScopePattern1, false},
                           Case{41, ScopePattern1, true}}) {
-        writeFile(path, ramp(c.size));
+        writeFileBytes(path, ramp(c.size));
         const auto w = open(c.pattern);
         for (QScrollBar* bar : {w->VScroll1, w->VScroll3, w->VScroll4, w->VScroll5})
             EXPECT_EQ(bar->isHidden(), !c.bars) << c.size << " " << c.pattern;
     }
     // To a pattern whose screen holds all the data: the bars go and the view
     // returns to byte 1.
-    writeFile(path, ramp(60));
+    writeFileBytes(path, ramp(60));
     const auto small = open(ScopePattern1);
     small->VScroll5->setValue(2);
     ASSERT_EQ(small->ViewTop, 2);
@@ -107,7 +107,7 @@ TEST_F(FileScope, TheBarsShowWhenTheDataPassesAScreen) {
 
     // Between two patterns that both need bars the bar keeps its range; a
     // thumb at the end of 160 bytes shows the last 16 of them.
-    writeFile(path, ramp(160));
+    writeFileBytes(path, ramp(160));
     const auto w = open(ScopePattern2);
     w->OptDispPat[ScopePattern1]->click();
     EXPECT_EQ(w->VScroll1->maximum(), 1500);

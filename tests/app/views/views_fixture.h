@@ -13,9 +13,9 @@
 #include "fake_port_driver.h"
 #include "modal_dialog_driver.h"
 #include "real_tovaline_api.h"
+#include "test_files.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -34,15 +34,8 @@ class ProgramFolderScope {
     ProgramFolderScope& operator=(const ProgramFolderScope&) = delete;
 
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-    QByteArray contents(const char* name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
-    void write(const char* name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QByteArray contents(const char* name) const { return fileBytes(path(name)); }
+    void write(const char* name, const QByteArray& bytes) const { writeFileBytes(path(name), bytes); }
 
   private:
     QTemporaryDir dir_;
