@@ -4,6 +4,8 @@
 // are part of every path measured), or by the library alone.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include "bench_application.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
@@ -75,7 +77,11 @@ class LibraryPort {
     }
     LibraryPort(const LibraryPort&) = delete;
     LibraryPort& operator=(const LibraryPort&) = delete;
-    bool ok() const { return open_; }
+    // Whether the port is open; a benchmark without one is skipped.
+    bool openOrSkip(benchmark::State& state) const {
+        if (!open_) state.SkipWithError("no pseudo-terminal");
+        return open_;
+    }
 
   private:
     bool open_ = false;

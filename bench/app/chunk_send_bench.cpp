@@ -32,10 +32,7 @@ void BM_ChunkSendToPty(benchmark::State& state) {
     ensureBenchApplication();
     FarSide far;
     LibraryPort port(far, "921600,0,8,0,0");
-    if (!port.ok()) {
-        state.SkipWithError("no pseudo-terminal");
-        return;
-    }
+    if (!port.openOrSkip(state)) return;
     std::vector<uint8_t> data(SendBytes);
     for (size_t i = 0; i < data.size(); ++i)
         data[i] = uint8_t(i);
@@ -60,10 +57,7 @@ void BM_ChunkSendHeldLine(benchmark::State& state) {
     ensureBenchApplication();
     FarSide far;
     LibraryPort port(far, "921600,0,8,0,2");
-    if (!port.ok()) {
-        state.SkipWithError("no pseudo-terminal");
-        return;
-    }
+    if (!port.openOrSkip(state)) return;
     // The far side sends XOFF; the next receive call takes it.
     const char xoff = 0x13;
     if (write(far.fd(), &xoff, 1) != 1) state.SkipWithError("far side cannot write");

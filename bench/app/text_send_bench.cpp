@@ -73,10 +73,7 @@ void BM_WholeTextSendToPty(benchmark::State& state) {
     ensureBenchApplication();
     FarSide far;
     LibraryPort port(far, "921600,0,8,0,0");
-    if (!port.ok()) {
-        state.SkipWithError("no pseudo-terminal");
-        return;
-    }
+    if (!port.openOrSkip(state)) return;
     // The library is bound by now; the window's temporary files go to a
     // folder of the benchmark's own, not beside the program.
     QTemporaryDir folder;
