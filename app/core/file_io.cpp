@@ -8,20 +8,38 @@
 
 #include <cerrno>
 
-FileForReading openForReading(const QString& path, int extraFlags) {
+namespace {
+
+int kindError(mode_t mode) {
+    return S_ISDIR(mode) ? EISDIR : kNotARegularFile;
+}
+
+FileForReading failed(int error) {
     FileForReading file;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | extraFlags);
-    if (fd < 0) {
-        file.error = errno;
-        return file;
-    }
+    file.error = error;
+    return file;
+}
+
+} // namespace
+
+FileForReading openForReading(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    // The kind is looked at before the open: opening a device can act on it
+    // (a serial port raises its lines), and a FIFO would wait for a writer.
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        // A folder opens but cannot be read as a file.
-        file.error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    if (::stat(name.constData(), &st) != 0) return failed(errno);
+    if (!S_ISREG(st.st_mode)) return failed(kindError(st.st_mode));
+    // Non-blocking and checked again on the open file, in case the name was
+    // replaced in between.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return failed(errno);
+    int error = ::fstat(fd, &st) == 0 ? 0 : errno;
+    if (error == 0 && !S_ISREG(st.st_mode)) error = kindError(st.st_mode);
+    if (error != 0) {
         ::close(fd);
-        return file;
+        return failed(error);
     }
+    FileForReading file;
     file.fd = fd;
     file.length = static_cast<int64_t>(st.st_size);
     return file;

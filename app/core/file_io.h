@@ -1,21 +1,27 @@
-// Reading and writing files at the descriptor: a file opened for reading
-// (never a folder), and a whole buffer written whatever a single write
-// takes.
+// Reading and writing files at the descriptor: a file the user chose,
+// opened for reading only when it is a regular file, and a whole buffer
+// written whatever a single write takes.
 #pragma once
 
 #include <QByteArrayView>
 #include <QString>
 
+#include <cerrno>
 #include <cstdint>
+
+// The errno a file that is no regular file is refused with: EISDIR for a
+// folder, this for a FIFO, a device or a socket.
+inline constexpr int kNotARegularFile = EINVAL;
 
 struct FileForReading {
     int fd = -1;        // -1 when the open failed
     int64_t length = 0; // the file's length when it was opened
-    int error = 0;      // the errno of the failure (EISDIR for a folder)
+    int error = 0;      // the errno of the failure
 };
 
-// Opens the file read-only, close-on-exec, with any further open flags.
-FileForReading openForReading(const QString& path, int extraFlags = 0);
+// Opens a regular file read-only and close-on-exec, never waiting: any other
+// kind (a folder, a FIFO, a device, a socket) is refused unopened.
+FileForReading openForReading(const QString& path);
 
 // 0 once every byte is written, else the errno of the failing write (EIO
 // where a write took nothing). A partial or interrupted write is carried on.

@@ -1,10 +1,10 @@
 #include "core/program_folder.h"
 #include "core/shared_state.h"
 #include "files/dle_frame.h"
+#include "files/file_byte_source.h"
 #include "fkeys/script_procedures.h"
 #include "fkeys/send_host.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -32,14 +32,13 @@ int lineBytes(SendFileMode mode, uint8_t b, std::span<uint8_t, 2> out) {
 enum class BodyEnd { Sent, Stopped, SendFailed };
 
 // The body of the file. last receives the last byte read (0 when none was).
-BodyEnd sendBody(SendHost& host, QFile& file, SendFileMode mode, uint8_t& last) {
-    for (qint64 k = file.size(); k > 0; --k) {
+BodyEnd sendBody(SendHost& host, FileByteSource& file, SendFileMode mode, uint8_t& last) {
+    for (int64_t k = file.length(); k > 0; --k) {
         host.pumpEvents();
         if (shared().StopFlg == 1) return BodyEnd::Stopped;
-        char c;
         // A file that ends before its length was read is not sent whole.
-        if (!file.getChar(&c)) return BodyEnd::Stopped;
-        last = uint8_t(c);
+        if (!file.hasByte()) return BodyEnd::Stopped;
+        last = file.takeByte();
         uint8_t out[2];
         const int n = lineBytes(mode, last, out);
         for (int i = 0; i < n; ++i) {
@@ -55,8 +54,8 @@ BodyEnd sendBody(SendHost& host, QFile& file, SendFileMode mode, uint8_t& last) 
 void SendFileData(SendHost& host, const QString& fileName, SendFileMode mode) {
     const QString path = findSendFile(fileName);
     if (path.isEmpty()) return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return;
+    FileByteSource file;
+    if (file.open(path) != 0) return;
     uint8_t last = 0;
     const BodyEnd end = sendBody(host, file, mode, last);
     file.close();

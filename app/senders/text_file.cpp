@@ -30,8 +30,9 @@ QByteArray nativePath(const QString& path) {
 // The file's bytes up to maxBytes (every byte when it is negative), or the
 // errno that stopped the reading; *more tells whether the file went on.
 int readStart(const QString& path, qsizetype maxBytes, QByteArray& out, bool* more) {
-    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
+    const FileForReading file = openForReading(path);
+    if (file.fd < 0) return file.error;
+    const int fd = file.fd;
     int error = 0;
     char block[65536];
     *more = false;

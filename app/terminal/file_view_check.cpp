@@ -2,24 +2,27 @@
 
 #include "core/capture_file.h"
 #include "core/file_dialogs.h"
+#include "core/file_io.h"
 #include "core/msgbox.h"
 #include "core/program_folder.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 
-#include <QFile>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 bool CheckViewFile(const QString& path) {
     if (isCaptureFile(path, shared().LogFilePath)) {
         MsgBoxXShow(QStringLiteral("このファイルはロギング処理で使用しています｡"), 0, QString());
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const FileForReading file = openForReading(path);
+    if (file.fd < 0) {
         MsgBoxXShow(QStringLiteral("ファイルを開く事ができません。"), 0, QString());
         return false;
     }
+    ::close(file.fd);
     return true;
 }
 

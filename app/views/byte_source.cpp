@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 std::size_t SnapshotSource::read(int64_t first, std::span<uint8_t> out) const {
@@ -19,8 +18,7 @@ std::size_t SnapshotSource::read(int64_t first, std::span<uint8_t> out) const {
 }
 
 std::unique_ptr<FileSource> FileSource::open(const QString& path, int& error) {
-    // A pipe opens at once without blocking, and shows as empty.
-    const FileForReading file = openForReading(path, O_NONBLOCK);
+    const FileForReading file = openForReading(path);
     if (file.fd < 0) {
         error = file.error;
         return nullptr;

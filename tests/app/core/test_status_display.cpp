@@ -1,18 +1,23 @@
 // The status painting, the clears and the standard messages, on stand-in
 // controls registered as the main window's.
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cerrno>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "condition_wait.h"
 #include "core/clear_procedures.h"
 #include "core/error_messages.h"
+#include "core/file_io.h"
 #include "core/main_controls.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
@@ -21,7 +26,9 @@
 #include "fake_port_driver.h"
 #include "modal_auto_closer.h"
 #include "modal_dialog_driver.h"
+#include "not_regular_files.h"
 #include "real_tovaline_api.h"
+#include "test_files.h"
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 
@@ -288,6 +295,27 @@ TEST(FileErrors, TextsByNumberAndErrno) {
     // An errno with no entry still tells which it was.
     EXPECT_EQ(fileErrMsgText(fileErrorNumber(EXDEV)),
               QStringLiteral("予期せぬエラーが発生しました｡ ") + QString::number(1000 + EXDEV));
+}
+
+TEST(FileErrors, OnlyARegularFileOpensForReadingAnyOtherKindIsANameThatCannotBeOpened) {
+    QTemporaryDir dir;
+    const QString regular = dir.filePath(QStringLiteral("data.bin"));
+    writeFileBytes(regular, "abc");
+    const FileForReading file = openForReading(regular);
+    ASSERT_GE(file.fd, 0);
+    EXPECT_EQ(file.length, 3);
+    ::close(file.fd);
+
+    for (const NotRegularFile& name : notRegularFiles(dir.path())) {
+        const FileForReading refused = openForReading(name.path);
+        EXPECT_EQ(refused.fd, -1) << name.kind;
+        const bool folder = QFileInfo(name.path).isDir();
+        EXPECT_EQ(refused.error, folder ? EISDIR : kNotARegularFile) << name.kind;
+        EXPECT_EQ(fileErrMsgText(fileErrorNumber(refused.error)),
+                  folder ? QStringLiteral("パス名が無効です｡")
+                         : QStringLiteral("ファイル名または番号が不正です｡"))
+            << name.kind;
+    }
 }
 
 TEST(FileErrors, MessagesShowInTheBox) {

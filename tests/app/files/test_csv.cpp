@@ -5,6 +5,7 @@
 #include "files/csv_convert.h"
 #include "files/frms_CSV.h"
 #include "files_fixture.h"
+#include "not_regular_files.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -75,7 +76,6 @@ TEST_F(CsvConversionTest, FilesItCannotReadOrWriteAndTheSourceItselfFail) {
         QString source, destination;
     } cases[] = {
         {"missing source", path("none.bin"), path("a.csv")},
-        {"a folder as source", path("sub"), path("b.csv")},
         {"destination in a missing folder", path("src.bin"), path("none/c.csv")},
         {"a full device", path("src.bin"), "/dev/full"},
         {"the source itself", path("src.bin"), path("src.bin")},
@@ -87,6 +87,13 @@ TEST_F(CsvConversionTest, FilesItCannotReadOrWriteAndTheSourceItselfFail) {
         EXPECT_EQ(fileBytes(path("src.bin")), "AB") << c.name;
     }
     EXPECT_FALSE(QFile::exists(path("a.csv"))) << "a missing source creates nothing";
+}
+
+TEST_F(CsvConversionTest, ASourceThatIsNoRegularFileIsRefusedAtOnceAndNothingIsWritten) {
+    for (const NotRegularFile& source : notRegularFiles(dir.path())) {
+        EXPECT_FALSE(ConvBinToCsv(source.path, path("out.csv"), {0, 0}, [] {})) << source.kind;
+        EXPECT_FALSE(QFile::exists(path("out.csv"))) << source.kind;
+    }
 }
 
 TEST(CsvDestination, DotCsvIsAddedUnlessTheNameEndsInItInAnyCase) {
@@ -182,6 +189,8 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
     writeFileBytes(inFolder("data.csv"), "source");
     ASSERT_TRUE(QFile::link(inFolder("data.csv"), inFolder("same.CSV")));
     ASSERT_TRUE(QFile::link("/dev/full", inFolder("full.CSV")));
+    ASSERT_TRUE(QFile::link("/dev/zero", inFolder("zero.bin")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("fifo.bin")).constData(), 0600), 0);
     const QByteArray csv = "0,65,255,128\r\n";
     const struct {
         const char* name;
@@ -220,6 +229,13 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
          {kFailed},
          "data.csv",
          "source"},
+        {"an endless device as source",
+         {"zero.bin", "out/zero"},
+         {},
+         {kFailed},
+         "out/zero.CSV",
+         "<missing>"},
+        {"a FIFO as source", {"fifo.bin", "out/fifo"}, {}, {kFailed}, "out/fifo.CSV", "<missing>"},
         {"a destination that takes nothing",
          {"data.bin", "full.CSV"},
          {},

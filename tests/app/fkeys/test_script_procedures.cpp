@@ -4,6 +4,7 @@
 #include "fkeys/script_procedures.h"
 #include "fkeys/script_window.h"
 #include "key_folder_fixture.h"
+#include "not_regular_files.h"
 
 #include <QDir>
 
@@ -146,6 +147,8 @@ TEST_F(ScriptProceduresTest, FileSendLooksInTheCurrentFolderThenTheProgramFolder
     SendFileData(host_, "only.txt", SendPlain);
     SendFileData(host_, "missing.txt", SendDle);
     SendFileData(host_, "", SendCtrlZ);
+    for (const NotRegularFile& name : notRegularFiles(current.path()))
+        SendFileData(host_, name.path, SendDle);
     QDir::setCurrent(previous);
     EXPECT_EQ(host_.sent, "hereprogram");
 }

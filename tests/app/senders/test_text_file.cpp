@@ -3,6 +3,7 @@
 #include "senders/text_file.h"
 
 #include "modal_dialog_driver.h"
+#include "not_regular_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -75,10 +76,14 @@ TEST_F(TextFile, ABoxOfLimitedLengthTakesWhatFitsAndTellsWhenTextWasLeftOut) {
         EXPECT_EQ(read.cut, c.cut) << c.what;
         EXPECT_EQ(read.bytes, c.loaded) << c.what;
     }
-    // A file without end is read only as far as the box reaches.
-    const TextFileRead endless = readTextForBox(QStringLiteral("/dev/zero"), 100);
-    EXPECT_TRUE(endless.cut);
-    EXPECT_EQ(endless.bytes, QByteArray(100, '\0'));
+}
+
+TEST_F(TextFile, OnlyARegularFileIsLoaded) {
+    for (const NotRegularFile& name : notRegularFiles(dir_.path())) {
+        const TextFileRead read = readTextForBox(name.path, 100);
+        EXPECT_NE(read.error, 0) << name.kind;
+        EXPECT_TRUE(read.bytes.isEmpty()) << name.kind;
+    }
 }
 
 TEST_F(TextFile, WritesExactBytesInPlaceOfTheOldContentAndReportsErrors) {

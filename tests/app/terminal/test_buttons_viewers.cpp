@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "modal_auto_closer.h"
+#include "not_regular_files.h"
 #include "terminal/file_view_check.h"
 #include "terminal/viewer_busy.h"
 
@@ -87,6 +88,13 @@ TEST_F(CaptureFile, AViewerRefusesTheCaptureFileAndAFileItCannotRead) {
 
     shared().LogFilePath.clear();  // the capture ended
     EXPECT_TRUE(CheckViewFile(capture));
+}
+
+TEST_F(CaptureFile, AViewerRefusesAtOnceWhatIsNoRegularFile) {
+    ModalAutoCloser closer;
+    for (const NotRegularFile& name : notRegularFiles(dir.path()))
+        EXPECT_FALSE(CheckViewFile(name.path)) << name.kind;
+    EXPECT_EQ(closer.texts(), QStringList(3, QStringLiteral("ファイルを開く事ができません。")));
 }
 
 }  // namespace

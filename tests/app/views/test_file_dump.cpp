@@ -4,6 +4,7 @@
 #include "dump_window_fixture.h"
 
 #include "modal_auto_closer.h"
+#include "not_regular_files.h"
 #include "test_files.h"
 #include "views/frms_File_Disp1.h"
 
@@ -66,6 +67,14 @@ TEST_F(FileDump, AFileThatCannotBeOpenedIsToldAndShownEmpty) {
     EXPECT_EQ(w.ViewTotal, 0);
     EXPECT_EQ(viewState().DumpPageLen, 0);
     EXPECT_TRUE(w.VScroll1->isHidden());
+    for (const NotRegularFile& name : notRegularFiles(dir.path())) {
+        viewState().ViewFileName = name.path;
+        frms_File_Disp1 refused;
+        refused.Form_Load();
+        EXPECT_EQ(refused.ViewTotal, 0) << name.kind;
+        EXPECT_EQ(viewState().ViewFileNo, nullptr) << name.kind;
+    }
+    EXPECT_EQ(closer.count(), 4);
 
     write({});
     viewState().ViewFileName = path;
