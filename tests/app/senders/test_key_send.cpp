@@ -99,6 +99,10 @@ TEST_F(KeySend, LastLineFileIsReadOnOpeningAndWrittenOnClosing) {
         {"\x82\xa0", "\x82\xa0", "あ"},
         {"A\nB", "A\nB", QString("A") + LoneLfMark + "B"},
         {"A\n", "A\n\r\n", QString("A") + LoneLfMark + "\n"},
+        // The box's limit of 32768 characters holds for the line it opens with.
+        {QByteArray(40000, 'a'), QByteArray(32768, 'a'), QString(32768, 'a')},
+        {QByteArray(32767, 'a') + "\r\nB", QByteArray(32767, 'a'),
+         QString(32767, 'a')}, // no half line break
     };
     for (const Case& c : cases) {
         writeFileBytes(path, c.file);
