@@ -1,5 +1,6 @@
 // The text window over a pseudo-terminal: the whole text and a selection on
-// the line, the repeat and its tick during a send, the cancel, the text kept
+// the line, a loaded file's line ends byte for byte through counts, files
+// and the send, the repeat and its tick during a send, the cancel, the text kept
 // across closing and opening, a temporary file that cannot be written, and
 // the messages when there is nothing to send.
 #include "senders/Frms_TxtSend.h"
