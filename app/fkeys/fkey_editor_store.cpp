@@ -1,7 +1,7 @@
 #include "fkeys/fkey_editor_store.h"
 
 #include "core/file_io.h"
-#include "fkeys/fkey_editor_text.h"
+#include "core/text_box_bytes.h"
 #include "fkeys/fkey_files.h"
 #include "text/cp932.h"
 
@@ -27,7 +27,7 @@ UFEditContents contentsOfDataFile(const QByteArray& bytes) {
         std::min<qsizetype>(UFHeaderSize, firstCr < 0 ? bytes.size() : firstCr);
     contents.header = cp932::toUnicode(bytes.left(headerSize));
     contents.data = bytes.mid(headerSize);
-    contents.text = ufEditShownText(contents.data);
+    contents.text = textBoxShown(contents.data);
     contents.fileLength = int32_t(bytes.size());
     return contents;
 }
@@ -86,7 +86,7 @@ UFOutputMode outputModeOfHeader(const QString& header) {
 }
 
 QByteArray ufEditData(const QString& text, const UFEditContents& loaded) {
-    return text == loaded.text ? loaded.data : ufEditDataOfText(text);
+    return text == loaded.text ? loaded.data : textBoxBytes(text);
 }
 
 int saveUFKeyFromEdit(int keyNo, bool translated, const QByteArray& data, const QString& name) {

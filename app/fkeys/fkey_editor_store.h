@@ -27,7 +27,7 @@ UFEditContents loadUFKeyForEdit(int keyNo);
 // The key data the editor's text stands for. While the text is the one
 // loaded, that is the data as read, byte for byte, also where cp932 has no
 // character to show for a byte or more than one code for a character; once
-// it is edited, the text's own data (ufEditDataOfText).
+// it is edited, the text's own data (textBoxBytes).
 QByteArray ufEditData(const QString& text, const UFEditContents& loaded);
 
 // The output mode the header selects: "0" normal, "1" translated, anything

@@ -111,8 +111,10 @@ void frms_KeySend::Form_Load() {
 
     const QString path = lastLinePath();
     if (QFileInfo::exists(path)) {
-        const TextFileRead read = readTextForBox(path);
-        // A last line that cannot be read is told and starts empty.
+        // The box's limit holds for the line it opens with, as for every
+        // other way text enters it. A last line that cannot be read is told
+        // and starts empty.
+        const TextFileRead read = readTextForBox(path, TextMaxChars);
         if (read.error != 0) FileErrMsg(read.error);
         lastLine_ = read.bytes;
         Text1->setPlainText(textBoxShown(lastLine_));

@@ -4,7 +4,6 @@
 #include "core/settings_file.h"
 #include "core/file_io.h"
 #include "fkeys/fkey_text_lines.h"
-#include "text/cp932.h"
 #include "ui/event_pump.h"
 #include "ui/text_length_limit.h"
 
@@ -99,10 +98,6 @@ int writeTextFile(const QString& path, QByteArrayView bytes) {
     return error;
 }
 
-QString textBoxShown(QByteArrayView cp932Bytes) {
-    return cp932::toUnicode(cp932Bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 QString textBoxSelection(const QPlainTextEdit* box) {
     // The cursor's selected text keeps the document's separators; the whole
     // text (toPlainText) has them as line breaks, and a no-break space as a
@@ -119,9 +114,4 @@ QString textBoxSelection(const QPlainTextEdit* box) {
 
 QString programTempFilePath(const QString& ending) {
     return programFolderPath() + QLatin1Char('/') + applicationTitle() + ending;
-}
-
-QByteArray textBoxBytes(const QString& shown) {
-    QString stored = shown;
-    return cp932::fromUnicode(stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }

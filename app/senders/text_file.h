@@ -1,7 +1,9 @@
 // Text files of the send windows: what a window loads into a text box from a
-// file, what it writes back, and how the box's text stands for bytes. Files
-// hold plain Shift-JIS (cp932) text.
+// file and what it writes back. Files hold plain Shift-JIS (cp932) text; the
+// box shows it as textBoxShown does.
 #pragma once
+
+#include "core/text_box_bytes.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -30,11 +32,8 @@ TextFileRead readTextForBox(const QString& path, int maxStoredChars = 0);
 // the file's old content. Returns 0, or the errno of the failing step.
 int writeTextFile(const QString& path, QByteArrayView bytes);
 
-// A text box shows each line break as one break; the bytes it stands for
-// have CR LF there.
-QString textBoxShown(QByteArrayView cp932Bytes);
-QByteArray textBoxBytes(const QString& shown);
-// The box's selected text, its line breaks shown as the whole text has them.
+// The box's selected text, its line breaks shown as the whole text has them
+// (its bytes are textBoxBytes of it).
 QString textBoxSelection(const QPlainTextEdit* box);
 
 // A temporary text file of the send windows: the program's folder, the

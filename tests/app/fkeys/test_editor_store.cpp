@@ -1,8 +1,8 @@
 // The editor's load and save of a key: what lands in the two files, what
 // comes back from them, how the data shows, and a save that fails leaving
 // the old key whole.
+#include "core/text_box_bytes.h"
 #include "fkeys/fkey_editor_store.h"
-#include "fkeys/fkey_editor_text.h"
 #include "fkeys/fkey_files.h"
 #include "key_folder_fixture.h"
 #include "text/cp932.h"
@@ -84,7 +84,7 @@ TEST_F(EditorStore, StoredFilesReadAsTheProgramReadsThem) {
 // show. An edit re-encodes the text, so those bytes last only while the text
 // is as loaded.
 TEST_F(EditorStore, AKeySavedUnchangedKeepsEveryByteAndAnEditKeepsLoneLineEnds) {
-    const QString lf(UFLoneLfMark), cr(UFLoneCrMark);
+    const QString lf(LoneLfMark), cr(LoneCrMark);
     struct Case {
         QByteArray data;
         QString shown;
@@ -112,12 +112,12 @@ TEST_F(EditorStore, AKeySavedUnchangedKeepsEveryByteAndAnEditKeepsLoneLineEnds) 
         EXPECT_EQ(key.text, c.shown);
         EXPECT_EQ(key.data, c.data);
         EXPECT_EQ(ufEditData(key.text, key), c.data);
-        EXPECT_EQ(ufEditDataOfText(key.text) == c.data, c.survivesAnEdit);
+        EXPECT_EQ(textBoxBytes(key.text) == c.data, c.survivesAnEdit);
         if (c.survivesAnEdit) {
             EXPECT_EQ(ufEditData("X" + key.text + "\n", key), "X" + c.data + "\r\n");
         }
     }
-    EXPECT_EQ(ufEditDataOfText(u"↓←"), cp932::fromUnicode(u"↓←")) << "typed arrows are text";
+    EXPECT_EQ(textBoxBytes(u"↓←"), cp932::fromUnicode(u"↓←")) << "typed arrows are text";
 }
 
 TEST_F(EditorStore, AFailedWriteKeepsTheOldKey) {

@@ -2,7 +2,7 @@
 // a save that fails, the size it opens at, and the test send of "送信" over
 // a pseudo-terminal, with a close during a send.
 #include "condition_wait.h"
-#include "fkeys/fkey_editor_text.h"
+#include "core/text_box_bytes.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/frms_UF_edit1.h"
 #include "key_folder_fixture.h"
@@ -82,7 +82,7 @@ TEST_F(EditorWindow, AKeySavedUnchangedIsWrittenAsReadAndTypingKeepsItsLoneLineE
         QString shown;
         bool survivesAnEdit;
     };
-    const QString lf(UFLoneLfMark);
+    const QString lf(LoneLfMark);
     const Case cases[] = {
         {"121\nA\r\nB\n", lf + "A\nB" + lf, true},
         {"120\xFF\x81\n", QStringLiteral("・・") + lf, false},

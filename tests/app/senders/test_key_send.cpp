@@ -3,6 +3,7 @@
 // long for a script, and a close in the middle of a send.
 #include "senders/frms_KeySend.h"
 
+#include "core/text_box_bytes.h"
 #include "modal_auto_closer.h"
 #include "sender_window_fixture.h"
 
@@ -46,6 +47,8 @@ TEST_F(KeySend, EnterSendsTheLineAndItsTerminatorInBothModes) {
         {0, 2, "ABC", "ABC"},
         {0, 3, "ABC", "ABC\n"},
         {0, 1, "あ^0D", "\x82\xa0^0D\r\n"},
+        {0, 0, QString("A") + LoneLfMark + "B" + LoneCrMark,
+         "A\nB\r\r"}, // lone line ends are one byte each
         {1, 0, "A^0D^0AB", "A\r\nB\r"},
         {1, 1, "A^0D^0AB", "A\r\nB\r\n"},
         {1, 2, "A^0D^0AB", "A\r\nB"},
@@ -94,6 +97,12 @@ TEST_F(KeySend, LastLineFileIsReadOnOpeningAndWrittenOnClosing) {
         {"AB\r\n", "AB\r\n", "AB\n"},
         {QByteArray("AB\0", 3), QByteArray("AB\0 ", 4), QString("AB") + QChar(0) + ' '},
         {"\x82\xa0", "\x82\xa0", "あ"},
+        {"A\nB", "A\nB", QString("A") + LoneLfMark + "B"},
+        {"A\n", "A\n\r\n", QString("A") + LoneLfMark + "\n"},
+        // The box's limit of 32768 characters holds for the line it opens with.
+        {QByteArray(40000, 'a'), QByteArray(32768, 'a'), QString(32768, 'a')},
+        {QByteArray(32767, 'a') + "\r\nB", QByteArray(32767, 'a'),
+         QString(32767, 'a')}, // no half line break
     };
     for (const Case& c : cases) {
         writeFileBytes(path, c.file);
@@ -101,6 +110,8 @@ TEST_F(KeySend, LastLineFileIsReadOnOpeningAndWrittenOnClosing) {
         w.Form_Load();
         EXPECT_EQ(w.lastLine(), c.lastLine);
         EXPECT_EQ(w.Text1->toPlainText(), c.shown);
+        pressKey(w.Text1, Qt::Key_F1);
+        EXPECT_EQ(w.Text1->toPlainText(), c.shown) << "F1 brings back the same line";
         closeShown(w);
         EXPECT_EQ(fileBytes(path), c.lastLine) << "rewritten as it stands";
     }

@@ -1,11 +1,15 @@
 // The text window over a pseudo-terminal: the whole text and a selection on
-// the line, the repeat and its tick during a send, the cancel, the text kept
+// the line, a loaded file's line ends byte for byte through counts, files
+// and the send, the repeat and its tick during a send, the cancel, the text kept
 // across closing and opening, a temporary file that cannot be written, and
 // the messages when there is nothing to send.
 #include "senders/Frms_TxtSend.h"
 
+#include "files/file_picker.h"
 #include "modal_auto_closer.h"
+#include "modal_dialog_driver.h"
 #include "sender_window_fixture.h"
+#include "senders/Frms_TxtSend_File_SvLd.h"
 #include "senders/text_file.h"
 
 #include <QCheckBox>
@@ -14,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -55,6 +60,15 @@ class TextSend : public SendsToPty {
         cursor.setPosition(to, QTextCursor::KeepAnchor);
         w.Text1->setTextCursor(cursor);
     }
+
+    // Does in the save or load dialog, once it is open, what `action` does.
+    static void inFileDialog(std::function<void(Frms_TxtSend_File_SvLd&)> action) {
+        whenNextModalOpens([action = std::move(action)](QWidget* dialog) {
+            auto* d = dynamic_cast<Frms_TxtSend_File_SvLd*>(dialog);
+            ASSERT_NE(d, nullptr);
+            action(*d);
+        });
+    }
 };
 
 TEST_F(TextSend, TheWholeTextOrTheSelectionGoesOutAsItsBytes) {
@@ -78,6 +92,64 @@ TEST_F(TextSend, TheWholeTextOrTheSelectionGoesOutAsItsBytes) {
     EXPECT_EQ(receivedExactly(6), QByteArray("AB\r\n\x82\xa0"));
     w->close();
     EXPECT_FALSE(QFile::exists(Frms_TxtSend::selectionPath()));
+}
+
+// A loaded file is sent as the text it loads as (a line ends at CR or CR LF,
+// a lone LF stays inside its line, a last LF adds CR LF): a lone LF is one
+// byte, shown as its mark, in the counts, the selection, the send, the saved
+// file and the temporary files.
+TEST_F(TextSend, ALoadedFileIsCountedSentAndKeptAsTheTextItLoadsAs) {
+    const QString lf(LoneLfMark);
+    struct Case {
+        const char* what;
+        QByteArray file;
+        QString shown;
+        QByteArray text, firstThree; // the bytes of the text and of its first three characters
+    };
+    const Case cases[] = {
+        {"LF only", "l1\nl2\n", "l1" + lf + "l2" + lf + "\n", "l1\nl2\n\r\n", "l1\n"},
+        {"CR LF", "l1\r\nl2\r\n", "l1\nl2\n", "l1\r\nl2\r\n", "l1\r\n"},
+        {"mixed", "l1\nl2\r\n\x82\xa0\n\n",
+         "l1" + lf + "l2\n" + QStringLiteral("あ") + lf + lf + "\n", "l1\nl2\r\n\x82\xa0\n\n\r\n",
+         "l1\n"},
+        {"lone CR: a line end, the last one ending the last line", "l1\rl2\r", "l1\nl2", "l1\r\nl2",
+         "l1\r\n"},
+    };
+    settings().TxtDirPath = folder_.path();
+    const QString loaded = folder_.filePath(QStringLiteral("t.txt"));
+    const QString saved = folder_.filePath(QStringLiteral("saved.txt"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFileBytes(loaded, c.file);
+        QFile::remove(saved);
+        auto w = openWindow();
+        inFileDialog([](Frms_TxtSend_File_SvLd& d) {
+            d.picker->File1->setCurrentItem(
+                d.picker->File1->findItems("t.txt", Qt::MatchExactly).value(0));
+            d.Cmd_Load_Click();
+        });
+        w->Cmd_Load_Click();
+        EXPECT_EQ(w->Text1->toPlainText(), c.shown);
+        EXPECT_EQ(w->Lbl_Total_su->text(), QString::number(c.text.size()));
+        w->Command1_Click();
+        EXPECT_EQ(receivedExactly(c.text.size()), c.text);
+        EXPECT_EQ(fileBytes(Frms_TxtSend::wholeTextPath()), c.text);
+
+        select(*w, 0, 3);
+        EXPECT_EQ(w->Lbl_Sel_su->text(), QString::number(c.firstThree.size()));
+        w->Command1_Click();
+        EXPECT_EQ(receivedExactly(c.firstThree.size()), c.firstThree);
+        EXPECT_EQ(fileBytes(Frms_TxtSend::selectionPath()), c.firstThree);
+
+        inFileDialog([](Frms_TxtSend_File_SvLd& d) {
+            d.Text1->setText(QStringLiteral("saved"));
+            d.Cmd_Save_Click();
+        });
+        w->Cmd_Save_Click();
+        EXPECT_EQ(fileBytes(saved), c.text);
+        w->close();
+        EXPECT_EQ(openWindow()->Text1->toPlainText(), c.shown) << "the same at the next opening";
+    }
 }
 
 TEST_F(TextSend, TheRepeatCountComesFromTheBoxAndTheTickIsReadAfterEveryPass) {

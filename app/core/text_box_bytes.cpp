@@ -1,11 +1,11 @@
-#include "fkeys/fkey_editor_text.h"
+#include "core/text_box_bytes.h"
 
 #include "text/cp932.h"
 
-QString ufEditShownText(QByteArrayView data) {
+QString textBoxShown(QByteArrayView cp932Bytes) {
     // CR and LF are never the second byte of a cp932 character, so they
     // come out of the codec as themselves.
-    const QString text = cp932::toUnicode(data);
+    const QString text = cp932::toUnicode(cp932Bytes);
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -14,9 +14,9 @@ QString ufEditShownText(QByteArrayView data) {
             shown += u'\n';
             ++i;
         } else if (c == u'\r') {
-            shown += UFLoneCrMark;
+            shown += LoneCrMark;
         } else if (c == u'\n') {
-            shown += UFLoneLfMark;
+            shown += LoneLfMark;
         } else {
             shown += c;
         }
@@ -24,15 +24,15 @@ QString ufEditShownText(QByteArrayView data) {
     return shown;
 }
 
-QByteArray ufEditDataOfText(QStringView shown) {
+QByteArray textBoxBytes(QStringView shown) {
     QString text;
     text.reserve(shown.size() + shown.count(u'\n'));
     for (const QChar c : shown) {
         if (c == u'\n')
             text += QStringLiteral("\r\n");
-        else if (c == UFLoneCrMark)
+        else if (c == LoneCrMark)
             text += u'\r';
-        else if (c == UFLoneLfMark)
+        else if (c == LoneLfMark)
             text += u'\n';
         else
             text += c;
