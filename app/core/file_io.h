@@ -23,6 +23,20 @@ struct FileForReading {
 // kind (a folder, a FIFO, a device, a socket) is refused unopened.
 FileForReading openForReading(const QString& path);
 
+struct FileForWriting {
+    int fd = -1;   // -1 when the open failed or was refused
+    int error = 0; // the errno of the failure
+};
+
+// Opens the file write-only, close-on-exec, created when missing, with any
+// further open flags (O_TRUNC, O_APPEND), without waiting for a reader of a
+// FIFO. One of the program's running parts is refused before anything is
+// opened (runningPartError).
+FileForWriting openForWriting(const QString& path, int extraFlags);
+
+// Creates the file empty, or empties it; 0 or the errno of the failure.
+int createEmptyFile(const QString& path);
+
 // 0 once every byte is written, else the errno of the failing write (EIO
 // where a write took nothing). A partial or interrupted write is carried on.
 int writeAll(int fd, QByteArrayView bytes);

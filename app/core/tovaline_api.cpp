@@ -1,5 +1,7 @@
 #include "core/tovaline_api.h"
 
+#include <QFile>
+
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -7,6 +9,7 @@
 #include <string>
 
 #include "core/program_folder.h"
+#include "core/running_parts.h"
 
 namespace {
 
@@ -21,6 +24,7 @@ TovalineApi bindFromProgramFolder() {
     const std::string path = programFolder() + "/libtovaline.so";
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) bindingFailed("cannot load the serial-port library " + path + ": " + dlerror());
+    setLoadedLibraryPath(QFile::decodeName(QByteArray::fromStdString(path)));
     TovalineApi api;
 #define TOVALINE_API_BIND(name)                                                             \
     api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, #name));                   \

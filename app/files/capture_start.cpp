@@ -1,7 +1,9 @@
 #include "files/capture_start.h"
 
 #include "core/error_messages.h"
+#include "core/file_io.h"
 #include "core/msgbox.h"
+#include "core/running_parts.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "files/folder_listing.h"
@@ -10,23 +12,14 @@
 #include <QDateTime>
 #include <QFile>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 namespace {
 
 constexpr int kCannotWrite = 70;
 constexpr int32_t kLogOpened = -1;
 
-// Creates the file empty, or empties it; 0 or the errno of the failure.
-int createEmpty(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd < 0) return errno;
-    ::close(fd);
-    return 0;
+CaptureStartResult fileFailed(int error) {
+    FileErrMsg(error);
+    return CaptureStartResult::Failed;
 }
 
 }  // namespace
@@ -38,11 +31,10 @@ CaptureStartResult StartCapture(const CaptureRequest& request) {
         return CaptureStartResult::NameEmpty;
     }
     const QString path = joinPath(request.folder, name);
+    // Refused before the overwrite question: a Yes could not be honoured.
+    if (const int error = runningPartError(path)) return fileFailed(error);
     if (!mayOverwrite(path, request.title)) return CaptureStartResult::NotOverwritten;
-    if (const int error = createEmpty(path)) {
-        FileErrMsg(error);
-        return CaptureStartResult::Failed;
-    }
+    if (const int error = createEmptyFile(path)) return fileFailed(error);
     // A capture the library could not open would write nothing while the
     // windows showed it running.
     if (lib().LogStart(QFile::encodeName(path).constData(), request.mode, request.limitBytes) !=

@@ -3,8 +3,6 @@
 #include "core/capture_file.h"
 #include "core/file_io.h"
 
-#include <QFile>
-
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -79,8 +77,7 @@ bool ConvBinToCsv(const QString& source, const QString& destination, CsvFormat f
     if (isSameFile(source, destination)) return false;
     Fd in(openForReading(source).fd);
     if (in.get() < 0) return false;
-    Fd out(::open(QFile::encodeName(destination).constData(),
-                  O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666));
+    Fd out(openForWriting(destination, O_TRUNC).fd);
     if (out.get() < 0) return false;
 
     const ValueTexts& texts = valueTexts(format.signMode);

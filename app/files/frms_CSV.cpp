@@ -1,9 +1,11 @@
 #include "files/frms_CSV.h"
 
 #include "core/capture_file.h"
+#include "core/error_messages.h"
 #include "core/file_dialogs.h"
 #include "core/msgbox.h"
 #include "core/program_folder.h"
+#include "core/running_parts.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "files/csv_convert.h"
@@ -106,7 +108,7 @@ void frms_CSV::Timer1_Timer() {
         break;
     case ChooseDestination:
         destination_ = SelDstFile();
-        step_ = destination_.isEmpty() || refusedAsCaptureFile(destination_) ? Finish : Convert;
+        step_ = destination_.isEmpty() || refusedDestination(destination_) ? Finish : Convert;
         break;
     case Convert:
         convert();
@@ -147,10 +149,19 @@ bool frms_CSV::refusedAsCaptureFile(const QString& path) {
     return true;
 }
 
+// Besides the capture's file, the program's own running parts are never
+// written over.
+bool frms_CSV::refusedDestination(const QString& path) {
+    if (refusedAsCaptureFile(path)) return true;
+    const int error = runningPartError(path);
+    if (error != 0) FileErrMsg(error);
+    return error != 0;
+}
+
 // The save dialog asked about the name the user chose; the name that is
 // written has ".CSV" added, so it is checked as the dialog would have.
 bool frms_CSV::renamedDestinationAccepted(const QString& path) {
-    if (refusedAsCaptureFile(path)) return false;
+    if (refusedDestination(path)) return false;
     // The source itself is refused by the conversion, with its error message.
     return isSameFile(path, source_) || mayOverwrite(path, QString());
 }

@@ -55,6 +55,7 @@ class frms_CSV : public ToolWindow {
     QString SelSrcFile();
     QString SelDstFile();
     bool refusedAsCaptureFile(const QString& path);
+    bool refusedDestination(const QString& path);
     bool renamedDestinationAccepted(const QString& path);
     void convert();
 

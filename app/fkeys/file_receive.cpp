@@ -1,4 +1,7 @@
+#include "core/error_messages.h"
+#include "core/file_io.h"
 #include "core/program_folder.h"
+#include "core/running_parts.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "fkeys/script_procedures.h"
@@ -7,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -28,16 +32,11 @@ bool windowStaysOpen(ScriptWindow* window) {
     return window && shared().FormUnloadFlg == 0;
 }
 
-// The library appends to an existing capture file; a receive step starts
-// its file afresh.
-void emptyFile(const QString& path) {
-    QFile file(path);
-    if (file.exists()) file.resize(0);
-}
-
 void captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode) {
     SharedState& s = shared();
-    emptyFile(path);
+    // The library writes over an existing capture file from its start; a
+    // receive step starts its file afresh.
+    if (QFileInfo::exists(path)) createEmptyFile(path);
     int32_t r = lib().LogStart(QFile::encodeName(path).constData(), mode, 0);
     if (r != LogRunning) return;
     while (r != LogWriteError && r != LogFinished) {
@@ -62,6 +61,10 @@ void ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name,
     SharedState& s = shared();
     if (s.LogFlg == 1) return;
     const QString path = receiveFilePath(name);
+    if (const int error = runningPartError(path)) {
+        host.msgBoxXShow(fileErrMsgText(fileErrorNumber(error)));
+        return;
+    }
     if (windowStaysOpen(window)) window->showFileReceive(path, modeText(mode));
 
     // Every byte that arrives now belongs to the file: the main window's

@@ -1,6 +1,7 @@
 #include "fkeys/fkey_editor_store.h"
 
 #include "core/file_io.h"
+#include "core/running_parts.h"
 #include "core/text_box_bytes.h"
 #include "fkeys/fkey_files.h"
 #include "text/cp932.h"
@@ -92,6 +93,11 @@ QByteArray ufEditData(const QString& text, const UFEditContents& loaded) {
 int saveUFKeyFromEdit(int keyNo, bool translated, const QByteArray& data, const QString& name) {
     const QByteArray file =
         (translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120")) + data;
+    // A key's name linked to one of the program's running parts is refused
+    // as any writer refuses it, although the new files would only replace
+    // the link.
+    for (const QString& path : {ufDataFilePath(keyNo), ufNameFilePath(keyNo)})
+        if (const int error = runningPartError(path)) return error;
     const std::string dataPath = nativePath(ufDataFilePath(keyNo));
     const std::string namePath = nativePath(ufNameFilePath(keyNo));
 

@@ -2,6 +2,7 @@
 
 #include "core/error_messages.h"
 #include "core/msgbox.h"
+#include "core/running_parts.h"
 #include "core/settings.h"
 #include "files/file_picker.h"
 #include "files/folder_listing.h"
@@ -86,6 +87,11 @@ void Frms_TxtSend_File_SvLd::Cmd_Save_Click() {
         return;
     }
     const QString path = joinPath(picker->filePath(), *name);
+    // Refused before the overwrite question: a Yes could not be honoured.
+    if (const int error = runningPartError(path)) {
+        FileErrMsg(error);
+        return;
+    }
     if (QFileInfo::exists(path) &&
         MsgBoxXAns(QStringLiteral("このファイルは既に存在します。上書きしますか？"), 4, QString()) != AnsYes)
         return;

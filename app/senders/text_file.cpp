@@ -91,10 +91,10 @@ TextFileRead readTextForBox(const QString& path, int maxStoredChars) {
 }
 
 int writeTextFile(const QString& path, QByteArrayView bytes) {
-    const int fd = ::open(nativePath(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return errno;
-    int error = writeAll(fd, bytes);
-    if (::close(fd) != 0 && error == 0) error = errno;
+    const FileForWriting file = openForWriting(path, O_TRUNC);
+    if (file.fd < 0) return file.error;
+    int error = writeAll(file.fd, bytes);
+    if (::close(file.fd) != 0 && error == 0) error = errno;
     return error;
 }
 

@@ -1,8 +1,10 @@
 #include "views/snapshot_save.h"
 
+#include "core/file_io.h"
 #include "core/program_folder.h"
 
-#include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,8 +14,18 @@ namespace {
 
 constexpr qsizetype RawPumpBytes = 256;
 
-std::FILE* openFile(const QString& path, const char* mode) {
-    return std::fopen(QFile::encodeName(path).constData(), mode);
+// The file opened to append to, as a stream; nullptr with `error` set when
+// it cannot be opened.
+std::FILE* openToAppend(const QString& path, int& error) {
+    const FileForWriting opened = openForWriting(path, O_APPEND);
+    error = opened.error;
+    if (opened.fd < 0) return nullptr;
+    std::FILE* file = ::fdopen(opened.fd, "ab");
+    if (!file) {
+        error = errno;
+        ::close(opened.fd);
+    }
+    return file;
 }
 
 // The errno of a failed close, or `error` when that came first.
@@ -54,14 +66,10 @@ SaveData lineSaveData(const std::vector<QByteArray>& lines, int32_t count) {
     return data;
 }
 
-int emptySaveFile(const QString& path) {
-    std::FILE* file = openFile(path, "wb");
-    return file ? closeFile(file, 0) : errno;
-}
-
 int appendSaveData(const QString& path, const SaveData& data, const std::function<bool()>& goOn) {
-    std::FILE* file = openFile(path, "ab");
-    if (!file) return errno;
+    int error = 0;
+    std::FILE* file = openToAppend(path, error);
+    if (!file) return error;
     qsizetype start = 0;
     for (const qsizetype end : data.blockEnds) {
         const size_t length = size_t(end - start);

@@ -32,9 +32,6 @@ SaveData rawSaveData(const QByteArray& snapshot);
 // after every line. Only the first `count` lines are written.
 SaveData lineSaveData(const std::vector<QByteArray>& lines, int32_t count);
 
-// Empties the file, creating it when missing.
-int emptySaveFile(const QString& path);
-
 // Appends the data block by block, creating the file when missing; after
 // each block `goOn` pumps events and says whether to write further (what was
 // written stays). The writes are buffered; an error of the last flush counts.

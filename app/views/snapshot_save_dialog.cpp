@@ -2,7 +2,9 @@
 
 #include "core/capture_file.h"
 #include "core/error_messages.h"
+#include "core/file_io.h"
 #include "core/msgbox.h"
+#include "core/running_parts.h"
 #include "core/shared_state.h"
 #include "ui/event_pump.h"
 #include "ui/twips.h"
@@ -105,6 +107,7 @@ void SnapshotSaveDialog::Command1_Click() {
         MsgBoxXShow(QStringLiteral("このファイルは受信処理で使用されています｡"), 0, QString());
         return;
     }
+    if (const int error = runningPartError(path)) return failed(error);
     // Closing a question answers No: nothing is written without a Yes.
     const QString confirm = QStringLiteral("ファイル名  ") + path + QStringLiteral(" でセーブします｡");
     if (MsgBoxXAns(confirm, 4, SaveCaption) != AnsYes) return;
@@ -114,7 +117,7 @@ void SnapshotSaveDialog::Command1_Click() {
         const QString overwrite = QStringLiteral("このファイルはすでにあります｡\r\n上書きしてもいいですか｡");
         if (MsgBoxXAns(overwrite, 4, SaveCaption) != AnsYes) return;
         if (!pumpAndGoOn()) return;
-        if (const int error = emptySaveFile(path)) return failed(error);
+        if (const int error = createEmptyFile(path)) return failed(error);
     }
 
     showWriting(true);

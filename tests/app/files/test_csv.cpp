@@ -2,6 +2,7 @@
 // files it refuses or cannot write, the ".CSV" rule, and the window's steps
 // through the two file dialogs to its result message.
 #include "condition_wait.h"
+#include "core/running_parts.h"
 #include "files/csv_convert.h"
 #include "files/frms_CSV.h"
 #include "files_fixture.h"
@@ -156,6 +157,7 @@ const QString kDestinationTitle = "ディストネーション ファイル ( CS
 const QString kDone = "        変換が終了しました。        ";
 const QString kFailed = "        変換中に、エラーがありました。        ";
 const QString kInUse = "このファイルはロギング処理で使用しています｡";
+const QString kCannotWrite = "書込みできません｡";
 const QString kOverwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
 
 class CsvWindowTest : public FilesWindowTest {
@@ -191,6 +193,9 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
     ASSERT_TRUE(QFile::link("/dev/full", inFolder("full.CSV")));
     ASSERT_TRUE(QFile::link("/dev/zero", inFolder("zero.bin")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("fifo.bin")).constData(), 0600), 0);
+    writeFileBytes(inFolder("libtovaline.so"), "library");
+    setLoadedLibraryPath(inFolder("libtovaline.so"));
+    ASSERT_TRUE(QFile::link(inFolder("libtovaline.so"), inFolder("lib.CSV")));
     const QByteArray csv = "0,65,255,128\r\n";
     const struct {
         const char* name;
@@ -242,6 +247,13 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
          {kFailed},
          "data.bin",
          QByteArray("\x00\x41\xFF\x80", 4)},
+        {"the loaded library as destination",
+         {"data.bin", "libtovaline.so"},
+         {},
+         {kCannotWrite},
+         "libtovaline.so",
+         "library"},
+        {"the library once renamed", {"data.bin", "lib"}, {}, {kCannotWrite}, "lib.CSV", "library"},
     };
     for (const auto& c : cases) {
         shared().LogFilePath =
@@ -260,6 +272,7 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
         EXPECT_EQ(answers.texts(), c.messages) << c.name;
         EXPECT_EQ(fileBytes(inFolder(c.written)), c.content) << c.name;
     }
+    setLoadedLibraryPath(QString());
     EXPECT_EQ(settings().CsvSrcFolder, folder + "/");
     EXPECT_EQ(settings().CsvDstFolder, folder + "/") << "the folder of the last choice";
 }

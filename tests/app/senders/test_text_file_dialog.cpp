@@ -3,6 +3,7 @@
 // the box, and the folder it opens on and keeps.
 #include "senders/Frms_TxtSend_File_SvLd.h"
 
+#include "core/running_parts.h"
 #include "files/file_picker.h"
 #include "modal_auto_closer.h"
 #include "sender_window_fixture.h"
@@ -88,6 +89,18 @@ TEST_F(TextFileDialog, SavesTheExactBytesUnderTheNameAndAsksBeforeOverwriting) {
     save(*d, "   ");
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("ファイル名に誤りがあります")));
+    EXPECT_TRUE(d->isVisible());
+
+    // A name linked to the program's loaded library: refused before the
+    // question, the library untouched.
+    writeFileBytes(inFolder("lib.so"), "library");
+    setLoadedLibraryPath(inFolder("lib.so"));
+    ASSERT_TRUE(QFile::link(inFolder("lib.so"), inFolder("lib.txt")));
+    save(*d, "lib.txt");
+    setLoadedLibraryPath(QString());
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_TRUE(boxes.texts()[1].contains(QStringLiteral("書込みできません｡")));
+    EXPECT_EQ(fileBytes(inFolder("lib.so")), QByteArray("library"));
     EXPECT_TRUE(d->isVisible());
 }
 

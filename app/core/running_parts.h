@@ -1,0 +1,20 @@
+// The program's own running parts: its executable and the serial-port library
+// it has loaded. No write may reach them, by any name: emptying a library the
+// process has mapped kills it (SIGBUS) and leaves the program unable to start
+// again. They are told by device and inode, as the capture file is.
+#pragma once
+
+#include <QString>
+
+// Names the loaded library: the binder, once the library is loaded; tests
+// name a file of their own (empty: none).
+void setLoadedLibraryPath(const QString& path);
+
+// True when `path` names the running executable or the loaded library,
+// however spelt: a relative path, "..", a symbolic or a hard link.
+bool isRunningPart(const QString& path);
+
+// What a writer answers before it opens, empties or asks about a running
+// part: ETXTBSY, the error the system gives a write to the running program
+// ("書込みできません｡"), for a running part; else 0.
+int runningPartError(const QString& path);
