@@ -7,7 +7,6 @@
 #include "ui/event_pump.h"
 #include "ui/text_length_limit.h"
 
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -21,10 +20,6 @@
 namespace {
 
 constexpr int LinesBetweenPumps = 201;
-
-QByteArray nativePath(const QString& path) {
-    return QFile::encodeName(path);
-}
 
 // The file's bytes up to maxBytes (every byte when it is negative), or the
 // errno that stopped the reading; *more tells whether the file went on.
