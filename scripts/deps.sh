@@ -6,6 +6,7 @@ veldrakon_packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth socat
+  locales
 )
 
 ensure_packages() {

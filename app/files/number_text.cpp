@@ -4,15 +4,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <clocale>
 #include <cstdlib>
+
+namespace {
+
+// Qt puts the process under the user's locale, whose decimal mark may be a
+// comma; a typed number always reads with the point.
+locale_t cLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
+}
+
+} // namespace
 
 std::optional<double> readNumber(const QString& text) {
     static const QRegularExpression number(
         QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
     const QString trimmed = text.trimmed();
     if (!number.match(trimmed).hasMatch()) return std::nullopt;
-    // strtod saturates to infinity where QString::toDouble would report failure.
-    return std::strtod(trimmed.toLatin1().constData(), nullptr);
+    // strtod_l saturates to infinity where QString::toDouble would report failure.
+    return strtod_l(trimmed.toLatin1().constData(), nullptr, cLocale());
 }
 
 std::optional<int32_t> wholeNumberWithin(const QString& text, int32_t lo, int32_t hi) {

@@ -1,6 +1,6 @@
 // Numbers typed into the file tools' boxes: a decimal number with optional
 // sign, fraction and exponent ("12", "-3", "2.5", ".5", "1e3"), with blanks
-// around it allowed.
+// around it allowed. The point is the decimal mark in every locale.
 #pragma once
 
 #include <QString>

@@ -22,15 +22,6 @@ ScopeChar singleByteChar(uint8_t b, bool jis8) {
     return {text, b >= '0' && b <= '9' ? ScopeCharKind::Digit : ScopeCharKind::Single};
 }
 
-QString doubleByteChar(uint8_t lead, uint8_t trail) {
-    const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-    const QString text = cp932::toUnicode(QByteArrayView(pair, 2));
-    // A pair the code page does not define (or that decodes to more than one
-    // character, as an invalid trail does) still fills its two columns once.
-    const bool oneChar = text.size() == 1 || (text.size() == 2 && text.at(0).isHighSurrogate());
-    return oneChar ? text : ScopeUndefinedPair;
-}
-
 void appendNameColumn(ScopeScreen& screen, uint8_t b, const std::array<QString, 33>& names) {
     QString letters = QStringLiteral("   ");
     if (b <= 0x20) {
@@ -73,7 +64,7 @@ ScopeScreen buildScopeScreen(std::span<const uint8_t> bytes, ScopeCharset charse
         if (charset.sjis && leadPending) {
             leadPending = false;
             if (b >= TrailMinimum) {
-                screen.chars.push_back({doubleByteChar(lead, b), ScopeCharKind::Double});
+                screen.chars.push_back({cp932::pairCharacter(lead, b), ScopeCharKind::Double});
                 // The pair's two columns in each name row.
                 for (QString& row : screen.nameRows) {
                     row += QStringLiteral("  ");

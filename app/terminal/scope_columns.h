@@ -37,10 +37,6 @@ struct ScopeScreen {
     std::vector<std::array<bool, 8>> marks;
 };
 
-// The character a double-byte pair is drawn with when the pair is no
-// character of the code page: one glyph across both columns.
-inline const QString ScopeUndefinedPair = QStringLiteral("・");
-
 // names: the program's control-code names for 00h-20h ("NUL  " ... "SP   ").
 ScopeScreen buildScopeScreen(std::span<const uint8_t> bytes, ScopeCharset charset, bool withMarks,
                              const std::array<QString, 33>& names);

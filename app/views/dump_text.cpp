@@ -20,11 +20,6 @@ QString singleCharacter(uint8_t b) {
     return QString(QChar(char16_t(b)));
 }
 
-QString doubleCharacter(uint8_t lead, uint8_t trail) {
-    const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-    return cp932::toUnicode(QByteArrayView(pair, 2));
-}
-
 QString controlName(uint8_t b) {
     return CtrlCodeName[b];
 }
@@ -33,7 +28,7 @@ SjisStep SjisPairing::feed(uint8_t b) {
     if (state.waiting) {
         state.waiting = false;
         if (b >= 0x40) {
-            character_ = doubleCharacter(state.lead, b);
+            character_ = cp932::pairCharacter(state.lead, b);
             return SjisStep::Pair;
         }
         return SjisStep::AfterLead;

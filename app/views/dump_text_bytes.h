@@ -12,8 +12,6 @@ namespace dump_bytes {
 // 21h-7Eh and the half-width katakana A1h-DFh, shown as their one character.
 bool isCharacterByte(uint8_t b);
 QString singleCharacter(uint8_t b);
-// The cp932 character of a lead and a trail byte ("・" where there is none).
-QString doubleCharacter(uint8_t lead, uint8_t trail);
 // The five-cell name of 00h-20h ("NUL  " ... "SP   ").
 QString controlName(uint8_t b);
 
@@ -29,7 +27,7 @@ class SjisPairing {
   public:
     explicit SjisPairing(SjisCarry start) : state(start) {}
     SjisStep feed(uint8_t b);
-    // The character of the last Pair.
+    // The character of the last Pair, one glyph ("・" when the pair is none).
     const QString& character() const { return character_; }
 
     SjisCarry state;

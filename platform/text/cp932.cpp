@@ -82,6 +82,13 @@ QString toUnicode(QByteArrayView bytes) {
     return text;
 }
 
+QString pairCharacter(uint8_t lead, uint8_t trail) {
+    if (!isTrailByte(trail)) return QString(QChar(kUndecodable));
+    // A lead byte and a trail byte decode as one: a character or one "・".
+    const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+    return toUnicode(QByteArrayView(pair, 2));
+}
+
 QByteArray fromUnicode(QStringView text, bool* ok) {
     bool allMapped = true;
     // At most two bytes for each UTF-16 unit.

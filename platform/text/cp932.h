@@ -36,6 +36,11 @@ qsizetype charCount(QByteArrayView bytes);
 // bytes consumed).
 QString toUnicode(QByteArrayView bytes);
 
+// The one character that a lead byte and the byte after it stand for, as
+// the views draw a pair in its two cells: "・" when the code page defines
+// none (an unassigned pair, or a second byte that is no trail byte).
+QString pairCharacter(uint8_t lead, uint8_t trail);
+
 // Text to bytes. A character with no cp932 form becomes "?" (3Fh), one per
 // character (a surrogate pair is one character); *ok, when given, tells
 // whether every character had a form.

@@ -61,6 +61,18 @@ TEST(Cp932Decode, BrokenSequencesBecomeTheMiddleDotWithoutLosingNeighbours) {
     EXPECT_TRUE(cp932::toUnicode(QByteArray()).isEmpty());
 }
 
+TEST(Cp932Decode, APairIsOneCharacterOrOneMiddleDot) {
+    const struct {
+        uint8_t lead, trail;
+        const char16_t* shown;
+    } cases[] = {{0x82, 0xA0, u"あ"}, {0x81, 0x40, u"　"}, {0xFC, 0x4B, u"黑"},
+                 {0x85, 0x40, u"・"}, {0x81, 0x7F, u"・"}, {0x9F, 0xFD, u"・"},
+                 {0xE0, 0xFE, u"・"}, {0xFC, 0xFF, u"・"}, {0x82, 0x0D, u"・"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(cp932::pairCharacter(c.lead, c.trail), QString::fromUtf16(c.shown))
+            << std::hex << int(c.lead) << " " << int(c.trail);
+}
+
 TEST(Cp932Encode, CharactersWithoutAFormBecomeOneQuestionMarkAndAreReported) {
     bool ok = true;
     EXPECT_EQ(cp932::fromUnicode(QStringLiteral("a한b"), &ok), QByteArray("a?b"));

@@ -2,6 +2,7 @@
 // list, the capture that ends at its limit, the running view on reopening,
 // the overwrite question and the starts that must not begin.
 #include "core/capture_marks.h"
+#include "decimal_comma_locale.h"
 #include "files/capture_start.h"
 #include "files/file_picker.h"
 #include "files/frms_Log_Rcv.h"
@@ -17,16 +18,35 @@
 
 namespace {
 
-TEST(LogSize, TheListAndTheTypedSizeMeetInWholeMegabytes) {
+// The limit a typed size gives (0: refused) and the list entry that shows it.
+void expectSizeReadings() {
     const struct {
         const char* text;
+        int32_t limitKB;
         int entry;
-    } cases[] = {{"1024", 0}, {"10240", 9}, {"20480", 10}, {"102400", 18}, {" 2048 ", 1},
-                 {"1500", -1}, {"11264", -1}, {"0", -1}, {"abc", -1}, {"1024.4", 0}};
-    for (const auto& c : cases) EXPECT_EQ(logSizeEntryFor(c.text), c.entry) << c.text;
+    } cases[] = {{"1024", 1024, 0},      {"10240", 10240, 9}, {"20480", 20480, 10},
+                 {"102400", 102400, 18}, {" 2048 ", 2048, 1}, {"1500", 1500, -1},
+                 {"11264", 11264, -1},   {"1024.4", 1024, 0}, {"1.5", 2, -1},
+                 {"2.5", 2, -1},         {"0.6", 1, -1},      {"1e3", 1000, -1},
+                 {"0", 0, -1},           {"-3", 0, -1},       {"2097152", 0, -1},
+                 {"1e99", 0, -1},        {"abc", 0, -1},      {"0,6", 0, -1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(readLogSizeKB(c.text).value_or(0), c.limitKB) << c.text;
+        EXPECT_EQ(logSizeEntryFor(c.text), c.entry) << c.text;
+    }
+}
+
+TEST(LogSize, TheListAndTheTypedSizeMeetInWholeMegabytes) {
+    expectSizeReadings();
     EXPECT_EQ(logSizeEntries().size(), 19);
     EXPECT_EQ(logSizeEntries().at(10), "20MB");
     EXPECT_EQ(logSizeEntryKB(18), "102400");
+}
+
+TEST(LogSize, TheSameWhereTheUsersDecimalMarkIsAComma) {
+    const DecimalCommaLocale locale;
+    if (!locale.active()) GTEST_SKIP() << locale.why();
+    expectSizeReadings();
 }
 
 TEST(LogSize, PercentagesRoundHalvesToEvenAndDoNotOverflow) {

@@ -5,6 +5,7 @@
 #include "senders/text_file.h"
 #include "senders/text_save_name.h"
 
+#include "decimal_comma_locale.h"
 #include "modal_dialog_driver.h"
 
 #include <QPlainTextEdit>
@@ -44,13 +45,24 @@ TEST(TextSaveName, TrimmedWithTxtAppendedUnlessItEndsInTxt) {
     for (const auto& [typed, name] : cases) EXPECT_EQ(txtSaveName(typed), name) << typed.toStdString();
 }
 
-TEST(RepeatCount, ANumberRoundedAndHeldToItsRangeAnythingElseKeepsTheCount) {
+// The counts a count box's texts give, with 7 as the count before.
+void expectRepeatCounts() {
     const std::pair<QString, int32_t> cases[] = {
-        {"3", 3},          {"0", 1},         {"1", 1},        {"-3", 1},       {"2.5", 2},
-        {"3.5", 4},        {" 12 ", 12},     {"1e9", 99999},  {"9e999", 99999},
-        {"abc", 7},        {"", 7},          {"1x", 7},       {"--1", 7},
+        {"3", 3},   {"0", 1},  {"1", 1},     {"-3", 1},      {"2.5", 2},       {"3.5", 4},
+        {"2.6", 3}, {"1.6", 2}, {" 12 ", 12}, {"1e9", 99999}, {"9e999", 99999}, {"abc", 7},
+        {"", 7},    {"1x", 7}, {"--1", 7},   {"2,6", 7},
     };
     for (const auto& [typed, count] : cases) EXPECT_EQ(repeatCountFromText(typed, 7), count) << typed.toStdString();
+}
+
+TEST(RepeatCount, ANumberRoundedAndHeldToItsRangeAnythingElseKeepsTheCount) {
+    expectRepeatCounts();
+}
+
+TEST(RepeatCount, TheSameWhereTheUsersDecimalMarkIsAComma) {
+    const DecimalCommaLocale locale;
+    if (!locale.active()) GTEST_SKIP() << locale.why();
+    expectRepeatCounts();
 }
 
 } // namespace

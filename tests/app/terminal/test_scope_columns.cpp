@@ -76,7 +76,7 @@ TEST(ScopeColumns, UndefinedPairsDrawOneReplacementGlyph) {
           std::vector<uint8_t>{0xFC, 0xFF}}) {
         const ScopeScreen s = screenOf(pair, Sjis);
         ASSERT_EQ(s.chars.size(), 1u);
-        EXPECT_EQ(s.chars[0].text, ScopeUndefinedPair);
+        EXPECT_EQ(s.chars[0].text, QStringLiteral("・"));
         EXPECT_EQ(s.nameRows[1].size(), 2);
         EXPECT_EQ(s.hexRows[1].size(), 2);
     }

@@ -2,6 +2,7 @@
 // and the start state a page takes from the bytes before it.
 #include "views/dump_text.h"
 
+#include "text/cp932.h"
 #include "ui/vb_color.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,16 @@ DumpRun white(const QString& t) {
 }
 QString sp(int n) {
     return QString(n, QLatin1Char(' '));
+}
+
+// The cells a printed line takes on the fixed-pitch grid: two for a
+// character that cp932 writes in two bytes.
+int cells(const DumpLine& line) {
+    int n = 0;
+    for (const DumpRun& run : line)
+        for (const QChar c : run.text)
+            n += cp932::isSingleByteChar(c.unicode()) ? 1 : 2;
+    return n;
 }
 
 std::vector<DumpLine> page(int16_t layout, const Bytes& bytes, SjisCarry start = {},
@@ -144,6 +155,39 @@ TEST(DumpLayouts, DoubleByteCharactersAcrossLinesAndPageTops) {
     EXPECT_EQ(page(LayoutZen1, {0x82})[0].size(), 1u);
     EXPECT_EQ(page(LayoutZen2, {0x82})[1][0], cyan(sp(8)));
     EXPECT_EQ(page(LayoutEtc, {0x82})[4][0].text, QStringLiteral("SHIFT JIS   ") + sp(5));
+}
+
+TEST(DumpLayouts, APairThatIsNoCharacterIsOneDotInItsTwoCells) {
+    // The line that shows the characters of a pair and "A", and its width:
+    // every byte keeps its own column, so the rest of the line stays under
+    // its hex digits.
+    const struct {
+        int16_t layout;
+        std::size_t line;
+        int cells;
+    } layouts[] = {{LayoutHan1, 0, 53 + 3 * 2},
+                   {LayoutHan2, 1, 3 * 5},
+                   {LayoutZen1, 0, 53 + 3 * 2},
+                   {LayoutZen2, 1, 3 * 8},
+                   {LayoutEtc, 4, 12 + 3 * 5}};
+    const QString dot = QStringLiteral("・");
+    for (const uint8_t lead : {0x81, 0x9F, 0xE0, 0xFC}) {
+        for (const uint8_t trail : {0x7F, 0xFD, 0xFE, 0xFF}) {
+            const Bytes bytes{lead, trail, 0x41};
+            const std::string pair =
+                dumpHexDigits(lead).toStdString() + " " + dumpHexDigits(trail).toStdString();
+            for (const auto& l : layouts)
+                EXPECT_EQ(cells(page(l.layout, bytes)[l.line]), l.cells)
+                    << pair << " layout " << l.layout;
+            EXPECT_EQ(page(LayoutZen1, bytes)[0][1], cyan(dot + sp(2))) << pair;
+            EXPECT_EQ(page(LayoutZen2, bytes)[1][1], cyan(dot + sp(6))) << pair;
+            EXPECT_EQ(page(LayoutEtc, bytes)[4][0].text,
+                      QStringLiteral("SHIFT JIS   ") + sp(7) + dot + sp(6))
+                << pair;
+            // A page that starts on such a trail byte.
+            EXPECT_EQ(page(LayoutZen1, {trail, 0x41}, {true, lead})[0][1], cyan(dot)) << pair;
+        }
+    }
 }
 
 TEST(DumpLayouts, APageStartsByTheRunOfLeadBytesBeforeIt) {
