@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <unistd.h>
 
 static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "the codec hands iconv UTF-16LE as QChar storage");
 
@@ -38,15 +39,24 @@ private:
     iconv_t cd_;
 };
 
-Converter& decoder() {
-    thread_local Converter c("UTF-16LE", "CP932");
+// The main thread's converter is never destroyed: an end that comes through
+// exit() runs the end procedure from an exit handler, after the thread's own
+// objects are gone, and it still writes the settings in cp932.
+template <const char* To, const char* From>
+Converter& converter() {
+    if (gettid() == getpid()) {
+        static Converter* const mainThreadConverter = new Converter(To, From);
+        return *mainThreadConverter;
+    }
+    thread_local Converter c(To, From);
     return c;
 }
 
-Converter& encoder() {
-    thread_local Converter c("CP932", "UTF-16LE");
-    return c;
-}
+constexpr char kCp932[] = "CP932";
+constexpr char kUtf16[] = "UTF-16LE";
+
+Converter& decoder() { return converter<kUtf16, kCp932>(); }
+Converter& encoder() { return converter<kCp932, kUtf16>(); }
 
 }  // namespace
 

@@ -15,6 +15,17 @@
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+std::function<void()> g_endProcedure;
+
+// exit() from anywhere but the end procedure (the display connection lost
+// makes the window system's layer call it) would run the destructors of
+// windows whose display is gone, which crashes; it is an end from outside.
+void onUnexpectedExit() {
+    static bool ran = false;
+    if (ran || !g_endProcedure) return;
+    ran = true;
+    g_endProcedure();
+}
 
 void onEndSignal(int sig) {
     const int savedErrno = errno;
@@ -35,6 +46,8 @@ void endProcessNow(int status) {
 void installExternalEnd(std::function<void()> endProcedure) {
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app || g_signalPipe[0] >= 0) return;
+    g_endProcedure = endProcedure;
+    std::atexit(onUnexpectedExit);
 
     if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, app);

@@ -8,6 +8,7 @@
 
 #include "condition_wait.h"
 #include "modal_dialog_driver.h"
+#include "text/cp932.h"
 #include "ui/event_pump.h"
 #include "ui/process_end.h"
 
@@ -43,6 +44,23 @@ TEST_P(ProcessEnd, SecondSignalWhileEndingTakesTheDefaultAction) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OutsideEnds, ProcessEnd, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
+
+TEST(ProcessEndExit, AnExitFromOtherCodeRunsTheEndProcedureInstead) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ensureTestApplication();
+            // The settings are written in cp932 from the exit handler, after
+            // the thread's own objects are destroyed.
+            const QByteArray before = cp932::fromUnicode(u"システム");
+            installExternalEnd([before] {
+                if (cp932::fromUnicode(u"システム") == before) std::fprintf(stderr, "end procedure ran\n");
+                endProcessNow(7);
+            });
+            std::exit(1);
+        },
+        ::testing::ExitedWithCode(7), "end procedure ran");
+}
 
 TEST(ProcessEndNow, LeavesWithTheStatusAtOnce) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
