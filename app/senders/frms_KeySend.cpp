@@ -75,6 +75,8 @@ frms_KeySend::frms_KeySend(QWidget* parent) : FKeyWindow(parent) {
     setMinimumSize(toPixels(MinWidth), toPixels(MinHeight));
     keepPlaceIn(runSettings().KeySendLeft, runSettings().KeySendTop);
     buildControls();
+    // The receive panel covers the line box, not the hint above it.
+    keepProgressFrameBelow(toPixels(TextTop));
     connectHandlers();
 }
 
