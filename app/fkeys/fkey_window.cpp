@@ -49,7 +49,7 @@ void FKeyWindow::hideProgressControls() {
 }
 
 void FKeyWindow::centreProgressFrame() {
-    if (fra_FR) centreOverWindow(fra_FR);
+    if (fra_FR) centreOverWindow(fra_FR, progress_.fra_FRLowestTop);
 }
 
 void FKeyWindow::sendKey(int keyNo, const std::function<void(bool)>& showSending,

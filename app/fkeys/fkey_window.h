@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <functional>
 
-
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -45,6 +44,8 @@ class FKeyWindow : public ToolWindow {
     void buildProgressControls();
     void hideProgressControls();
     void centreProgressFrame();
+    // The receive panel stands no higher than `top` (pixels).
+    void keepProgressFrameBelow(int top) { progress_.fra_FRLowestTop = top; }
 
     // The sending-window pattern: refused while busy or with the port
     // closed; then StopFlg and FRStopFlg := 0, showSending(true), the key,

@@ -79,8 +79,8 @@ void frms_UF_Ichiran_base::Form_Load() {
     SelRow = 0;
     DownRow = 0;
     LayoutHoldFlg = 1;
-    if (*keeping_.width >= 101) resize(toPixels(*keeping_.width), height());
-    if (*keeping_.height > 100) resize(width(), toPixels(*keeping_.height));
+    resizeToStored(this, *keeping_.width >= 101 ? *keeping_.width : DesignWidth,
+                   *keeping_.height > 100 ? *keeping_.height : DesignHeight);
     placeOnShow(this, *keeping_.left, *keeping_.top);
     LayoutHoldFlg = 0;
     layoutList();

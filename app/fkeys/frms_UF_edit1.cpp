@@ -107,8 +107,8 @@ void frms_UF_edit1::Form_Load() {
     FocusReadyFlg = 1;
     LoadingFlg = 0;
 
-    resize(toPixels(std::max<int32_t>(set.UFEditWidth, MinWidth)),
-           toPixels(std::max<int32_t>(set.UFEditHeight, MinHeight)));
+    resizeToStored(this, std::max<int32_t>(set.UFEditWidth, MinWidth),
+                   std::max<int32_t>(set.UFEditHeight, MinHeight));
     placeOnShow(this, runSettings().UFEdit1Left, runSettings().UFEdit1Top);
 
     applyTextColors();

@@ -3,15 +3,18 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <algorithm>
+
 void ScriptWindowControls::showRepeatIndicator(bool visible) {
     if (visible && lblRept) lblRept->setText(QStringLiteral("リピート機能実行中"));
     if (Picl2) Picl2->setVisible(visible);
 }
 
-void centreOverWindow(QWidget* panel) {
+void centreOverWindow(QWidget* panel, int lowestTop) {
     const QWidget* window = panel->parentWidget();
     if (window) {
-        panel->move((window->width() - panel->width()) / 2, (window->height() - panel->height()) / 2);
+        panel->move((window->width() - panel->width()) / 2,
+                    std::max(lowestTop, (window->height() - panel->height()) / 2));
     }
     panel->raise();
 }
@@ -20,7 +23,7 @@ void ScriptWindowControls::showFileReceive(const QString& path, const QString& m
     if (lbl_FR) lbl_FR->setText(path);
     if (lbl_FR1) lbl_FR1->setText(modeText);
     if (!fra_FR) return;
-    centreOverWindow(fra_FR);
+    centreOverWindow(fra_FR, fra_FRLowestTop);
     fra_FR->setVisible(true);
 }
 

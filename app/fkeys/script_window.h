@@ -26,8 +26,9 @@ class ScriptWindow {
 };
 
 // Puts the receive panel in the middle of its window, above the controls it
-// covers.
-void centreOverWindow(QWidget* panel);
+// covers, but no higher than `lowestTop`, so that what stands above that
+// line stays in sight.
+void centreOverWindow(QWidget* panel, int lowestTop = 0);
 
 // ScriptWindow over a window's named controls. A control that is missing or
 // already destroyed is skipped. The receive panel shows centred.
@@ -39,6 +40,7 @@ class ScriptWindowControls : public ScriptWindow {
     QPointer<QLabel> lbl_FR;
     QPointer<QLabel> lbl_FR1;
     std::function<void()> repaintLines; // set by frms_UF_send_small only
+    int fra_FRLowestTop = 0;            // the receive panel's highest place
 
     void showRepeatIndicator(bool visible) override;
     void showFileReceive(const QString& path, const QString& modeText) override;

@@ -16,6 +16,7 @@
 #include "ui/text_box_look.h"
 #include "ui/text_length_limit.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,6 +75,8 @@ frms_KeySend::frms_KeySend(QWidget* parent) : FKeyWindow(parent) {
     setMinimumSize(toPixels(MinWidth), toPixels(MinHeight));
     keepPlaceIn(runSettings().KeySendLeft, runSettings().KeySendTop);
     buildControls();
+    // The receive panel covers the line box, not the hint above it.
+    keepProgressFrameBelow(toPixels(TextTop));
     connectHandlers();
 }
 
@@ -101,8 +104,8 @@ void frms_KeySend::Form_Load() {
     Option1_Click(set.KeySendFont);
     text_box_look::setFontSize(Text1, set.KeySendFontSize);
 
-    resize(toPixels(std::max<int32_t>(set.KeySendWidth, MinWidth)),
-           toPixels(std::max<int32_t>(set.KeySendHeight, MinHeight)));
+    resizeToStored(this, std::max<int32_t>(set.KeySendWidth, MinWidth),
+                   std::max<int32_t>(set.KeySendHeight, MinHeight));
 
     text_box_look::setColors(Text1, set.KeySendBackColor, set.KeySendForeColor);
     hideProgressControls();
@@ -258,11 +261,19 @@ bool frms_KeySend::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: Text1_Enter(); return true;
-        case Qt::Key_F1: Command1_Click(); return true;
-        case Qt::Key_F2: Command2_Click(); return true;
-        case Qt::Key_Tab: return true;
-        default: break;
+        case Qt::Key_Enter:
+            Text1_Enter();
+            return true;
+        case Qt::Key_F1:
+            Command1_Click();
+            return true;
+        case Qt::Key_F2:
+            Command2_Click();
+            return true;
+        case Qt::Key_Tab:
+            return true;
+        default:
+            break;
         }
     }
     return FKeyWindow::eventFilter(watched, event);

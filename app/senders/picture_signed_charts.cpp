@@ -49,16 +49,19 @@ void axes(Sketch& s, const Graph& g, std::initializer_list<int> valueTicks) {
 }
 
 // A byte on the bottom edge: its tick, and its label centred, or ending or
-// starting at the tick (align -1, 0, 1).
+// starting beside the tick (align -1, 0, 1). Two neighbouring bytes label
+// their ticks from either side, a word's space apart, so that the two labels
+// read as two.
 void byteTick(Sketch& s, const Graph& g, int byte, int align = 0) {
+    constexpr int Beside = 8;
     const int x = g.x(byte), y = g.top + g.height;
     s.ink(Qt::black, 1);
     s.line(x, y, x, y + 4);
     s.font(9, false);
     const QString label = hexByte(byte);
-    if (align < 0) s.textRight(x - 2, y + 6, label);
+    if (align < 0) s.textRight(x - Beside, y + 6, label);
     if (align == 0) s.textCentred(x, y + 6, label);
-    if (align > 0) s.text(x + 2, y + 6, label);
+    if (align > 0) s.text(x + Beside, y + 6, label);
 }
 
 void guide(Sketch& s, const Graph& g, int byte, int value) {

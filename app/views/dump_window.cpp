@@ -2,6 +2,7 @@
 #include "views/dump_window.h"
 
 #include "core/tables.h"
+#include "ui/caption_width.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
 #include "views/view_controls.h"
@@ -25,6 +26,8 @@ constexpr int BarsLeft = PicLeft + PicWidth + 4;
 constexpr int StepBarsLeft = BarsLeft + BarWidth + 4;
 constexpr int StepBarInset = 16;
 constexpr int ChoicesTop = PicTop + PicHeight + 26;
+constexpr int FrameGap = 6, GraphButtonWidth = 44;
+constexpr int InfoGap = 4;
 constexpr int WindowWidth = StepBarsLeft + BarWidth + 8;
 // The read-out labels, as the scope view's.
 constexpr int HoverWidth = 34, HoverHeight = 12;
@@ -79,43 +82,7 @@ void DumpWindow::buildControls() {
     HScKei->hide();
     connect(HScKei, &QScrollBar::valueChanged, this, [this] { HScKei_Change(); });
 
-    Frame1 = frame(this, QStringLiteral("データ"), PicLeft, 320);
-    const QString layouts[5] = {QStringLiteral("半角１"), QStringLiteral("半角２"),
-                                QStringLiteral("全角１"), QStringLiteral("全角２"),
-                                QStringLiteral("半全角 etc")};
-    for (int i = 0; i < 5; ++i) {
-        Option1[i] = makeChoiceOption(Frame1, layouts[i], 6 + 58 * i, i == 4 ? 76 : 58);
-        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) Option1_Click(i);
-        });
-    }
-
-    Frame2 = frame(this, QStringLiteral("グラフ"), PicLeft + 326, 314);
-    const QString graphs[5] = {QStringLiteral("AG"), QStringLiteral("AGs"), QStringLiteral("BG"),
-                               QStringLiteral("BGs"), QStringLiteral("Bit")};
-    for (int i = 0; i < 5; ++i) {
-        Option2[i] = makeChoiceOption(Frame2, graphs[i], 6 + 42 * i, 42);
-        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) Option2_Click(i);
-        });
-    }
-    Cmd_GColor = new QPushButton(QStringLiteral("Color"), Frame2);
-    Cmd_GColor->setGeometry(220, 16, 44, 26);
-    Cmd_GColor->setToolTip(QStringLiteral("グラフの色を指定します"));
-    connect(Cmd_GColor, &QPushButton::clicked, this, [this] { Cmd_GColor_Click(); });
-    Cmd_Scale_Disp = new QPushButton(QStringLiteral("Scale"), Frame2);
-    Cmd_Scale_Disp->setGeometry(266, 16, 44, 26);
-    connect(Cmd_Scale_Disp, &QPushButton::clicked, this, [this] { Cmd_Scale_Disp_Click(); });
-
-    Frame3 =
-        frame(this, QStringLiteral("フォント"), PicLeft + 646, WindowWidth - 2 * PicLeft - 646);
-    Opt_Font[0] = makeChoiceOption(Frame3, QStringLiteral("明朝"), 6, 50);
-    Opt_Font[1] = makeChoiceOption(Frame3, QStringLiteral("ゴシック"), 58, 70);
-    for (int i = 0; i < 2; ++i) {
-        connect(Opt_Font[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) Opt_Font_Click(i);
-        });
-    }
+    buildChoices();
 
     for (int k = 0; k < 8; ++k) {
         const int bit = 7 - k;
@@ -131,16 +98,75 @@ void DumpWindow::buildControls() {
     Lbl_Dsc_Sn_v = makeHoverLabel(Pic_Data, vbcolors::Black, HoverWidth, HoverHeight);
     Lbl_Dsc_Sa_v = makeHoverLabel(Pic_Data, vbcolors::Red, HoverWidth, HoverHeight);
 
-    Label4 = infoLabel(QString(), 494, InfoTop, 90, true);
-    Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setFixedWidth(WindowWidth);
+    Label4 = infoLabel(QString(), InfoTop, true);
 }
 
-QLabel* DumpWindow::infoLabel(const QString& text, int left, int top, int width, bool value) {
+// The three frames of choices stand side by side under the picture, each as
+// wide as its row; the last takes the rest of the window.
+void DumpWindow::buildChoices() {
+    Frame1 = frame(this, QStringLiteral("データ"), PicLeft, 0);
+    const int layoutsEnd = makeChoiceRow(
+        Frame1,
+        std::array{QStringLiteral("半角１"), QStringLiteral("半角２"), QStringLiteral("全角１"),
+                   QStringLiteral("全角２"), QStringLiteral("半全角 etc")},
+        Option1);
+    Frame1->resize(layoutsEnd + ChoiceRowLeft, Frame1->height());
+
+    Frame2 = frame(this, QStringLiteral("グラフ"), Frame1->geometry().right() + 1 + FrameGap, 0);
+    int graphsEnd =
+        makeChoiceRow(Frame2,
+                      std::array{QStringLiteral("AG"), QStringLiteral("AGs"), QStringLiteral("BG"),
+                                 QStringLiteral("BGs"), QStringLiteral("Bit")},
+                      Option2);
+    Cmd_GColor = new QPushButton(QStringLiteral("Color"), Frame2);
+    Cmd_GColor->setToolTip(QStringLiteral("グラフの色を指定します"));
+    Cmd_Scale_Disp = new QPushButton(QStringLiteral("Scale"), Frame2);
+    for (QPushButton* b : {Cmd_GColor, Cmd_Scale_Disp}) {
+        b->setGeometry(graphsEnd + ChoiceGap, 16, GraphButtonWidth, 26);
+        graphsEnd = b->geometry().right() + 1;
+    }
+    Frame2->resize(graphsEnd + ChoiceRowLeft, Frame2->height());
+
+    const int fontsLeft = Frame2->geometry().right() + 1 + FrameGap;
+    Frame3 = frame(this, QStringLiteral("フォント"), fontsLeft, 0);
+    const int fontsEnd = makeChoiceRow(
+        Frame3, std::array{QStringLiteral("明朝"), QStringLiteral("ゴシック")}, Opt_Font);
+    // The window is as wide as its picture and bars, or as its choices where
+    // their captions need more.
+    setFixedWidth(std::max(WindowWidth, fontsLeft + fontsEnd + ChoiceRowLeft + PicLeft));
+    Frame3->resize(width() - PicLeft - fontsLeft, Frame3->height());
+
+    for (int i = 0; i < 5; ++i) {
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option1_Click(i);
+        });
+        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option2_Click(i);
+        });
+    }
+    for (int i = 0; i < 2; ++i) {
+        connect(Opt_Font[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Opt_Font_Click(i);
+        });
+    }
+    connect(Cmd_GColor, &QPushButton::clicked, this, [this] { Cmd_GColor_Click(); });
+    connect(Cmd_Scale_Disp, &QPushButton::clicked, this, [this] { Cmd_Scale_Disp_Click(); });
+}
+
+QLabel* DumpWindow::infoLabel(const QString& text, int top, bool value) {
     auto* label = new QLabel(text, this);
-    label->setGeometry(left, top, width, 20);
-    if (value) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->move(InfoLeft, top);
+    if (value) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     return label;
+}
+
+int DumpWindow::placeInfo(QLabel* label, int left, const QString& widest) {
+    const int width = captionWidth(label, widest.isEmpty() ? label->text() : widest);
+    label->setGeometry(left, label->y(), width, 20);
+    return left + width + InfoGap;
 }
 
 void DumpWindow::mouseMoveEvent(QMouseEvent* event) {

@@ -96,13 +96,21 @@ class DumpWindow : public ToolWindow {
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The row of labels under the choices starts here.
+    // The row of labels under the choices starts here; its two groups
+    // (the data's size, the position on screen) start at these lefts.
     static constexpr int InfoTop = 474;
-    // A label of the window's information rows; a value shows in a sunken box.
-    QLabel* infoLabel(const QString& text, int left, int top, int width, bool value = false);
+    static constexpr int InfoLeft = 8, InfoSecondLeft = 380;
+    // A label of the window's information rows; a value shows right-aligned
+    // in a sunken box.
+    QLabel* infoLabel(const QString& text, int top, bool value = false);
+    // Puts a label of a row at `left`, as wide as its text or, for a value,
+    // as the longest text it shows (`widest`); returns where the next one
+    // starts.
+    static int placeInfo(QLabel* label, int left, const QString& widest = QString());
 
   private:
     void buildControls();
+    void buildChoices();
     void SetDumpColor();
     void DrawDumpPage();
     // False when the window closed while the page's start was looked for.

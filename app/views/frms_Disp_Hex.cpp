@@ -21,14 +21,16 @@ frms_Disp_Hex::frms_Disp_Hex(QWidget* parent)
                   settings().DumpGraphColor, settings().DumpScaleFlg},
                  parent) {
     setWindowTitle(QStringLiteral("受信ダンプ Hex"));
-    Label7 = infoLabel(QStringLiteral("格納済みサイズ"), 8, InfoTop, 90);
-    Label3 = infoLabel(QString(), 100, InfoTop, 80, true);
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label2 = infoLabel(QStringLiteral("バイト（MAX 327,680 バイト）"), 184, InfoTop, 190);
-    Label5 = infoLabel(QStringLiteral("左上部表示ポイント"), 380, InfoTop, 110);
-    Label6 = infoLabel(QStringLiteral("バイト"), 588, InfoTop, 40);
+    Label7 = infoLabel(QStringLiteral("格納済みサイズ"), InfoTop);
+    Label3 = infoLabel(QString(), InfoTop, true);
+    Label2 = infoLabel(QStringLiteral("バイト（MAX 327,680 バイト）"), InfoTop);
+    Label5 = infoLabel(QStringLiteral("左上部表示ポイント"), InfoTop);
+    Label6 = infoLabel(QStringLiteral("バイト"), InfoTop);
+    const QString largest = formatCount(ViewState::SnapshotMax);
+    placeInfo(Label2, placeInfo(Label3, placeInfo(Label7, InfoLeft), largest));
+    placeInfo(Label6, placeInfo(Label4, placeInfo(Label5, InfoSecondLeft), largest));
     Command1 = new QPushButton(QStringLiteral("ファイルセーブ"), this);
-    Command1->setGeometry(654, InfoTop - 4, 132, 28);
+    Command1->setGeometry(width() - InfoLeft - 132, InfoTop - 4, 132, 28);
     connect(Command1, &QPushButton::clicked, this, [this] { frms_Disp_Hex_file::Show(this); });
     setFixedHeight(InfoTop + 32);
     keepPlaceIn(runSettings().DispHexLeft, runSettings().DispHexTop);

@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "core/tovaline_api.h"
 #include "text/cp932.h"
+#include "ui/caption_width.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 #include "ui/twips_controls.h"
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <vector>
 
 using twips::toPixels;
@@ -38,7 +40,7 @@ constexpr int ReceiveBufferBytes = 40960;
 const QString Gothic = QStringLiteral("ＭＳ ゴシック");
 const QString Mincho = QStringLiteral("ＭＳ 明朝");
 
-}  // namespace
+} // namespace
 
 QString lineView2Text(QByteArrayView bytes) {
     // The text box breaks at every CR and every LF on its own.
@@ -48,10 +50,13 @@ QString lineView2Text(QByteArrayView bytes) {
 QString lineView2FontSizeChoice(const QString& stored) {
     bool whole = false;
     const int size = stored.trimmed().toInt(&whole);
-    return whole && size >= MinFontSize && size <= MaxFontSize ? QString::number(size) : DefaultFontSize;
+    return whole && size >= MinFontSize && size <= MaxFontSize ? QString::number(size)
+                                                               : DefaultFontSize;
 }
 
-void frms_Disp_Line2::Run(QWidget* parent) { showFreshWindow<frms_Disp_Line2>(parent); }
+void frms_Disp_Line2::Run(QWidget* parent) {
+    showFreshWindow<frms_Disp_Line2>(parent);
+}
 
 frms_Disp_Line2::frms_Disp_Line2(QWidget* parent) : ToolWindow(parent) {
     setWindowTitle(QStringLiteral("受信ダンプ Chr. Type B"));
@@ -64,7 +69,6 @@ frms_Disp_Line2::frms_Disp_Line2(QWidget* parent) : ToolWindow(parent) {
 
 void frms_Disp_Line2::buildControls() {
     resize(toPixels(10800), toPixels(7800));
-    setMinimumSize(toPixels(7200), toPixels(2400));
 
     Label1 = twips::label(this, QStringLiteral("フォント名"), 120, 60, 1800, 255);
     Frame1 = new QGroupBox(this);
@@ -78,10 +82,16 @@ void frms_Disp_Line2::buildControls() {
     CmbFontSize = new QComboBox(this);
     twips::place(CmbFontSize, 2760, 390, 1080, 360);
     CmbFontSize->setMaxVisibleItems(20);
-    for (int size = MinFontSize; size <= MaxFontSize; ++size) CmbFontSize->addItem(QString::number(size));
+    for (int size = MinFontSize; size <= MaxFontSize; ++size)
+        CmbFontSize->addItem(QString::number(size));
 
     Cmd_F_Color = twips::button(this, QStringLiteral("Color"), 4080, 330, 1080, 420);
     Label3 = twips::label(this, QStringLiteral("MAX 28672 Byte (28KB)"), 5400, 420, 3000, 255);
+    Label3->resize(captionWidth(Label3, Label3->text()), Label3->height());
+    // At its smallest the window still shows its top row whole, the note last.
+    setMinimumSize(
+        std::max(toPixels(7200), Label3->geometry().right() + 1 + toPixels(TextLeftTwips)),
+        toPixels(2400));
 
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);
@@ -117,7 +127,8 @@ void frms_Disp_Line2::Form_Load() {
 }
 
 void frms_Disp_Line2::applyFont() {
-    Text1->setFont(fonts::programFont(settings().LineView2FontName, CmbFontSize->currentText().toDouble()));
+    Text1->setFont(
+        fonts::programFont(settings().LineView2FontName, CmbFontSize->currentText().toDouble()));
 }
 
 void frms_Disp_Line2::CmbFontSize_Click() {
@@ -129,7 +140,8 @@ void frms_Disp_Line2::CmbFontSize_Click() {
 void frms_Disp_Line2::Option1_Click(int index) {
     settings().LineView2FontName = index == 1 ? Gothic : Mincho;
     applyFont();
-    for (QRadioButton* option : Option1) option->setFocusPolicy(Qt::ClickFocus);
+    for (QRadioButton* option : Option1)
+        option->setFocusPolicy(Qt::ClickFocus);
     Text1->setFocus();
 }
 

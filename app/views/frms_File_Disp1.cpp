@@ -1,7 +1,7 @@
 #include "views/frms_File_Disp1.h"
 
-#include "core/error_messages.h"
 #include "core/count_text.h"
+#include "core/error_messages.h"
 #include "core/settings.h"
 #include "views/view_state.h"
 
@@ -11,6 +11,9 @@
 namespace {
 
 constexpr int PathTop = 500;
+// The read-outs make room for sizes and positions of files up to ten
+// terabytes.
+const QString LargestFileText = QStringLiteral("9,999,999,999,999");
 
 } // namespace
 
@@ -27,13 +30,17 @@ frms_File_Disp1::frms_File_Disp1(QWidget* parent)
                   settings().FileDumpScaleFlg},
                  parent) {
     setWindowTitle(QStringLiteral("ファイルダンプ（ファイルの中味を１６進で確認します）"));
-    Label1 = infoLabel(QStringLiteral("データサイズ"), 8, InfoTop, 80);
-    Label2 = infoLabel(QString(), 90, InfoTop, 110, true);
-    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label7 = infoLabel(QStringLiteral("バイト"), 204, InfoTop, 40);
-    Label3 = infoLabel(QStringLiteral("左上部表示ポイント"), 380, InfoTop, 110);
-    Label5 = infoLabel(QStringLiteral("ファイル名"), 8, PathTop, 80);
-    Label6 = infoLabel(QString(), 90, PathTop, width() - 98, true);
+    Label1 = infoLabel(QStringLiteral("データサイズ"), InfoTop);
+    Label2 = infoLabel(QString(), InfoTop, true);
+    Label7 = infoLabel(QStringLiteral("バイト"), InfoTop);
+    Label3 = infoLabel(QStringLiteral("左上部表示ポイント"), InfoTop);
+    Label5 = infoLabel(QStringLiteral("ファイル名"), PathTop);
+    Label6 = infoLabel(QString(), PathTop, true);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    placeInfo(Label7, placeInfo(Label2, placeInfo(Label1, InfoLeft), LargestFileText));
+    placeInfo(Label4, placeInfo(Label3, InfoSecondLeft), LargestFileText);
+    const int pathLeft = placeInfo(Label5, InfoLeft);
+    Label6->setGeometry(pathLeft, PathTop, width() - InfoLeft - pathLeft, 20);
     Label6->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setFixedHeight(PathTop + 28);
     keepPlaceIn(runSettings().FileDisp1Left, runSettings().FileDisp1Top);

@@ -112,18 +112,19 @@ void ScopeWindow::buildControls() {
 
     PicFunc = new QWidget(this);
     Frame1 = frame(PicFunc, 16, 226);
-    Opt_code[0] = makeChoiceOption(Frame1, QStringLiteral("JIS8"), 8, 60);
-    Opt_code[1] = makeChoiceOption(Frame1, QStringLiteral("ASCII"), 70, 62);
-    Opt_code[2] = makeChoiceOption(Frame1, QStringLiteral("シフト JIS"), 134, 88);
+    makeChoiceRow(
+        Frame1,
+        std::array{QStringLiteral("JIS8"), QStringLiteral("ASCII"), QStringLiteral("シフト JIS")},
+        Opt_code);
     onSelect(Opt_code, this, [this](int i) { Opt_code_Click(i); });
     Frame2 = frame(PicFunc, 248, 142);
-    Opt_Font[0] = makeChoiceOption(Frame2, QStringLiteral("明朝"), 8, 56);
-    Opt_Font[1] = makeChoiceOption(Frame2, QStringLiteral("ゴシック"), 66, 72);
+    makeChoiceRow(Frame2, std::array{QStringLiteral("明朝"), QStringLiteral("ゴシック")}, Opt_Font);
     onSelect(Opt_Font, this, [this](int i) { Opt_Font_Click(i); });
     Frame3 = frame(PicFunc, 396, 340);
-    for (int i = 0; i < 4; ++i)
-        OptDispPat[static_cast<std::size_t>(i)] =
-            makeChoiceOption(Frame3, QStringLiteral("Pattern %1").arg(i + 1), 8 + 82 * i, 80);
+    makeChoiceRow(Frame3,
+                  std::array{QStringLiteral("Pattern 1"), QStringLiteral("Pattern 2"),
+                             QStringLiteral("Pattern 3"), QStringLiteral("Pattern 4")},
+                  OptDispPat);
     onSelect(OptDispPat, this, [this](int i) { OptDispPat_Click(i); });
 
     buildGraphChoices();

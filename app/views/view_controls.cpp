@@ -1,5 +1,6 @@
 #include "views/view_controls.h"
 
+#include "ui/caption_width.h"
 #include "ui/vb_color.h"
 
 #include <QGroupBox>
@@ -34,9 +35,9 @@ QGroupBox* makeChoiceFrame(QWidget* parent, const QString& title, int left, int 
     return box;
 }
 
-QRadioButton* makeChoiceOption(QGroupBox* frame, const QString& caption, int left, int width) {
+QRadioButton* makeChoiceOption(QGroupBox* frame, const QString& caption, int left) {
     auto* button = new QRadioButton(caption, frame);
-    button->setGeometry(left, 20, width, 20);
+    button->setGeometry(left, 20, captionWidth(button, caption), 20);
     return button;
 }
 

@@ -3,11 +3,14 @@
 // picture, and the read-out labels that float beside the pointer.
 #pragma once
 
+#include <QRadioButton>
+
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 class QGroupBox;
 class QLabel;
-class QRadioButton;
 class QScrollBar;
 class QString;
 class QWidget;
@@ -21,9 +24,24 @@ QScrollBar* makePositionBar(QWidget* parent);
 // down arrow (2) act as buttons; hidden until the data needs it.
 QScrollBar* makeStepBar(QWidget* parent);
 
-// A frame of one row of choices, 48 pixels high, and an option in its row.
+// A frame of one row of choices, 48 pixels high, and an option in its row,
+// as wide as its caption needs.
 QGroupBox* makeChoiceFrame(QWidget* parent, const QString& title, int left, int top, int width);
-QRadioButton* makeChoiceOption(QGroupBox* frame, const QString& caption, int left, int width);
+QRadioButton* makeChoiceOption(QGroupBox* frame, const QString& caption, int left);
+
+inline constexpr int ChoiceRowLeft = 6, ChoiceGap = 4;
+
+// The options of a row, one after the other from `left`; returns the x just
+// right of the last.
+template <std::size_t N>
+int makeChoiceRow(QGroupBox* frame, const std::array<QString, N>& captions,
+                  std::array<QRadioButton*, N>& options, int left = ChoiceRowLeft) {
+    for (std::size_t i = 0; i < N; ++i) {
+        options[i] = makeChoiceOption(frame, captions[i], left);
+        left += options[i]->width() + ChoiceGap;
+    }
+    return left - ChoiceGap;
+}
 
 // A hidden white label in small print on the picture, letting the mouse
 // through to the picture below it.

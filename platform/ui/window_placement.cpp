@@ -4,10 +4,12 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 #include "ui/twips.h"
 
-WindowPlace placeToolWindow(WindowPlace remembered, int32_t width, int32_t height, int32_t screenWidth,
-                            int32_t screenHeight) {
+WindowPlace placeToolWindow(WindowPlace remembered, int32_t width, int32_t height,
+                            int32_t screenWidth, int32_t screenHeight) {
     WindowPlace place = remembered;
     if (place.left == WindowPlace::kNotPlaced) {
         place.left = (screenWidth - width) / 2;
@@ -36,4 +38,13 @@ void rememberPlace(const QWidget* window, int32_t& rememberedLeft, int32_t& reme
     if (!window) return;
     rememberedLeft = twips::fromPixels(window->x());
     rememberedTop = twips::fromPixels(window->y());
+}
+
+void resizeToStored(QWidget* window, int32_t width, int32_t height) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    QSize room = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    // The window manager's frame, once it is known, needs room too.
+    room -= window->frameGeometry().size().expandedTo(window->size()) - window->size();
+    window->resize(twips::toPixels(std::min(width, twips::fromPixels(room.width()))),
+                   twips::toPixels(std::min(height, twips::fromPixels(room.height()))));
 }

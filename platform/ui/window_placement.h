@@ -17,8 +17,8 @@ struct WindowPlace {
 
 // The position to show at (twips), given the remembered one, the window's
 // outer size and the screen's size.
-WindowPlace placeToolWindow(WindowPlace remembered, int32_t width, int32_t height, int32_t screenWidth,
-                            int32_t screenHeight);
+WindowPlace placeToolWindow(WindowPlace remembered, int32_t width, int32_t height,
+                            int32_t screenWidth, int32_t screenHeight);
 
 // Moves the window to its place before it is shown, and remembers the place
 // (a centred window remembers where it was centred).
@@ -26,3 +26,8 @@ void placeOnShow(QWidget* window, int32_t& rememberedLeft, int32_t& rememberedTo
 
 // Remembers where the window is now (at unload).
 void rememberPlace(const QWidget* window, int32_t& rememberedLeft, int32_t& rememberedTop);
+
+// Resizes a resizable window to its stored size (twips), held to the
+// available area of its screen so that the whole window can be reached; a
+// stored size inside that area is kept as stored.
+void resizeToStored(QWidget* window, int32_t width, int32_t height);

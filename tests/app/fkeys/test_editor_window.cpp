@@ -169,11 +169,11 @@ TEST_F(EditorWindow, EnterInTheNameAndEscapeNeitherSendNorClose) {
 
 TEST_F(EditorWindow, OpensAtLeastAtItsSmallestSize) {
     settings().UFEditWidth = 11624;
-    settings().UFEditHeight = 12000;
+    settings().UFEditHeight = 8500;
     frms_UF_edit1 editor;
     editor.Form_Load();
     EXPECT_EQ(editor.width(), twips::toPixels(11625));
-    EXPECT_EQ(editor.height(), twips::toPixels(12000));
+    EXPECT_EQ(editor.height(), twips::toPixels(8500));
 }
 
 TEST_F(EditorWindow, AFailedSaveShowsTheErrorAndKeepsTheWindowAndTheOldKey) {
