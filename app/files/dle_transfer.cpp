@@ -25,11 +25,15 @@ constexpr int kWaitWakeMs = 250;
 
 constexpr int32_t DleNormalEnd = 0, DleSequenceError = 1, DleWriteError = 2, DlePeerCancelled = 3;
 
-void sendTrailer(bool completed) {
+// One try for each byte, past any flow hold, with nothing told. Once the line
+// does not take a byte the rest stays back: after a missing byte they would
+// be read as data.
+void sendTrailer(const DleTrailer& trailer, bool completed) {
     SharedState& s = shared();
-    for (const uint8_t b : DleTrailer(completed)) {
+    for (const uint8_t b : trailer.bytes(completed)) {
         int16_t ignored = 0;
         lib().SendDataByteNonFlow(b, 1, &s.SendDone, &ignored);
+        if (s.SendDone != 1) return;
     }
 }
 
@@ -44,6 +48,7 @@ DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
     display.fileOpened(file.length());
     pumpEvents();
     ChunkSendEnd end = ChunkSendEnd::Completed;
+    DleTrailer trailer;
     if (file.length() > 0) {
         const int16_t flow = shared().FlowMode;
         SendProgress shown(file.length());
@@ -56,6 +61,7 @@ DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
             display.progress(int(shown.wholePercent(placed)));
             return !display.cancelled();
         };
+        parts.lineTook = [&trailer](std::span<const uint8_t> taken) { trailer.took(taken); };
         end = SendChunkData(parts);
     }
     file.close();
@@ -64,7 +70,7 @@ DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
         return DleSendEnd::FileError;
     }
     const bool completed = end == ChunkSendEnd::Completed;
-    sendTrailer(completed);
+    sendTrailer(trailer, completed);
     return completed ? DleSendEnd::Completed : DleSendEnd::Stopped;
 }
 
