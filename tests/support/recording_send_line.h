@@ -57,6 +57,7 @@ class RecordingSendLine {
 
     std::deque<LineReply> replies; // once they run out the line takes all
     int pastFlowRoom = -1;         // bytes the single-byte send takes; -1 all
+    int pastFlowBusy = 0;          // its tries refused before room comes
     std::vector<Bytes> offers;     // of the block calls
     Bytes wire;
 
@@ -84,7 +85,8 @@ class RecordingSendLine {
     static void sendPastFlow(int32_t byte, int32_t, int32_t* written, int16_t* ok) {
         RecordingSendLine& line = *current_;
         *ok = -1;
-        *written = line.pastFlowRoom == 0 ? 0 : 1;
+        *written = line.pastFlowRoom == 0 || line.pastFlowBusy > 0 ? 0 : 1;
+        if (line.pastFlowBusy > 0) --line.pastFlowBusy;
         if (*written == 0) return;
         if (line.pastFlowRoom > 0) --line.pastFlowRoom;
         line.wire.push_back(uint8_t(byte));

@@ -157,17 +157,24 @@ TEST(DleSendStop, WhereverThePortCutsAChunkTheLineDecodesToAPrefixOfTheFileAndTh
     }
 }
 
-TEST(DleSendStop, ATrailerByteTheLineDoesNotTakeHoldsBackTheRest) {
+TEST(DleSendStop, ATrailerWaitsAWhileForRoomAndAByteTheLineNeverTakesHoldsBackTheRest) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/send.bin";
     writeFileBytes(path, QByteArray(20, '\x10'));
     RecordingSendLine line;
-    // The second chunk is cut after its first 10h; the line then has room
-    // for `room` bytes past the flow hold.
-    for (const int room : {0, 1, 2}) {
+    const struct {
+        int room; // bytes the line takes past the flow hold (-1 all)
+        int busy; // tries it refuses before it has room
+        QByteArray trailer;
+    } cases[] = {
+        {0, 0, ""}, {1, 0, "\x10"}, {2, 0, "\x10\x10"}, {-1, 9, "\x10\x10\x18"}, {-1, 10, ""},
+    };
+    // The second chunk is cut after its first 10h.
+    for (const auto& c : cases) {
         shared() = SharedState{};
         line.wire.clear();
-        line.pastFlowRoom = room;
+        line.pastFlowRoom = c.room;
+        line.pastFlowBusy = c.busy;
         line.replies = {takes(-1), takes(1, [] { shared().StopFlg = 1; })};
         SendDleFile(path, {
                               .fileOpened = [](int64_t) {},
@@ -176,7 +183,8 @@ TEST(DleSendStop, ATrailerByteTheLineDoesNotTakeHoldsBackTheRest) {
                           });
         const QByteArray wire(reinterpret_cast<const char*>(line.wire.data()),
                               qsizetype(line.wire.size()));
-        EXPECT_EQ(wire, QByteArray(33 + room, '\x10')) << room;
+        EXPECT_EQ(wire.toHex(' '), (QByteArray(33, '\x10') + c.trailer).toHex(' '))
+            << c.room << " " << c.busy;
     }
 }
 
