@@ -16,6 +16,17 @@ int DleFrame(uint8_t fileByte, int16_t flowMode, std::span<uint8_t, 2> out) {
     return 2;
 }
 
-std::array<uint8_t, 2> DleTrailer(bool completed) {
-    return {dle_frame::DLE, completed ? dle_frame::EOT : dle_frame::CAN};
+void DleTrailer::took(std::span<const uint8_t> lineBytes) {
+    // Every 10h of the data leaves as a pair and no other byte is a 10h, so
+    // a run of 10h that ends the line bytes is cut inside a pair when odd.
+    for (const uint8_t b : lineBytes)
+        halfPairTaken_ = b == dle_frame::DLE && !halfPairTaken_;
+}
+
+std::span<const uint8_t> DleTrailer::bytes(bool completed) const {
+    using namespace dle_frame;
+    static constexpr uint8_t End[] = {DLE, EOT};
+    static constexpr uint8_t PairThenCancel[] = {DLE, DLE, CAN};
+    if (completed) return End;
+    return std::span<const uint8_t>(PairThenCancel).subspan(halfPairTaken_ ? 0 : 1);
 }

@@ -4,7 +4,6 @@
 // checksum; the library's capture mode 1 reads the stream back.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 
@@ -20,7 +19,22 @@ inline constexpr uint8_t CAN = 0x18; // after DLE: the sender gave up
 // byte is sent as it is. Returns how many bytes it wrote to `out` (0 to 2).
 int DleFrame(uint8_t fileByte, int16_t flowMode, std::span<uint8_t, 2> out);
 
-// The two bytes that end a stream: DLE EOT after a complete send, DLE CAN
-// after one that was stopped, so the receiver never takes a part for the
-// whole file.
-std::array<uint8_t, 2> DleTrailer(bool completed);
+// The end of a stream, after what the line took of it. A stop can leave the
+// line between the two 10h of a data byte 10h (the port took a chunk only in
+// part); a trailer right after that lone first half would be read as a data
+// 10h followed by a data 18h, and the receiver would never see the end. So
+// the missing half goes first, and the line always carries whole frames.
+class DleTrailer {
+  public:
+    // Send bytes of the stream that the line took, in order.
+    void took(std::span<const uint8_t> lineBytes);
+    void took(uint8_t lineByte) { took(std::span<const uint8_t>(&lineByte, 1)); }
+
+    // The bytes that end the stream: DLE EOT after a complete send (the line
+    // took every byte); after a stopped one DLE CAN, preceded by a 10h when
+    // the line took only the first half of a pair.
+    std::span<const uint8_t> bytes(bool completed) const;
+
+  private:
+    bool halfPairTaken_ = false;
+};

@@ -25,12 +25,30 @@ constexpr int kWaitWakeMs = 250;
 
 constexpr int32_t DleNormalEnd = 0, DleSequenceError = 1, DleWriteError = 2, DlePeerCancelled = 3;
 
-void sendTrailer(bool completed) {
+// A port whose far side reads slowly (a relay draining its own buffer) can
+// stay full for longer than one write waits (100 ms): a trailer byte gets
+// about a second of tries, or the peer would never see the stream end.
+constexpr int kTrailerTries = 10;
+
+// One byte past any flow hold, with nothing told; false when the line did
+// not take it.
+bool sendTrailerByte(uint8_t b) {
     SharedState& s = shared();
-    for (const uint8_t b : DleTrailer(completed)) {
-        int16_t ignored = 0;
-        lib().SendDataByteNonFlow(b, 1, &s.SendDone, &ignored);
+    for (int i = 0; i < kTrailerTries; ++i) {
+        int16_t ok = 0;
+        lib().SendDataByteNonFlow(b, 1, &s.SendDone, &ok);
+        if (s.SendDone == 1) return true;
+        if (ok == 0) return false;
+        pumpEvents();
     }
+    return false;
+}
+
+// Once the line does not take a byte the rest stays back: after a missing
+// byte they would be read as data.
+void sendTrailer(const DleTrailer& trailer, bool completed) {
+    for (const uint8_t b : trailer.bytes(completed))
+        if (!sendTrailerByte(b)) return;
 }
 
 } // namespace
@@ -44,6 +62,7 @@ DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
     display.fileOpened(file.length());
     pumpEvents();
     ChunkSendEnd end = ChunkSendEnd::Completed;
+    DleTrailer trailer;
     if (file.length() > 0) {
         const int16_t flow = shared().FlowMode;
         SendProgress shown(file.length());
@@ -56,6 +75,7 @@ DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
             display.progress(int(shown.wholePercent(placed)));
             return !display.cancelled();
         };
+        parts.lineTook = [&trailer](std::span<const uint8_t> taken) { trailer.took(taken); };
         end = SendChunkData(parts);
     }
     file.close();
@@ -64,7 +84,7 @@ DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display) {
         return DleSendEnd::FileError;
     }
     const bool completed = end == ChunkSendEnd::Completed;
-    sendTrailer(completed);
+    sendTrailer(trailer, completed);
     return completed ? DleSendEnd::Completed : DleSendEnd::Stopped;
 }
 

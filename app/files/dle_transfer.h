@@ -23,7 +23,10 @@ enum class DleSendEnd {
 };
 
 // Sends the file DLE-framed. The trailer bytes leave through the single-byte
-// send that ignores flow control, so that a held line never keeps them back.
+// send that ignores flow control, so that a held line never keeps them back;
+// a line that is full gets about a second to take each of them.
+// After a stop the line carries the frame of exactly the file bytes it took
+// (a 10h it took only half of is completed first), then DLE CAN.
 // The caller has checked the port and cleared StopFlg.
 DleSendEnd SendDleFile(const QString& path, const DleSendDisplay& display);
 

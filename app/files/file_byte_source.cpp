@@ -50,6 +50,7 @@ ChunkSendParts chunkSourceOf(FileByteSource& file) {
         .takeByte = [&file] { return file.takeByte(); },
         .convert = {},
         .chunkStep = {},
+        .lineTook = {},
     };
 }
 

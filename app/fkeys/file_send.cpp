@@ -29,10 +29,14 @@ int lineBytes(SendFileMode mode, uint8_t b, std::span<uint8_t, 2> out) {
 }
 
 // Stopped: by a stop request, or by a file that ended before its length.
-enum class BodyEnd { Sent, Stopped, SendFailed };
+// Refused: the line did not take a byte (a stop during a flow hold, or a
+// failed library call).
+enum class BodyEnd { Sent, Stopped, Refused };
 
-// The body of the file. last receives the last byte read (0 when none was).
-BodyEnd sendBody(SendHost& host, FileByteSource& file, SendFileMode mode, uint8_t& last) {
+// The body of the file. last receives the last byte read (0 when none was);
+// trailer follows the bytes the line took.
+BodyEnd sendBody(SendHost& host, FileByteSource& file, SendFileMode mode, uint8_t& last,
+                 DleTrailer& trailer) {
     for (int64_t k = file.length(); k > 0; --k) {
         host.pumpEvents();
         if (shared().StopFlg == 1) return BodyEnd::Stopped;
@@ -42,7 +46,8 @@ BodyEnd sendBody(SendHost& host, FileByteSource& file, SendFileMode mode, uint8_
         uint8_t out[2];
         const int n = lineBytes(mode, last, out);
         for (int i = 0; i < n; ++i) {
-            if (!host.sendOneByte(out[i])) return BodyEnd::SendFailed;
+            if (!host.sendOneByte(out[i])) return BodyEnd::Refused;
+            trailer.took(out[i]);
         }
         if (mode == SendCtrlZ && last == CtrlZ) break;
     }
@@ -57,16 +62,20 @@ void SendFileData(SendHost& host, const QString& fileName, SendFileMode mode) {
     FileByteSource file;
     if (file.open(path) != 0) return;
     uint8_t last = 0;
-    const BodyEnd end = sendBody(host, file, mode, last);
+    DleTrailer trailer;
+    const BodyEnd end = sendBody(host, file, mode, last, trailer);
     file.close();
-    if (end == BodyEnd::SendFailed) return;
+    // A refused byte ends the send at once, but a DLE send that a stop ended
+    // still closes its frame: a stop during a hold can come between the two
+    // 10h of a data byte. A failed library call was told and ends it all.
+    if (end == BodyEnd::Refused && (mode != SendDle || shared().SendDataByteOk == 0)) return;
     // The trailers go out even after a stop: each gets the one try that
     // SendOneByte makes before it looks at the stop request. A stopped DLE
     // send ends with DLE CAN, so the receiver does not take the part it got
     // for the whole file.
     if (mode == SendCtrlZ && last != CtrlZ && !host.sendOneByte(CtrlZ)) return;
     if (mode == SendDle) {
-        const std::array<uint8_t, 2> trailer = DleTrailer(end == BodyEnd::Sent);
-        if (host.sendOneByte(trailer[0])) host.sendOneByte(trailer[1]);
+        for (const uint8_t b : trailer.bytes(end == BodyEnd::Sent))
+            if (!host.sendOneByte(b)) return;
     }
 }

@@ -5,6 +5,7 @@
 #include "core/tovaline_api.h"
 #include "ui/event_pump.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -30,13 +31,16 @@ int32_t fillChunk(const ChunkSendParts& parts, std::array<uint8_t, 1001>& buf) {
 
 // Offers the n bytes of SendBuf until the line has taken them all (true) or
 // StopFlg is raised (false).
-bool sendChunk(int32_t n) {
+bool sendChunk(const ChunkSendParts& parts, int32_t n) {
     SharedState& s = shared();
     for (;;) {
         lib().SendDataByteNS(s.SendBuf.data(), n, &s.SendDone, &s.SendOk);
         if (s.SendOk == 0) {
             ApiErrMsg();
             s.StopFlg = 1;
+        } else if (s.SendDone > 0 && parts.lineTook) {
+            parts.lineTook(
+                std::span<const uint8_t>(s.SendBuf.data(), size_t(std::min(s.SendDone, n))));
         }
         // A hold is polled at the pace of arriving events, not as fast as the
         // core allows: the release comes with a receive poll at the earliest.
@@ -68,7 +72,7 @@ ChunkSendEnd SendChunkData(const ChunkSendParts& parts) {
         // the send before another byte leaves.
         if (s.StopFlg == 1) return ChunkSendEnd::Stopped;
         s.SendDone = 0;
-        if (n > 0 && !sendChunk(n)) return ChunkSendEnd::Stopped;
+        if (n > 0 && !sendChunk(parts, n)) return ChunkSendEnd::Stopped;
         placedTotal += n;
     }
 }
@@ -80,5 +84,6 @@ ChunkSendEnd SendChunkBytes(std::span<const uint8_t> bytes) {
         .takeByte = [&] { return bytes[next++]; },
         .convert = {},
         .chunkStep = {},
+        .lineTook = {},
     });
 }

@@ -29,6 +29,10 @@ struct ChunkSendParts {
     // empty) included, with the send bytes placed so far. Returning false
     // ends the send as a stop does. Left empty, nothing runs.
     std::function<bool(int64_t placedTotal)> chunkStep;
+
+    // Told the send bytes the line took, in order, after every library call
+    // that took some: after a stop, all that left. Left empty, nothing is told.
+    std::function<void(std::span<const uint8_t> taken)> lineTook;
 };
 
 enum class ChunkSendEnd {

@@ -48,6 +48,14 @@ class PtyPeer {
         return out;
     }
 
+    // At most `max` bytes of what has arrived, in one read.
+    QByteArray readSome(qsizetype max) const {
+        QByteArray out(max, '\0');
+        const ssize_t n = ::read(master_, out.data(), size_t(max));
+        out.resize(n > 0 ? n : 0);
+        return out;
+    }
+
     // What arrived once `count` bytes came, or ten seconds passed.
     QByteArray farSideReceives(qsizetype count) const {
         QByteArray got = readAll();

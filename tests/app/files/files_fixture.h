@@ -25,15 +25,20 @@
 // Bytes 0, 1, 2 ... modulo `modulo`, of the given length.
 inline QByteArray countingBytes(int length, int modulo = 256) {
     QByteArray bytes(length, '\0');
-    for (int i = 0; i < length; ++i) bytes[i] = char(i % modulo);
+    for (int i = 0; i < length; ++i)
+        bytes[i] = char(i % modulo);
     return bytes;
 }
 
 // Reads the far side of the pseudo-terminal on a thread of its own while the
-// test's UI thread sends, so that the line never fills up.
+// test's UI thread sends, so that the line never fills up. A slow far side
+// reads in pieces of `piece` bytes, one piece each time the test allows one
+// (through `piecesAllowed`), so that the line fills up in between.
 class FarSideReader {
   public:
-    explicit FarSideReader(const PtyPeer& peer) : peer_(peer), thread_([this] { run(); }) {}
+    explicit FarSideReader(const PtyPeer& peer, qsizetype piece = 0,
+                           std::atomic<int>* piecesAllowed = nullptr)
+        : peer_(peer), piece_(piece), piecesAllowed_(piecesAllowed), thread_([this] { run(); }) {}
     ~FarSideReader() {
         stop_ = true;
         thread_.join();
@@ -75,17 +80,23 @@ class FarSideReader {
   private:
     void run() {
         while (!stop_) {
-            const QByteArray got = peer_.readAll();
+            const bool allowed = !piecesAllowed_ || *piecesAllowed_ > 0;
+            const QByteArray got = !allowed     ? QByteArray()
+                                   : piece_ > 0 ? peer_.readSome(piece_)
+                                                : peer_.readAll();
             if (got.isEmpty()) {
                 QThread::msleep(1);
                 continue;
             }
+            if (piecesAllowed_) --*piecesAllowed_;
             std::lock_guard<std::mutex> lock(mutex_);
             data_ += got;
         }
     }
 
     const PtyPeer& peer_;
+    const qsizetype piece_;
+    std::atomic<int>* const piecesAllowed_;
     std::atomic<bool> stop_{false};
     std::mutex mutex_;
     QByteArray data_;

@@ -1,14 +1,18 @@
-// The DLE-framed transfer: the frame writer's table, the transfer window
+// The DLE-framed transfer: the frame writer's table, a send stopped wherever
+// the port cut a chunk, the transfer window
 // sending to a pseudo-terminal (the bytes as the far side got them) and
 // receiving from it through the main window's own receive poll and the
 // library's decoder, with the result it reports.
 #include "condition_wait.h"
 #include "core/count_text.h"
+#include "dle.h"
 #include "files/dle_frame.h"
+#include "files/dle_transfer.h"
 #include "files/file_picker.h"
 #include "files/frms_File_Original.h"
 #include "files_fixture.h"
 #include "modal_auto_closer.h"
+#include "recording_send_line.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -28,9 +32,34 @@ QByteArray framed(const QByteArray& file, int16_t flow) {
         line.append(reinterpret_cast<const char*>(out),
                     DleFrame(uint8_t(c), flow, std::span<uint8_t, 2>(out)));
     }
-    for (const uint8_t b : DleTrailer(true))
+    for (const uint8_t b : DleTrailer().bytes(true))
         line += char(b);
     return line;
+}
+
+// The far side's reading of the line, by the library's own decoder: the file
+// bytes it wrote, and the DleEndCode when the stream ended at the line's last
+// byte (-1 when it did not end, or bytes followed its end).
+struct FarSideFile {
+    QByteArray data;
+    int32_t end = -1;
+};
+
+FarSideFile decodeLine(const QByteArray& line) {
+    FarSideFile file;
+    int16_t pendingDle = 0;
+    int32_t code = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const uint8_t in = uint8_t(line[i]);
+        uint8_t out = 0;
+        const tovaline::DleDecoded d = tovaline::decodeDleFrame(&in, 1, &out, pendingDle, code);
+        if (d.length == 1) file.data += char(out);
+        if (d.stopped) {
+            if (i == line.size() - 1) file.end = code;
+            break;
+        }
+    }
+    return file;
 }
 
 TEST(DleFrameWriter, DoublesDleLeavesOutXonXoffUnderSoftFlowAndEndsWithDleEot) {
@@ -48,7 +77,115 @@ TEST(DleFrameWriter, DoublesDleLeavesOutXonXoffUnderSoftFlowAndEndsWithDleEot) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(framed(c.file, c.flow).toHex(' '), c.line.toHex(' ')) << c.file.toHex(' ').data();
-    EXPECT_EQ(DleTrailer(false), (std::array<uint8_t, 2>{0x10, 0x18}));
+}
+
+TEST(DleFrameWriter, AStoppedStreamCompletesAPairTheLineTookHalfOfBeforeDleCan) {
+    const struct {
+        QByteArray took;
+        QByteArray trailer;
+    } cases[] = {
+        {"", "\x10\x18"},
+        {"A", "\x10\x18"},
+        {"\x10", "\x10\x10\x18"},
+        {"\x10\x10", "\x10\x18"},
+        {"\x10\x10\x10", "\x10\x10\x18"},
+        {"A\x10\x10\x10\x10"
+         "B\x10",
+         "\x10\x10\x18"},
+        {"\x10\x10\x10"
+         "B",
+         "\x10\x18"},
+    };
+    for (const auto& c : cases) {
+        DleTrailer trailer;
+        for (const char b : c.took)
+            trailer.took(uint8_t(b));
+        const std::span<const uint8_t> bytes = trailer.bytes(false);
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()).toHex(' '),
+                  c.trailer.toHex(' '))
+            << c.took.toHex(' ').data();
+    }
+}
+
+// The file's bytes as the far side can get them under the flow control given.
+QByteArray withoutFlowCodes(QByteArray file, int16_t flow) {
+    return flow == FlowSoft ? file.replace('\x11', "").replace('\x13', "") : file;
+}
+
+TEST(DleSendStop, WhereverThePortCutsAChunkTheLineDecodesToAPrefixOfTheFileAndTheCancel) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/send.bin";
+    const QByteArray mixed = QByteArray("\x10\x10"
+                                        "A\x11\x10\x13"
+                                        "B\x10")
+                                 .repeated(6);
+    const struct {
+        const char* name;
+        QByteArray file;
+        int16_t flow;
+    } cases[] = {
+        {"all dle", QByteArray(48, '\x10'), FlowNone},
+        {"mixed", mixed, FlowNone},
+        {"mixed under xon/xoff", mixed, FlowSoft},
+    };
+    RecordingSendLine line;
+    for (const auto& c : cases) {
+        writeFileBytes(path, c.file);
+        // The first chunk goes whole; the second is cut after each of its
+        // bytes in turn, and the send is stopped right then.
+        for (int cut = 1; cut < 32; ++cut) {
+            SCOPED_TRACE(std::string(c.name) + " cut after " + std::to_string(cut));
+            shared() = SharedState{};
+            shared().FlowMode = c.flow;
+            line.wire.clear();
+            line.replies = {takes(-1), takes(cut, [] { shared().StopFlg = 1; })};
+            const DleSendEnd end = SendDleFile(path, {
+                                                         .fileOpened = [](int64_t) {},
+                                                         .progress = [](int) {},
+                                                         .cancelled = [] { return false; },
+                                                     });
+            EXPECT_EQ(end, DleSendEnd::Stopped);
+            const QByteArray wire(reinterpret_cast<const char*>(line.wire.data()),
+                                  qsizetype(line.wire.size()));
+            const FarSideFile got = decodeLine(wire);
+            EXPECT_EQ(got.end, tovaline::kDleCancelled) << wire.toHex(' ').data();
+            EXPECT_TRUE(withoutFlowCodes(c.file, c.flow).startsWith(got.data));
+            if (c.file == QByteArray(48, '\x10')) {
+                EXPECT_EQ(got.data.size(), 16 + (cut + 1) / 2) << "a half-taken 10h is completed";
+            }
+        }
+    }
+}
+
+TEST(DleSendStop, ATrailerWaitsAWhileForRoomAndAByteTheLineNeverTakesHoldsBackTheRest) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/send.bin";
+    writeFileBytes(path, QByteArray(20, '\x10'));
+    RecordingSendLine line;
+    const struct {
+        int room; // bytes the line takes past the flow hold (-1 all)
+        int busy; // tries it refuses before it has room
+        QByteArray trailer;
+    } cases[] = {
+        {0, 0, ""}, {1, 0, "\x10"}, {2, 0, "\x10\x10"}, {-1, 9, "\x10\x10\x18"}, {-1, 10, ""},
+    };
+    // The second chunk is cut after its first 10h.
+    for (const auto& c : cases) {
+        shared() = SharedState{};
+        line.wire.clear();
+        line.pastFlowRoom = c.room;
+        line.pastFlowBusy = c.busy;
+        line.replies = {takes(-1), takes(1, [] { shared().StopFlg = 1; })};
+        SendDleFile(path, {
+                              .fileOpened = [](int64_t) {},
+                              .progress = [](int) {},
+                              .cancelled = [] { return false; },
+                          });
+        const QByteArray wire(reinterpret_cast<const char*>(line.wire.data()),
+                              qsizetype(line.wire.size()));
+        EXPECT_EQ(wire.toHex(' '), (QByteArray(33, '\x10') + c.trailer).toHex(' '))
+            << c.room << " " << c.busy;
+    }
 }
 
 bool capturing() {
@@ -142,6 +279,70 @@ TEST_F(DleWindowTest, ACancelWhileTheFarSideHoldsTheLineEndsWithDleCan) {
     EXPECT_TRUE(shownIdle(*w));
     peer.write("\x11");
     EXPECT_TRUE(pollUntil([&] { return !xoffReceived(); }));
+}
+
+// The real library's block send, with a look at every call's outcome.
+struct WatchedBlockSend {
+    static inline std::function<void(std::span<const uint8_t> offered, int32_t taken)> after;
+    static void send(const uint8_t* data, int32_t length, int32_t* written, int16_t* ok) {
+        realTovalineApi().SendDataByteNS(data, length, written, ok);
+        if (*ok != 0 && after) after(std::span<const uint8_t>(data, size_t(length)), *written);
+    }
+    static void install() {
+        static TovalineApi table = [] {
+            TovalineApi t = realTovalineApi();
+            t.SendDataByteNS = &WatchedBlockSend::send;
+            return t;
+        }();
+        installTovalineApi(&table);
+    }
+};
+
+TEST_F(DleWindowTest, ACancelWhileTheFarSideReadsInOddPiecesEndsInWholeFrames) {
+    openPort();
+    WatchedBlockSend::install();
+    // The far side reads 1,023 bytes each time the port took a block only in
+    // part, so the line keeps filling up and partial takes are the rule.
+    std::atomic<int> pieces{0};
+    FarSideReader far(peer, 1023, &pieces);
+    // Chunks of an odd length, so that the line fills up at varying places.
+    const QByteArray file = QByteArray("\x10\x10"
+                                       "A")
+                                .repeated(20000);
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        pieces = 0;
+        auto w = window("dle.bin", false, &file);
+        int dleRun = 0; // the 10h that end what the line took
+        bool cancelled = false;
+        // The first partial take that ends between the two 10h of a pair
+        // cancels the send. The far side then reads freely, so the trailer
+        // finds room on the line.
+        WatchedBlockSend::after = [&](std::span<const uint8_t> offered, int32_t written) {
+            for (const uint8_t b : offered.first(size_t(written)))
+                dleRun = b == 0x10 ? dleRun + 1 : 0;
+            if (written == int32_t(offered.size()) || cancelled) return;
+            ++pieces;
+            if (dleRun % 2 == 0) return;
+            cancelled = true;
+            QMetaObject::invokeMethod(
+                qApp,
+                [&] {
+                    w->Command1->click();
+                    pieces = 1 << 30;
+                },
+                Qt::QueuedConnection);
+        };
+        w->Command4_Click();
+        WatchedBlockSend::after = {};
+        ASSERT_TRUE(cancelled) << "the port never cut a pair";
+        const FarSideFile got = decodeLine(far.takeUpToMarker());
+        EXPECT_EQ(got.end, tovaline::kDleCancelled);
+        EXPECT_TRUE(file.startsWith(got.data));
+        EXPECT_TRUE(got.data.endsWith('\x10')) << "the cut 10h is completed";
+        EXPECT_LT(got.data.size(), file.size());
+        EXPECT_TRUE(shownIdle(*w));
+    }
 }
 
 TEST_F(DleWindowTest, AFileThatCannotBeReadIsToldAndNothingIsSent) {

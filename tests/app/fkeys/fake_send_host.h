@@ -21,9 +21,11 @@
 class FakeSendHost : public SendHost {
   public:
     std::vector<std::string> log;
-    QByteArray sent;        // every byte given to the line
-    int64_t now = 0;        // virtual milliseconds
-    int failSendAfter = -1; // sends before one reports a stop
+    QByteArray sent;         // every byte given to the line
+    int64_t now = 0;         // virtual milliseconds
+    int failSendAfter = -1;  // sends before one reports a stop
+    int failingSends = -1;   // how many report it from then on; -1 all
+    bool failedCall = false; // a report that the library call failed, not a stop
     int pumps = 0;
     int16_t answer = 6; // of msgBoxXAns
     std::vector<QString> messages;
@@ -69,7 +71,12 @@ class FakeSendHost : public SendHost {
 
   private:
     bool send(const QByteArray& bytes, const char* kind) {
-        if (failSendAfter == 0) return false;
+        if (failSendAfter == 0 && failingSends == 0) failSendAfter = -1;
+        if (failSendAfter == 0) {
+            if (failingSends > 0) --failingSends;
+            shared().SendDataByteOk = failedCall ? 0 : -1;
+            return false;
+        }
         if (failSendAfter > 0) --failSendAfter;
         sent.append(bytes);
         log.push_back(kind + bytes.toHex(' ').toUpper().toStdString());

@@ -102,8 +102,9 @@ TEST_F(ScriptProceduresTest, FileSendModes) {
         {"plain", "a\x10z\x1a", SendPlain, FlowNone, "a\x10z\x1a"},
         {"dle doubles and ends", "a\x10z", SendDle, FlowNone, QByteArray("a\x10\x10z\x10\x04")},
         {"dle empty file", "", SendDle, FlowNone, QByteArray("\x10\x04")},
-        {"dle under soft flow leaves out xon and xoff", "\x11"
-                                                        "A\x13\x10",
+        {"dle under soft flow leaves out xon and xoff",
+         "\x11"
+         "A\x13\x10",
          SendDle, FlowSoft, QByteArray("A\x10\x10\x10\x04")},
         {"ctrl-z stops after it",
          "ab\x1a"
@@ -174,6 +175,30 @@ TEST_F(ScriptProceduresTest, RefusedByteEndsTheFileSendWithoutTrailer) {
     host_.failSendAfter = 2;
     SendFileData(host_, storeInFolder("f.bin", "abcdef"), SendDle);
     EXPECT_EQ(host_.sent, "ab");
+}
+
+TEST_F(ScriptProceduresTest, ADleSendStoppedInAHoldStillEndsInAWholeFrame) {
+    const QString path = storeInFolder("f.bin", "a\x10z");
+    const struct {
+        const char* name;
+        int sentBefore;  // bytes the line takes before one is refused
+        int refusals;    // sends refused from there on (-1: all)
+        bool failedCall; // the refusal is a failed library call
+        QByteArray sent;
+    } cases[] = {
+        {"stop before a pair", 1, 1, false, "a\x10\x18"},
+        {"stop inside a pair: the pair is completed", 2, 1, false, "a\x10\x10\x10\x18"},
+        {"the hold goes on: nothing more leaves", 2, -1, false, "a\x10"},
+        {"a failed call ends it all", 2, 1, true, "a\x10"},
+    };
+    for (const auto& c : cases) {
+        host_.sent.clear();
+        host_.failSendAfter = c.sentBefore;
+        host_.failingSends = c.refusals;
+        host_.failedCall = c.failedCall;
+        SendFileData(host_, path, SendDle);
+        EXPECT_EQ(host_.sent.toHex(' '), c.sent.toHex(' ')) << c.name;
+    }
 }
 
 // ---- Receive to a file ----------------------------------------------------------

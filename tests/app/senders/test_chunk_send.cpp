@@ -4,16 +4,9 @@
 #include "senders/chunk_send.h"
 
 #include "core/shared_state.h"
-#include "core/tovaline_api.h"
 #include "modal_auto_closer.h"
-#include "modal_dialog_driver.h"
-#include "real_tovaline_api.h"
+#include "recording_send_line.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
-
-#include <deque>
-#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -21,70 +14,6 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-// How the line answers one call: bytes taken (0 with ok -1 is a flow hold),
-// ok, and what a handler does meanwhile (posted, so it runs in the pump).
-struct Reply {
-    int32_t take = -1; // -1: all offered
-    int16_t ok = -1;
-    std::function<void()> meanwhile = {};
-};
-
-Reply takes(int32_t n) {
-    return Reply{n};
-}
-Reply hold(std::function<void()> meanwhile = {}) {
-    return Reply{0, -1, std::move(meanwhile)};
-}
-Reply failure() {
-    return Reply{0, 0};
-}
-
-// The library's SendDataByteNS as a recording line: every call's offer, the
-// bytes the line took, and scripted replies (once they run out it takes all).
-class RecordingLine {
-  public:
-    RecordingLine() {
-        current_ = this;
-        table_ = realTovalineApi();
-        table_.SendDataByteNS = &RecordingLine::send;
-        installTovalineApi(&table_);
-    }
-    ~RecordingLine() {
-        installTovalineApi(nullptr);
-        current_ = nullptr;
-    }
-
-    std::deque<Reply> replies;
-    std::vector<Bytes> offers;
-    Bytes wire;
-
-    std::vector<size_t> offerSizes() const {
-        std::vector<size_t> sizes;
-        for (const Bytes& o : offers)
-            sizes.push_back(o.size());
-        return sizes;
-    }
-
-  private:
-    static void send(const uint8_t* data, int32_t length, int32_t* written, int16_t* ok) {
-        RecordingLine& line = *current_;
-        line.offers.emplace_back(data, data + length);
-        Reply reply;
-        if (!line.replies.empty()) {
-            reply = line.replies.front();
-            line.replies.pop_front();
-        }
-        *ok = reply.ok;
-        *written = reply.ok == 0 ? 0 : (reply.take < 0 ? length : reply.take);
-        line.wire.insert(line.wire.end(), data, data + *written);
-        if (reply.meanwhile)
-            QMetaObject::invokeMethod(qApp, reply.meanwhile, Qt::QueuedConnection);
-    }
-
-    static inline RecordingLine* current_ = nullptr;
-    TovalineApi table_;
-};
 
 Bytes counting(size_t n) {
     Bytes b(n);
@@ -108,10 +37,11 @@ class ChunkSend : public ::testing::Test {
             .takeByte = [this, &source] { return source[next_++]; },
             .convert = {},
             .chunkStep = {},
+            .lineTook = {},
         };
     }
 
-    RecordingLine line;
+    RecordingSendLine line;
     size_t next_ = 0;
 };
 
@@ -120,8 +50,8 @@ TEST_F(ChunkSend, ChunksHoldSixteenSourceBytesAtMost) {
         size_t size;
         std::vector<size_t> calls;
     };
-    for (const Case& c : {Case{0, {}}, Case{1, {1}}, Case{16, {16}}, Case{17, {16, 1}},
-                          Case{40, {16, 16, 8}}}) {
+    for (const Case& c :
+         {Case{0, {}}, Case{1, {1}}, Case{16, {16}}, Case{17, {16, 1}}, Case{40, {16, 16, 8}}}) {
         line.offers.clear();
         line.wire.clear();
         const Bytes source = counting(c.size);
@@ -134,11 +64,27 @@ TEST_F(ChunkSend, ChunksHoldSixteenSourceBytesAtMost) {
 TEST_F(ChunkSend, UntakenTailIsOfferedAgainFromTheFirstByteNotTaken) {
     const Bytes source = counting(20);
     line.replies = {takes(5), hold(), takes(10)};
-    EXPECT_EQ(SendChunkBytes(source), ChunkSendEnd::Completed);
+    Bytes told;
+    const auto tell = [&told](std::span<const uint8_t> taken) {
+        told.insert(told.end(), taken.begin(), taken.end());
+    };
+    ChunkSendParts parts = partsOver(source);
+    parts.lineTook = tell;
+    EXPECT_EQ(SendChunkData(parts), ChunkSendEnd::Completed);
     ASSERT_EQ(line.offerSizes(), (std::vector<size_t>{16, 11, 11, 1, 4}));
     EXPECT_EQ(line.offers[1], Bytes(source.begin() + 5, source.begin() + 16));
     EXPECT_EQ(line.offers[3], Bytes{16});
     EXPECT_EQ(line.wire, source) << "no byte twice, none skipped";
+    EXPECT_EQ(told, line.wire) << "the caller learns exactly what the line took";
+
+    // Stopped after a part was taken: the caller learns the part, no more.
+    line.wire.clear();
+    told.clear();
+    line.replies = {takes(7, [] { shared().StopFlg = 1; })};
+    parts = partsOver(source);
+    parts.lineTook = tell;
+    EXPECT_EQ(SendChunkData(parts), ChunkSendEnd::Stopped);
+    EXPECT_EQ(told, counting(7));
 }
 
 TEST_F(ChunkSend, HeldBytesWaitForTheReleaseOrNeverLeaveOnAStop) {
@@ -234,6 +180,7 @@ TEST_F(ChunkSend, ChunkStepOrAFailingSourceEndsTheSend) {
             },
         .convert = {},
         .chunkStep = {},
+        .lineTook = {},
     };
     EXPECT_EQ(SendChunkData(failing), ChunkSendEnd::Stopped);
     EXPECT_TRUE(line.offers.empty());
