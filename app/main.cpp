@@ -8,12 +8,14 @@
 #include "terminal/t_term_frm.h"
 #include "ui/fonts.h"
 #include "ui/process_end.h"
+#include "ui/qt_language.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Fusion paints button and label back colours, which the lamps rely on.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     fonts::installSubstitutions();
+    installQtJapanese();
 
     const bool started = Main([] {
         mainForm().show();

@@ -4,6 +4,7 @@ veldrakon_packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth socat
   locales

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/qt_language.h"
+
 namespace {
 
 // Ends the application before the program's statics go, so that Qt frees
@@ -30,6 +32,8 @@ void ensureTestApplication() {
     static char* argv[] = {name, nullptr};
     auto* app = new QApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VELDRAKON"));
+    // Qt's dialogs and buttons as the program shows them.
+    installQtJapanese();
     ::testing::AddGlobalTestEnvironment(new TestApplicationEnvironment(app));
 }
 

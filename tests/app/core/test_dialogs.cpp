@@ -1,7 +1,10 @@
+#include <QAbstractButton>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -94,6 +97,53 @@ TEST_F(FileDialogTest, ShowOpenFillsTheRecordAndShowSaveAsksBeforeReplacing) {
     EXPECT_TRUE(ShowSave(nullptr, filter, save).isNull());
     EXPECT_TRUE(confirms);
     EXPECT_EQ(save.Flags, 0x180E);
+}
+
+QStringList buttonTexts(QWidget* dialog) {
+    QStringList texts;
+    for (const QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
+        texts << b->text();
+    return texts;
+}
+
+TEST_F(FileDialogTest, QtsOwnTextsInTheDialogsAreJapanese) {
+    QStringList texts;
+    whenModalOpens("QFileDialog", [&texts](QWidget* w) {
+        auto* d = static_cast<QFileDialog*>(w);
+        texts << buttonTexts(d) << d->labelText(QFileDialog::LookIn)
+              << d->labelText(QFileDialog::FileName);
+        d->reject();
+    });
+    FileOpenDlg();
+
+    // The save dialog asks with Qt's message box before it replaces a file.
+    const QString path = makeFile(dir_.path(), QStringLiteral("CONSOLE.TXT"));
+    whenModalOpens("QFileDialog", [path](QWidget* w) {
+        auto* d = static_cast<QFileDialog*>(w);
+        d->selectFile(path);
+        // From the dialog's own loop, so that the question is answered here.
+        QMetaObject::invokeMethod(static_cast<QDialog*>(d), &QDialog::accept, Qt::QueuedConnection);
+    });
+    whenModalOpens("QMessageBox", [&texts](QWidget* w) {
+        auto* question = static_cast<QMessageBox*>(w);
+        texts << question->button(QMessageBox::Yes)->text()
+              << question->button(QMessageBox::No)->text();
+        whenModalOpens("QFileDialog", [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
+        question->button(QMessageBox::No)->click();
+    });
+    OPENFILENAME save;
+    save.lpstrInitialDir = dir_.path();
+    EXPECT_TRUE(ShowSave(nullptr, QString(), save).isNull());
+
+    whenModalOpens("QColorDialog", [&texts](QWidget* w) {
+        texts << buttonTexts(w);
+        static_cast<QDialog*>(w)->reject();
+    });
+    ShowColorDialog(nullptr, 0);
+
+    // "OK" reads the same in Japanese.
+    EXPECT_EQ(texts.join(u'|'), QStringLiteral("開く(&O)|キャンセル|アドレス:|ファイル名(&N):|"
+                                               "はい(&Y)|いいえ(&N)|OK|キャンセル"));
 }
 
 TEST(FileDialogFilters, RecordFiltersBecomeQtFilters) {
