@@ -2,9 +2,9 @@
 
 #include "core/settings.h"
 #include "core/tables.h"
-#include "terminal/display_state.h"
+#include "display/display_state.h"
+#include "display/scope_columns.h"
 #include "terminal/graph_draw.h"
-#include "terminal/scope_columns.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
 

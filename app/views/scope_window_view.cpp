@@ -4,7 +4,7 @@
 
 #include "core/frms_GraphColor.h"
 #include "core/tables.h"
-#include "terminal/display_scroll.h"
+#include "display/display_scroll.h"
 #include "terminal/scope_draw.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
