@@ -1,5 +1,6 @@
 #include "senders/timed_sender_window.h"
 
+#include "core/button_wiring.h"
 #include "core/clear_procedures.h"
 #include "core/error_messages.h"
 #include "core/settings.h"
@@ -9,7 +10,6 @@
 #include "senders/monitor_draw.h"
 #include "senders/timed_disp_buttons.h"
 #include "senders/value_label_text.h"
-#include "terminal/button_wiring.h"
 #include "terminal/screen_select.h"
 #include "ui/fonts.h"
 #include "ui/picture_box.h"

@@ -1,5 +1,6 @@
 #include "terminal/receive_poll.h"
 
+#include "core/capture_end.h"
 #include "core/capture_marks.h"
 #include "core/error_messages.h"
 #include "core/settings.h"
@@ -7,7 +8,6 @@
 #include "core/tovaline_api.h"
 #include "display/display_state.h"
 #include "terminal/byte_totals.h"
-#include "terminal/capture_end.h"
 #include "terminal/graph_draw.h"
 #include "terminal/main_layout.h"
 #include "terminal/scroll_math.h"
