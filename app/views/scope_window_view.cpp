@@ -5,7 +5,7 @@
 #include "core/frms_GraphColor.h"
 #include "core/tables.h"
 #include "display/display_scroll.h"
-#include "terminal/scope_draw.h"
+#include "display/scope_marks.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
 #include "views/dump_print.h"
