@@ -1,8 +1,10 @@
 // The controls of the main window that the shared status procedures paint
-// (flow, modem lamps, send/receive state, port parameters, counters). The
-// main window fills this table when it builds its controls; the procedures
-// paint through it, so they need nothing of the terminal folder. A control
-// that is not there (never set, or already destroyed) is skipped.
+// (flow, modem lamps, send/receive state, port parameters, counters), and
+// what the tool windows ask of the main window itself. The main window fills
+// this table when it builds its controls; the procedures and the tool
+// windows go through it, so they need nothing of the terminal folder. A
+// control or a call that is not there (never set, or already destroyed) is
+// skipped.
 #pragma once
 
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 
 struct MainControls {
@@ -61,6 +64,18 @@ struct MainControls {
     // (DispMaxTop, DispTopLine, DispScrollValue) back to 0.
     std::function<void()> ClsRcvPicture;
     std::function<void()> ResetScrollBack;
+
+    // The receive display as the selector button `index` (DispButtonNo
+    // 0..15) clicked with mouse button `button` chooses it (the timed
+    // senders' display buttons).
+    std::function<void(int16_t index, int16_t button)> SelectDispScreen;
+    // The main window's wait timer, whose tick raises TimeUpFlg: started
+    // afresh at an interval, or stopped (the function-key waits and breaks).
+    std::function<void(int32_t intervalMs)> StartWaitTimer;
+    std::function<void()> StopWaitTimer;
+    // The receive poll on or off (off while a function-key receive step
+    // takes the line's input).
+    std::function<void(bool enabled)> SetReceivePollEnabled;
 };
 
 MainControls& mainControls();

@@ -4,6 +4,7 @@
 #include "fkeys/program_send_host.h"
 
 #include "core/error_messages.h"
+#include "core/main_controls.h"
 #include "core/msgbox.h"
 #include "core/send_procedures.h"
 #include "core/shared_state.h"
@@ -11,9 +12,7 @@
 #include "fkeys/fkey_runner.h"
 #include "fkeys/script_procedures.h"
 #include "fkeys/send_host.h"
-#include "terminal/t_term_frm.h"
 #include "ui/event_pump.h"
-#include "ui/vb_timer.h"
 
 #include <QByteArray>
 
@@ -33,15 +32,16 @@ class ProgramSendHost : public SendHost {
     void pumpEventsWaiting() override { ::pumpEventsWaiting(); }
 
     void startWaitTimer(int32_t intervalMs) override {
-        VbTimer* timer = mainForm().Timer2;
-        timer->setEnabled(false);
-        timer->setInterval(intervalMs);
-        timer->setEnabled(true);
+        if (mainControls().StartWaitTimer) mainControls().StartWaitTimer(intervalMs);
     }
 
-    void stopWaitTimer() override { mainForm().Timer2->setEnabled(false); }
+    void stopWaitTimer() override {
+        if (mainControls().StopWaitTimer) mainControls().StopWaitTimer();
+    }
 
-    void setReceiveTimerEnabled(bool enabled) override { mainForm().Timer1->setEnabled(enabled); }
+    void setReceiveTimerEnabled(bool enabled) override {
+        if (mainControls().SetReceivePollEnabled) mainControls().SetReceivePollEnabled(enabled);
+    }
 
     int16_t msgBoxXAns(const QString& text, int16_t type, const QString& title) override {
         return MsgBoxXAns(text, type, title);

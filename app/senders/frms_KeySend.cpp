@@ -2,6 +2,7 @@
 
 #include "core/error_messages.h"
 #include "core/frms_ChrColor.h"
+#include "core/key_queue.h"
 #include "core/port_guard.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
@@ -11,7 +12,6 @@
 #include "fkeys/program_send_host.h"
 #include "senders/chunk_send.h"
 #include "senders/text_file.h"
-#include "terminal/key_queue.h"
 #include "ui/event_pump.h"
 #include "ui/text_box_look.h"
 #include "ui/text_length_limit.h"

@@ -1,6 +1,6 @@
 #include "senders/timed_disp_buttons.h"
 
-#include "terminal/screen_select_rules.h"
+#include "display/screen_select_rules.h"
 
 bool timedDispButtonSelects(int index, int button) {
     if (index < 0 || index >= TimedDispButtonCount) return false;

@@ -1,16 +1,16 @@
 #include "senders/timed_sender_window.h"
 
+#include "core/button_wiring.h"
 #include "core/clear_procedures.h"
 #include "core/error_messages.h"
+#include "core/main_controls.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
+#include "display/screen_select_rules.h"
 #include "senders/monitor_draw.h"
 #include "senders/timed_disp_buttons.h"
 #include "senders/value_label_text.h"
-#include "terminal/button_wiring.h"
-#include "terminal/screen_select.h"
-#include "terminal/screen_select_rules.h"
 #include "ui/fonts.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
@@ -157,7 +157,9 @@ void TimedSenderWindow::subShowDispButton(int16_t index) {
 
 void TimedSenderWindow::Cmd_DIsp_MouseUp(int index, int button) {
     if (timedDispButtonSelects(index, button)) {
-        SelectDispScreen(static_cast<int16_t>(index), static_cast<int16_t>(button));
+        if (mainControls().SelectDispScreen)
+            mainControls().SelectDispScreen(static_cast<int16_t>(index),
+                                            static_cast<int16_t>(button));
         // The mark follows the mode in force: "DG2" selects nothing and
         // leaves the mark where it was.
         subDispModeToButton();

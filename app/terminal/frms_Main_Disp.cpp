@@ -1,8 +1,8 @@
 #include "terminal/frms_Main_Disp.h"
 
 #include "core/clear_procedures.h"
+#include "display/screen_select_rules.h"
 #include "terminal/screen_select.h"
-#include "terminal/screen_select_rules.h"
 #include "ui/twips.h"
 #include "ui/twips_controls.h"
 #include "ui/vb_color.h"

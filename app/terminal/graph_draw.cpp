@@ -2,8 +2,8 @@
 
 #include "core/settings.h"
 #include "core/tables.h"
-#include "terminal/display_state.h"
-#include "terminal/graph_shapes.h"
+#include "display/display_state.h"
+#include "display/graph_shapes.h"
 #include "terminal/scope_draw.h"
 #include "terminal/t_term_frm.h"
 #include "terminal/value_draw.h"

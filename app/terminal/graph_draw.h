@@ -4,7 +4,7 @@
 // each read. Every redraw clears the picture and paints the whole screen.
 #pragma once
 
-#include "terminal/graph_layout.h"
+#include "display/graph_layout.h"
 
 #include <cstdint>
 #include <span>

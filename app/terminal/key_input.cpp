@@ -1,8 +1,8 @@
 #include "terminal/key_input.h"
 
+#include "core/key_queue.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
-#include "terminal/key_queue.h"
 #include "text/cp932.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // The main window's buttons that open the file tools: logging, stream
 // receive, file send, the DLE transfer and the CSV conversion.
+#include "core/button_wiring.h"
 #include "files/frms_CSV.h"
 #include "files/frms_File.h"
 #include "files/frms_File_Original.h"
 #include "files/frms_File_Rcv.h"
 #include "files/frms_Log_Rcv.h"
-#include "terminal/button_wiring.h"
 #include "terminal/main_buttons.h"
 #include "terminal/t_term_frm.h"
 

@@ -1,16 +1,16 @@
 // The main window's buttons that open the send tools.
 #include "terminal/t_term_frm.h"
 
+#include "core/button_wiring.h"
 #include "core/shared_state.h"
 #include "core/status_display.h"
 #include "senders/Frms_TxtSend.h"
 #include "senders/frms_CTRL.h"
 #include "senders/frms_Cur_Send.h"
-#include "senders/frms_Key_set.h"
 #include "senders/frms_KeySend.h"
+#include "senders/frms_Key_set.h"
 #include "senders/frms_Rand_Send.h"
 #include "senders/frms_ent.h"
-#include "terminal/button_wiring.h"
 #include "terminal/main_buttons.h"
 
 void T_Term_frm::connectSendToolButtons() {

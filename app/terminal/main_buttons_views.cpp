@@ -1,8 +1,8 @@
 // The main window's buttons that open the data views.
 #include "terminal/t_term_frm.h"
 
+#include "core/button_wiring.h"
 #include "core/shared_state.h"
-#include "terminal/button_wiring.h"
 #include "terminal/file_view_check.h"
 #include "terminal/main_mode_buttons.h"
 #include "terminal/viewer_busy.h"

@@ -2,7 +2,7 @@
 
 #include "core/settings.h"
 #include "core/shared_state.h"
-#include "terminal/display_state.h"
+#include "display/display_state.h"
 #include "terminal/screen_select.h"
 
 namespace {

@@ -4,12 +4,9 @@
 // nothing. The start-up restore of the saved mode goes through them too.
 #pragma once
 
-#include <cstdint>
+#include "core/mouse_buttons.h"
 
-// Mouse buttons as the program numbers them.
-inline constexpr int16_t MouseLeft = 1;
-inline constexpr int16_t MouseRight = 2;
-inline constexpr int16_t MouseMiddle = 4;
+#include <cstdint>
 
 // The graph buttons (Cmd_Graph) that stand for more than one mode.
 inline constexpr int16_t SquareWaveButton = 4;

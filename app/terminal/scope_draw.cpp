@@ -2,9 +2,10 @@
 
 #include "core/settings.h"
 #include "core/tables.h"
-#include "terminal/display_state.h"
+#include "display/display_state.h"
+#include "display/scope_columns.h"
+#include "display/scope_marks.h"
 #include "terminal/graph_draw.h"
-#include "terminal/scope_columns.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
 
@@ -14,7 +15,6 @@ using namespace vbcolors;
 
 // Where each row line of the 40-column layout starts.
 constexpr double WideLayoutLeft = 42;
-constexpr int MaxMarkColumns = 80;
 
 bool wideLayout() {
     return runSettings().ScopeLayout == 0;
@@ -72,24 +72,5 @@ void DrawScope(PictureBox& pic) {
     }
     if (!wideLayout()) {
         DrawScopeMarks(pic, screen.marks);
-    }
-}
-
-void DrawScopeMarks(PictureBox& pic, const std::vector<std::array<bool, 8>>& marks) {
-    const auto count = static_cast<int>(marks.size());
-    if (count < 1 || count > MaxMarkColumns) {
-        return;
-    }
-    const ScopeTables& t = scopeTables();
-    for (int r = 0; r < 8; ++r) {
-        const int32_t color = BitMaskTbl[static_cast<std::size_t>(r)].Color;
-        pic.ForeColor = color;
-        pic.FillColor = color;
-        for (int c = 0; c < count; ++c) {
-            const bool set = marks[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
-            pic.FillStyle = set ? PictureBox::FillSolid : PictureBox::FillTransparent;
-            pic.Circle(t.ScopeColX[static_cast<std::size_t>(c)],
-                       t.ScopeBitY[static_cast<std::size_t>(r)], 3);
-        }
     }
 }

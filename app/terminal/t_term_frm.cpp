@@ -8,10 +8,11 @@
 #include "core/shared_state.h"
 #include "core/status_display.h"
 #include "core/tovaline_api.h"
+#include "display/scope_columns.h"
 #include "terminal/frms_Main_Disp.h"
 #include "terminal/main_layout.h"
 #include "terminal/receive_poll.h"
-#include "terminal/scope_columns.h"
+#include "terminal/screen_select.h"
 #include "terminal/value_draw.h"
 #include "ui/fonts.h"
 #include "ui/picture_box.h"
@@ -99,6 +100,14 @@ void T_Term_frm::fillMainControls() {
         v.DispTopLine = 0;
         v.DispScrollValue = 0;
     };
+    c.SelectDispScreen = [](int16_t index, int16_t button) { ::SelectDispScreen(index, button); };
+    c.StartWaitTimer = [this](int32_t intervalMs) {
+        Timer2->setEnabled(false);
+        Timer2->setInterval(intervalMs);
+        Timer2->setEnabled(true);
+    };
+    c.StopWaitTimer = [this] { Timer2->setEnabled(false); };
+    c.SetReceivePollEnabled = [this](bool enabled) { Timer1->setEnabled(enabled); };
 }
 
 void T_Term_frm::enableRandomSenders() {

@@ -3,11 +3,11 @@
 // its close.
 #include "terminal/t_term_frm.h"
 
+#include "core/button_wiring.h"
 #include "core/end_procedure.h"
 #include "core/frms_End_msg.h"
 #include "core/frms_FormColor.h"
 #include "core/settings.h"
-#include "terminal/button_wiring.h"
 #include "terminal/main_buttons.h"
 #include "terminal/main_layout.h"
 #include "terminal/main_mode_buttons.h"

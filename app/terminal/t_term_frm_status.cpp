@@ -3,9 +3,9 @@
 #include "terminal/t_term_frm.h"
 
 #include "core/error_messages.h"
+#include "core/key_queue.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
-#include "terminal/key_queue.h"
 #include "terminal/status_poll.h"
 #include "ui/fonts.h"
 #include "ui/vb_color.h"

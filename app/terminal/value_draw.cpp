@@ -2,7 +2,7 @@
 
 #include "core/settings.h"
 #include "core/tables.h"
-#include "terminal/display_state.h"
+#include "display/display_state.h"
 #include "terminal/t_term_frm.h"
 #include "terminal/value_layout.h"
 #include "ui/picture_box.h"

@@ -2,7 +2,7 @@
 // area, arrows) and the three step bars.
 #include "views/dump_window.h"
 
-#include "terminal/display_scroll.h"
+#include "display/display_scroll.h"
 #include "views/position_bar.h"
 
 #include <QScrollBar>

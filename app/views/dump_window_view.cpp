@@ -5,7 +5,7 @@
 #include "core/count_text.h"
 #include "core/frms_GraphColor.h"
 #include "core/settings.h"
-#include "terminal/display_scroll.h"
+#include "display/display_scroll.h"
 #include "ui/event_pump.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"

@@ -2,7 +2,7 @@
 
 #include "core/settings.h"
 #include "core/tables.h"
-#include "terminal/graph_shapes.h"
+#include "display/graph_shapes.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
 #include "views/view_state.h"

@@ -5,7 +5,7 @@
 // source (view_state.h) and draws once per call.
 #pragma once
 
-#include "terminal/graph_layout.h"
+#include "display/graph_layout.h"
 
 #include <cstdint>
 #include <span>

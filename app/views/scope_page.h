@@ -4,7 +4,7 @@
 // colours, and which column of the page lies under the pointer.
 #pragma once
 
-#include "terminal/scope_columns.h"
+#include "display/scope_columns.h"
 #include "views/dump_text.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "views/scope_strip.h"
 
-#include "terminal/graph_layout.h"
-#include "terminal/scope_columns.h"
+#include "display/graph_layout.h"
+#include "display/scope_columns.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
 #include "views/hover_value.h"

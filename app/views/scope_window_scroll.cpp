@@ -2,7 +2,7 @@
 // page area, a byte an arrow) and the three step bars.
 #include "views/scope_window.h"
 
-#include "terminal/display_scroll.h"
+#include "display/display_scroll.h"
 #include "views/position_bar.h"
 
 #include <QScrollBar>

@@ -4,8 +4,8 @@
 
 #include "core/frms_GraphColor.h"
 #include "core/tables.h"
-#include "terminal/display_scroll.h"
-#include "terminal/scope_draw.h"
+#include "display/display_scroll.h"
+#include "display/scope_marks.h"
 #include "ui/picture_box.h"
 #include "ui/vb_color.h"
 #include "views/dump_print.h"

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/settings.h"
-#include "terminal/graph_shapes.h"
+#include "display/graph_shapes.h"
 #include "ui/picture_box.h"
 #include "view_bench_support.h"
 #include "views/dump_print.h"

@@ -7,7 +7,7 @@
 #include "core/settings.h"
 #include "core/tables.h"
 #include "core/tovaline_api.h"
-#include "terminal/scope_columns.h"
+#include "display/scope_columns.h"
 #include "view_bench_support.h"
 #include "views/frms_Disp_hex2.h"
 #include "views/frms_File_Disp_Scp_Data.h"

@@ -1,9 +1,9 @@
 // The timed senders' own controls: the display buttons with their right-click
 // rule and marking, the pointing scale and the step buttons of the mouse
 // sender, and the main window's two buttons that open the senders.
+#include "display/screen_select_rules.h"
 #include "modal_auto_closer.h"
 #include "modal_dialog_driver.h"
-#include "terminal/screen_select_rules.h"
 #include "timed_sender_fixture.h"
 
 #include <QPushButton>

@@ -4,10 +4,10 @@
 // restore of the saved mode.
 #include "test_buttons_support.h"
 
+#include "display/screen_select_rules.h"
 #include "modal_auto_closer.h"
 #include "terminal/main_buttons.h"
 #include "terminal/main_mode_buttons.h"
-#include "terminal/screen_select_rules.h"
 
 #include <QCoreApplication>
 

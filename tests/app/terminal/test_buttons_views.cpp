@@ -4,7 +4,7 @@
 // the file the user chose.
 #include "main_window_pty_fixture.h"
 
-#include "terminal/scope_columns.h"
+#include "display/scope_columns.h"
 #include "views/frms_Disp_Hex.h"
 #include "views/frms_Disp_hex2.h"
 #include "views/frms_File_Disp1.h"

@@ -1,6 +1,6 @@
 // Each graph mode drawn off screen from known bytes.
 #include "core/tables.h"
-#include "terminal/graph_shapes.h"
+#include "display/graph_shapes.h"
 #include "test_graph_fixture.h"
 
 namespace {

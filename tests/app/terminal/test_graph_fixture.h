@@ -4,8 +4,8 @@
 
 #include "core/settings.h"
 #include "core/shared_state.h"
+#include "display/display_state.h"
 #include "modal_dialog_driver.h"
-#include "terminal/display_state.h"
 #include "terminal/graph_draw.h"
 #include "ui/fonts.h"
 #include "ui/picture_box.h"

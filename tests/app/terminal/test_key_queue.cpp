@@ -3,10 +3,10 @@
 // flow, the busy flag, and what a partial or failed write leaves queued.
 #include <gtest/gtest.h>
 
+#include "core/key_queue.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "terminal/key_input.h"
-#include "terminal/key_queue.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 // the page and byte modes, the capture-end rule, the totals, the page text.
 #include <gtest/gtest.h>
 
+#include "core/capture_end.h"
 #include "terminal/byte_totals.h"
-#include "terminal/capture_end.h"
 #include "terminal/page_text.h"
 #include "terminal/scroll_math.h"
 

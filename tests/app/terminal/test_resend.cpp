@@ -3,9 +3,9 @@
 // in the interpreter leaving nothing behind for the next line.
 #include "test_buttons_support.h"
 
+#include "core/key_queue.h"
 #include "modal_auto_closer.h"
 #include "terminal/key_input.h"
-#include "terminal/key_queue.h"
 
 namespace buttons_test {
 namespace {

@@ -1,6 +1,6 @@
 // The scope display drawn off screen in both layouts.
 #include "core/tables.h"
-#include "terminal/scope_columns.h"
+#include "display/scope_columns.h"
 #include "test_graph_fixture.h"
 
 namespace {

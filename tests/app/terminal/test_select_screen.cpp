@@ -1,9 +1,9 @@
 // Choosing display modes: the selector's buttons and mouse buttons, the main
 // window's marked buttons, repeated clicks that change nothing, and the saved
 // mode coming back at start-up.
+#include "display/screen_select_rules.h"
 #include "main_window_fixture.h"
 #include "terminal/frms_Main_Disp.h"
-#include "terminal/screen_select_rules.h"
 
 #include <QPushButton>
 

@@ -4,8 +4,8 @@
 
 #include "core/settings.h"
 #include "core/tovaline_api.h"
+#include "display/display_scroll.h"
 #include "modal_dialog_driver.h"
-#include "terminal/display_scroll.h"
 #include "ui/picture_box.h"
 #include "views/dump_text.h"
 #include "views/off_graph.h"

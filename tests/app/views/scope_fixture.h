@@ -5,7 +5,7 @@
 
 #include "dump_window_fixture.h"
 
-#include "terminal/scope_columns.h"
+#include "display/scope_columns.h"
 #include "test_files.h"
 #include "ui/vb_color.h"
 #include "views/scope_strip.h"

@@ -1,6 +1,6 @@
 // The position bar's arithmetic: where a thumb lands, what value a position
 // gives, the thumb kept off the ends, and sizes past 32 bits.
-#include "terminal/display_scroll.h"
+#include "display/display_scroll.h"
 #include "views/position_bar.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The selector's rules and the data views' scroll-bar setting.
-#include "terminal/display_scroll.h"
-#include "terminal/display_state.h"
-#include "terminal/screen_select_rules.h"
+#include "display/display_scroll.h"
+#include "display/display_state.h"
+#include "display/screen_select_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "terminal/scope_columns.h"
+#include "display/scope_columns.h"
 
 #include "text/cp932.h"
 #include "ui/vb_color.h"

@@ -1,4 +1,4 @@
-#include "terminal/graph_shapes.h"
+#include "display/graph_shapes.h"
 
 #include "core/count_text.h"
 

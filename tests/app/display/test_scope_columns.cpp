@@ -1,7 +1,7 @@
 // The scope display's columns: characters, control-code names, hex digits,
 // Shift-JIS pairs and bit marks, and the column and bit-row tables.
 #include "core/tables.h"
-#include "terminal/scope_columns.h"
+#include "display/scope_columns.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "terminal/screen_select_rules.h"
+#include "display/screen_select_rules.h"
 
 #include "core/settings.h"
-#include "terminal/display_state.h"
+#include "display/display_state.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "terminal/display_state.h"
+#include "display/display_state.h"
 
 DisplayState& displayState() {
     static DisplayState state;

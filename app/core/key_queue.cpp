@@ -1,4 +1,4 @@
-#include "terminal/key_queue.h"
+#include "core/key_queue.h"
 
 #include "text/cp932.h"
 

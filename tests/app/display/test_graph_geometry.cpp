@@ -1,7 +1,7 @@
 // The arithmetic of the graph modes: positions, value heights, bars, square
 // waves, bit marks and the bit on-edge counter's text.
-#include "terminal/graph_layout.h"
-#include "terminal/graph_shapes.h"
+#include "display/graph_layout.h"
+#include "display/graph_shapes.h"
 
 #include <gtest/gtest.h>
 

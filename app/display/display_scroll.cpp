@@ -1,4 +1,4 @@
-#include "terminal/display_scroll.h"
+#include "display/display_scroll.h"
 
 #include <QScrollBar>
 #include <QWidget>

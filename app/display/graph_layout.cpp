@@ -1,4 +1,4 @@
-#include "terminal/graph_layout.h"
+#include "display/graph_layout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "terminal/button_wiring.h"
+#include "core/button_wiring.h"
 
-#include "terminal/main_mode_buttons.h"
+#include "core/mouse_buttons.h"
 
 #include <QMouseEvent>
 

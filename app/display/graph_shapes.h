@@ -3,7 +3,7 @@
 // of every mode is checked without a window.
 #pragma once
 
-#include "terminal/graph_layout.h"
+#include "display/graph_layout.h"
 
 #include <QString>
 

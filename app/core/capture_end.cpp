@@ -1,4 +1,4 @@
-#include "terminal/capture_end.h"
+#include "core/capture_end.h"
 
 bool captureMustEnd(int16_t logFlg, int32_t logTotal, int32_t logLimitKB) {
     if (logFlg != 1) return false;

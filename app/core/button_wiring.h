@@ -1,4 +1,4 @@
-// Connects a main-window button to its handler: on a click, or on the release
+// Connects a window's button to its handler: on a click, or on the release
 // of any mouse button over it (the handler gets the program's button number,
 // 1 left, 2 right, 4 middle).
 #pragma once
