@@ -1,5 +1,6 @@
 #include "core/clear_procedures.h"
 
+#include "core/display_modes.h"
 #include "core/main_controls.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
@@ -7,9 +8,6 @@
 #include "ui/vb_color.h"
 
 namespace {
-
-// The bit-edge counter display draws its own counts, not the store.
-constexpr int16_t kDispBitCount = 30;
 
 void showZero(QLabel* label) {
     if (!label) return;
@@ -23,7 +21,8 @@ void ClearDispBuffer() {
     const SharedState& s = shared();
     lib().OpenDisp(s.DispPageLines, s.DispColumns, 10, 10, settings().CrNewLineFlg, settings().LfNewLineFlg);
     MainControls& c = mainControls();
-    if (settings().DispMode != kDispBitCount && c.ClsRcvPicture) c.ClsRcvPicture();
+    // The bit-edge counter display draws its own counts, not the store.
+    if (settings().DispMode != DispBitCount && c.ClsRcvPicture) c.ClsRcvPicture();
     if (c.LblDecHex) c.LblDecHex->hide();
     if (c.VScroll1) c.VScroll1->hide();
     if (c.ResetScrollBack) c.ResetScrollBack();

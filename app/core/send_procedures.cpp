@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "core/error_messages.h"
+#include "core/key_queue.h"
 #include "core/port_guard.h"
 #include "core/shared_state.h"
 #include "core/status_display.h"
@@ -83,7 +84,7 @@ bool SendOneByte(uint8_t b, int32_t& written) {
     }
 }
 
-bool keySendBufHasRoom() { return cp932::charCount(shared().KeySendBuf) < kKeySendBufChars; }
+bool keySendBufHasRoom() { return cp932::charCount(shared().KeySendBuf) < KeyQueueLimit; }
 
 void SendKeyByte(uint16_t key) {
     if (!ChkComOpen()) return;

@@ -24,9 +24,8 @@ bool SendOneByte(uint8_t b, int32_t& written);
 // A key of the control-code panels (or any caller queueing a key): after the
 // port check, XON/XOFF under software flow leave at once with a beep; every
 // other key (a byte, or a double-byte cp932 code above FFh) joins KeySendBuf
-// while it holds fewer than 128 characters. The lamps are refreshed either way.
+// while it holds fewer than KeyQueueLimit characters. The lamps are refreshed either way.
 void SendKeyByte(uint16_t key);
 
 // True when the key queue can take another character.
 bool keySendBufHasRoom();
-inline constexpr int kKeySendBufChars = 128;

@@ -5,28 +5,10 @@
 // shared_state.h; ScopeLayout and the graph steps and range in RunSettings.
 #pragma once
 
+#include "core/display_modes.h"
+
 #include <array>
 #include <cstdint>
-
-// The sixteen display modes of the receive area (values of DispMode).
-enum DispModeNo : int16_t {
-    DispChr = 0,
-    DispHex = 1,
-    DispDecU = 2,
-    DispDecS = 3,
-    DispAnalog = 10,
-    DispSquare = 11,
-    DispBar = 12,
-    DispSquare2 = 13,
-    DispBit = 14,
-    DispBit2 = 15,
-    DispScope = 20,
-    DispBitCount = 30,
-    DispBigDecU = 40,
-    DispBigDecS = 41,
-    DispBigHex = 42,
-    DispBitLamp = 43,
-};
 
 // PrevDispMode's "no layout in force": the next selection relays out.
 inline constexpr int16_t NoDispLayout = -1;

@@ -58,7 +58,7 @@ int16_t GetDispButtonIndex(const DispModeFlags& flags) {
 }
 
 bool selectorPassesClick(int index, int button) {
-    if (button == LeftButton || index == 11) {
+    if (button == MouseLeft || index == 11) {
         return true;
     }
     switch (index) {

@@ -3,11 +3,11 @@
 // passes on, and how the button of the mode in force is marked.
 #pragma once
 
+#include "core/mouse_buttons.h"
+
 #include <cstdint>
 
 inline constexpr int DispButtonCount = 16;
-inline constexpr int LeftButton = 1;
-inline constexpr int RightButton = 2;
 
 inline constexpr int32_t MarkYellow = 0x00FFFF; // a mode chosen with the left button
 inline constexpr int32_t MarkGreen = 0x00FF00;  // its right-button variant

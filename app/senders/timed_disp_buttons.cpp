@@ -4,5 +4,5 @@
 
 bool timedDispButtonSelects(int index, int button) {
     if (index < 0 || index >= TimedDispButtonCount) return false;
-    return button == LeftButton || (button == RightButton && selectorPassesClick(index, button));
+    return button == MouseLeft || (button == MouseRight && selectorPassesClick(index, button));
 }

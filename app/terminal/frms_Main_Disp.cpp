@@ -48,9 +48,9 @@ constexpr int ButtonWidth = 1215, ButtonHeight = 495, ButtonGap = 60, Margin = 1
 int mouseButtonCode(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
-        return LeftButton;
+        return MouseLeft;
     case Qt::RightButton:
-        return RightButton;
+        return MouseRight;
     case Qt::MiddleButton:
         return 4;
     default:

@@ -279,8 +279,8 @@ void SelectDispScreen(int16_t index, int16_t button) {
     int16_t relayout = 0;
     if (index == 1 || index == 2 || index == 15) {
         RunSettings& run = runSettings();
-        const int16_t layout = button == LeftButton    ? 0
-                               : button == RightButton ? 1
+        const int16_t layout = button == MouseLeft    ? 0
+                               : button == MouseRight ? 1
                                                        : run.ScopeLayout;
         if (layout != run.ScopeLayout) {
             run.ScopeLayout = layout;
@@ -289,7 +289,7 @@ void SelectDispScreen(int16_t index, int16_t button) {
         }
     }
     mainForm();
-    const bool left = button == LeftButton;
+    const bool left = button == MouseLeft;
     switch (index) {
     case 0:
         SelectSjisTextMode();

@@ -32,11 +32,11 @@ TEST(SelectRules, EveryModeHasItsButton) {
 
 TEST(SelectRules, OnlyButtonsWithASecondModePassOtherClicks) {
     for (int i = 0; i < DispButtonCount; ++i)
-        EXPECT_TRUE(selectorPassesClick(i, LeftButton)) << i;
+        EXPECT_TRUE(selectorPassesClick(i, MouseLeft)) << i;
     for (int i : {1, 2, 4, 5, 6, 11, 13, 15})
-        EXPECT_TRUE(selectorPassesClick(i, RightButton)) << i;
+        EXPECT_TRUE(selectorPassesClick(i, MouseRight)) << i;
     for (int i : {0, 3, 7, 8, 9, 10, 12, 14})
-        EXPECT_FALSE(selectorPassesClick(i, RightButton)) << i;
+        EXPECT_FALSE(selectorPassesClick(i, MouseRight)) << i;
 }
 
 TEST(SelectRules, RightVariantsAndWideScopeAreMarkedGreen) {

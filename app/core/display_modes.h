@@ -1,0 +1,25 @@
+// The receive display's modes: the settings, the clear procedures and the
+// display geometry all speak of them.
+#pragma once
+
+#include <cstdint>
+
+// The sixteen display modes of the receive area (values of DispMode).
+enum DispModeNo : int16_t {
+    DispChr = 0,
+    DispHex = 1,
+    DispDecU = 2,
+    DispDecS = 3,
+    DispAnalog = 10,
+    DispSquare = 11,
+    DispBar = 12,
+    DispSquare2 = 13,
+    DispBit = 14,
+    DispBit2 = 15,
+    DispScope = 20,
+    DispBitCount = 30,
+    DispBigDecU = 40,
+    DispBigDecS = 41,
+    DispBigHex = 42,
+    DispBitLamp = 43,
+};
