@@ -7,6 +7,7 @@
 
 #include "bench_application.h"
 #include "fake_port_driver.h"
+#include "core/file_io.h"
 #include "tovaline.h"
 #include "ui/event_pump.h"
 #include "views/code_count_window.h"
@@ -82,7 +83,7 @@ void saveEachIteration(benchmark::State& state, const SaveData& data) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("CONSOLE.SAV"));
     for (auto _ : state) {
-        emptySaveFile(path);
+        createEmptyFile(path);
         const int error = appendSaveData(path, data, [] {
             pumpEvents();
             return true;
