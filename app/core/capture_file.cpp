@@ -16,20 +16,19 @@ QString fileIdentity(const QString& path) {
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-// Two names of one existing file: a hard link has no spelling in common
-// with the name it links to.
-bool sameInode(const QString& a, const QString& b) {
+}  // namespace
+
+// A hard link has no spelling in common with the name it links to.
+bool isSameExistingFile(const QString& a, const QString& b) {
     struct stat sa {}, sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+    return !a.isEmpty() && !b.isEmpty() && ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }
 
-}  // namespace
-
 bool isSameFile(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty()) return false;
-    return fileIdentity(a) == fileIdentity(b) || sameInode(a, b);
+    return fileIdentity(a) == fileIdentity(b) || isSameExistingFile(a, b);
 }
 
 bool isCaptureFile(const QString& path, const QString& logFilePath) {

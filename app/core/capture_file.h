@@ -8,6 +8,10 @@
 // a symbolic or a hard link.
 bool isSameFile(const QString& a, const QString& b);
 
+// True when both paths lead to one existing file (the same device and inode);
+// a name of no existing file is no file at all here.
+bool isSameExistingFile(const QString& a, const QString& b);
+
 // True when `path` names the file the running capture writes (`logFilePath`,
 // empty when no capture runs), however spelt.
 bool isCaptureFile(const QString& path, const QString& logFilePath);

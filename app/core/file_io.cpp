@@ -1,6 +1,8 @@
 #include "core/file_io.h"
 
+#include "core/capture_file.h"
 #include "core/running_parts.h"
+#include "core/shared_state.h"
 
 #include <QFile>
 
@@ -8,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -47,15 +50,63 @@ FileForReading openForReading(const QString& path) {
     return file;
 }
 
+FileStart readFileStart(const QString& path, qsizetype maxBytes) {
+    FileStart start;
+    const FileForReading file = openForReading(path);
+    if ((start.error = file.error) != 0) return start;
+    char block[65536];
+    for (;;) {
+        // One byte beyond the cap tells whether there is more.
+        const qsizetype room =
+            maxBytes < 0 ? qsizetype(sizeof block) : maxBytes + 1 - start.bytes.size();
+        if (room <= 0) {
+            start.more = true;
+            start.bytes.truncate(maxBytes);
+            break;
+        }
+        const ssize_t n = ::read(file.fd, block, size_t(std::min<qsizetype>(room, sizeof block)));
+        if (n > 0) {
+            start.bytes.append(block, n);
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            start.error = errno;
+            break;
+        }
+    }
+    ::close(file.fd);
+    return start;
+}
+
+int writeTargetError(const QString& path) {
+    // What the name leads to: a save must not replace a device node behind a
+    // link, nor wait on a FIFO or write a capture into another serial port.
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return kindError(st.st_mode);
+    if (const int error = runningPartError(path)) return error;
+    // The capture holds its file without sharing: a second writer would
+    // destroy what it has written.
+    return isCaptureFile(path, shared().LogFilePath) ? ETXTBSY : 0;
+}
+
 FileForWriting openForWriting(const QString& path, int extraFlags) {
     FileForWriting file;
-    if ((file.error = runningPartError(path)) != 0) return file;
-    // Non-blocking only while opening: a FIFO with no reader would hold the
-    // open for ever.
+    if ((file.error = writeTargetError(path)) != 0) return file;
+    // Non-blocking while opening: a FIFO put in the name's place meanwhile
+    // would hold the open for ever.
     file.fd = ::open(QFile::encodeName(path).constData(),
                      O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC | O_NONBLOCK | extraFlags, 0666);
     if (file.fd < 0) {
         file.error = errno;
+        return file;
+    }
+    struct stat st {};
+    file.error = ::fstat(file.fd, &st) == 0 ? 0 : errno;
+    if (file.error == 0 && !S_ISREG(st.st_mode)) file.error = kindError(st.st_mode);
+    if (file.error != 0) {
+        ::close(file.fd);
+        file.fd = -1;
         return file;
     }
     const int flags = ::fcntl(file.fd, F_GETFL);

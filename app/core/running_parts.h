@@ -10,8 +10,9 @@
 // name a file of their own (empty: none).
 void setLoadedLibraryPath(const QString& path);
 
-// True when `path` names the running executable or the loaded library,
-// however spelt: a relative path, "..", a symbolic or a hard link.
+// True when `path` leads to the running executable or the loaded library
+// (the same device and inode), however spelt: a relative path, "..", a
+// symbolic or a hard link.
 bool isRunningPart(const QString& path);
 
 // What a writer answers before it opens, empties or asks about a running

@@ -1,12 +1,12 @@
 #include "core/settings_file.h"
 
+#include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/settings_values.h"
 #include "core/tovaline_api.h"
 #include "text/cp932.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -213,8 +213,9 @@ QByteArray itemText(const Item& item, const SavedCounters& counters) {
         item);
 }
 
-bool fileExists(const QString& folder, const QString& name) {
-    return QFileInfo::exists(folder + '/' + name);
+// Anything else in a settings file's place is read as no file at all.
+bool regularFileExists(const QString& folder, const QString& name) {
+    return QFileInfo(folder + '/' + name).isFile();
 }
 
 }  // namespace
@@ -228,8 +229,8 @@ QString ownSettingsFileName(const QString& title) { return title + QStringLitera
 
 QString seedSettingsFileName(const QString& title, const QString& folder) {
     const QString standard = ownSettingsFileName(kStandardTitle);
-    if (title == kStandardTitle || fileExists(folder, ownSettingsFileName(title)) ||
-        !fileExists(folder, standard))
+    if (title == kStandardTitle || regularFileExists(folder, ownSettingsFileName(title)) ||
+        !regularFileExists(folder, standard))
         return {};
     return standard;
 }
@@ -248,9 +249,10 @@ void readSettingsText(const QByteArray& text, Settings& s) {
 }
 
 void LoadSetting() {
-    QFile file(settingsFilePath());
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
-    readSettingsText(file.read(kMaxFileBytes), settings());
+    // A FIFO in the file's place would hold the start in open() for ever.
+    const FileStart file = readFileStart(settingsFilePath(), kMaxFileBytes);
+    if (file.error != 0) return;
+    readSettingsText(file.bytes, settings());
     clampToValidRanges(settings());
 }
 
@@ -289,6 +291,9 @@ QByteArray settingsFileText(const Settings& s, const SavedCounters& counters) {
 }
 
 bool SaveSetting() {
+    // The save renames a new file over what the name leads to: a device node
+    // behind a link would become a regular file.
+    if (writeTargetError(settingsFilePath()) != 0) return false;
     const QByteArray text = settingsFileText(settings(), readLibraryCounters());
     // Unbuffered, and every byte checked here: a buffered QSaveFile commits a
     // file that a full disk or a size limit cut short as if it were whole.

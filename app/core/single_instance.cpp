@@ -13,9 +13,7 @@ bool acquireSingleInstanceLock(const std::string& folder) {
     static std::set<std::string> held;
     if (held.count(folder)) return true;
 
-    const std::string path = folder + "/" + kInstanceLockFile;
-    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return true;
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
         held.insert(folder);  // fd stays open: the lock lives as long as the process

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <csignal>
 #include <span>
 
 #include "core/com_params.h"
@@ -89,6 +90,9 @@ void fixUpFolders() {
 
 bool Main(const std::function<void()>& showMainWindow) {
     if (!acquireSingleInstanceLock(programFolder())) return false;
+    // A write to a pipe whose reader has gone is a write error the writer
+    // answers, never the end of the program with its settings unsaved.
+    std::signal(SIGPIPE, SIG_IGN);
     applyStartUpDefaults();
     LoadStartUpSettings();
     setUpReceiveDisplay();

@@ -3,10 +3,10 @@
 
 #include <functional>
 
-// Refuses a second copy, gives every setting its default, reads the settings
-// file, sets up the library's receive display and control-code table, opens
-// the port when the user asked for that, fixes empty folders, then calls
-// showMainWindow and returns. Shows no message on any path.
+// Refuses a second copy, ignores SIGPIPE, gives every setting its default,
+// reads the settings file, sets up the library's receive display and
+// control-code table, opens the port when the user asked for that, fixes
+// empty folders, then calls showMainWindow and returns. Shows no message on any path.
 // Returns false, having read, written and shown nothing, when another copy
 // runs from the same program folder: the caller then ends at once.
 bool Main(const std::function<void()>& showMainWindow);

@@ -3,7 +3,6 @@
 #include "core/error_messages.h"
 #include "core/file_io.h"
 #include "core/msgbox.h"
-#include "core/running_parts.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "files/folder_listing.h"
@@ -32,7 +31,7 @@ CaptureStartResult StartCapture(const CaptureRequest& request) {
     }
     const QString path = joinPath(request.folder, name);
     // Refused before the overwrite question: a Yes could not be honoured.
-    if (const int error = runningPartError(path)) return fileFailed(error);
+    if (const int error = writeTargetError(path)) return fileFailed(error);
     if (!mayOverwrite(path, request.title)) return CaptureStartResult::NotOverwritten;
     if (const int error = createEmptyFile(path)) return fileFailed(error);
     // A capture the library could not open would write nothing while the

@@ -5,7 +5,7 @@
 #include "core/file_dialogs.h"
 #include "core/msgbox.h"
 #include "core/program_folder.h"
-#include "core/running_parts.h"
+#include "core/file_io.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "files/csv_convert.h"
@@ -153,7 +153,7 @@ bool frms_CSV::refusedAsCaptureFile(const QString& path) {
 // written over.
 bool frms_CSV::refusedDestination(const QString& path) {
     if (refusedAsCaptureFile(path)) return true;
-    const int error = runningPartError(path);
+    const int error = writeTargetError(path);
     if (error != 0) FileErrMsg(error);
     return error != 0;
 }

@@ -1,7 +1,6 @@
 #include "core/error_messages.h"
 #include "core/file_io.h"
 #include "core/program_folder.h"
-#include "core/running_parts.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
 #include "fkeys/script_procedures.h"
@@ -61,7 +60,7 @@ void ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name,
     SharedState& s = shared();
     if (s.LogFlg == 1) return;
     const QString path = receiveFilePath(name);
-    if (const int error = runningPartError(path)) {
+    if (const int error = writeTargetError(path)) {
         host.msgBoxXShow(fileErrMsgText(fileErrorNumber(error)));
         return;
     }

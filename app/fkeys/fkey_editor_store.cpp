@@ -1,14 +1,12 @@
 #include "fkeys/fkey_editor_store.h"
 
 #include "core/file_io.h"
-#include "core/running_parts.h"
 #include "core/text_box_bytes.h"
 #include "fkeys/fkey_files.h"
 #include "text/cp932.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -64,18 +62,12 @@ int writeBeside(const std::string& finalPath, const QByteArray& bytes, std::stri
 
 UFEditContents loadUFKeyForEdit(int keyNo) {
     UFEditContents contents;
-    const QString path = ufDataFilePath(keyNo);
-    if (QFileInfo(path).isFile()) {
-        QFile file(path);
-        QByteArray bytes;
-        const bool read =
-            file.open(QIODevice::ReadOnly) && (bytes = file.readAll()).size() == file.size();
-        if (read) {
-            contents = contentsOfDataFile(bytes);
-            contents.found = true;
-        }
+    const FileStart file = readFileStart(ufDataFilePath(keyNo));
+    if (file.error == 0) {
+        contents = contentsOfDataFile(file.bytes);
+        contents.found = true;
     }
-    contents.name = readUFKeyName(keyNo);
+    contents.name = readUFKeyName(keyNo, UFNameEditChars);
     return contents;
 }
 
@@ -93,11 +85,12 @@ QByteArray ufEditData(const QString& text, const UFEditContents& loaded) {
 int saveUFKeyFromEdit(int keyNo, bool translated, const QByteArray& data, const QString& name) {
     const QByteArray file =
         (translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120")) + data;
-    // A key's name linked to one of the program's running parts is refused
-    // as any writer refuses it, although the new files would only replace
-    // the link.
+    // The new files are renamed over the key's names. A name that is not a
+    // regular file (a FIFO, a link to a device), one linked to a running part
+    // of the program and the file the running capture writes are refused as
+    // any writer refuses them: the rename would replace them.
     for (const QString& path : {ufDataFilePath(keyNo), ufNameFilePath(keyNo)})
-        if (const int error = runningPartError(path)) return error;
+        if (const int error = writeTargetError(path)) return error;
     const std::string dataPath = nativePath(ufDataFilePath(keyNo));
     const std::string namePath = nativePath(ufNameFilePath(keyNo));
 

@@ -1,9 +1,9 @@
 #include "fkeys/fkey_files.h"
 
+#include "core/file_io.h"
 #include "core/program_folder.h"
 #include "text/cp932.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -33,25 +33,20 @@ QString ufNameFilePath(int keyNo) {
 
 UFKeyFile readUFKeyFile(int keyNo, int32_t maxData) {
     UFKeyFile key;
-    const QString path = ufDataFilePath(keyNo);
-    if (!QFileInfo(path).isFile()) return key;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only as much as a key may send, and one byte more to tell a longer one.
+    const FileStart file = readFileStart(ufDataFilePath(keyNo), UFHeaderSize + qsizetype(maxData));
+    if (file.error == ENOENT || file.error == EISDIR || file.error == kNotARegularFile) return key;
+    if (file.error != 0) {
         key.status = UFKeyStatus::ReadError;
         return key;
     }
-    const qint64 dataLength = file.size() - UFHeaderSize;
-    if (dataLength < 0) {
+    const QByteArray& bytes = file.bytes;
+    if (bytes.size() < UFHeaderSize) {
         key.status = UFKeyStatus::TooShort;
         return key;
     }
-    if (dataLength > maxData) {
+    if (file.more) {
         key.status = UFKeyStatus::TooLong;
-        return key;
-    }
-    const QByteArray bytes = file.read(file.size());
-    if (bytes.size() != file.size()) {
-        key.status = UFKeyStatus::ReadError;
         return key;
     }
     const int digits[3] = {digitValue(bytes[0]), digitValue(bytes[1]), digitValue(bytes[2])};
@@ -71,12 +66,11 @@ int32_t ufKeyDataLength(int keyNo) {
     return int32_t(qMin<qint64>(info.size() - UFHeaderSize, INT32_MAX));
 }
 
-QString readUFKeyName(int keyNo) {
-    QFile file(ufNameFilePath(keyNo));
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) return {};
-    QByteArray bytes = file.readAll();
+QString readUFKeyName(int keyNo, int maxChars) {
+    // A character takes at most two bytes: this many hold the first maxChars.
+    QByteArray bytes = readFileStart(ufNameFilePath(keyNo), 2 * qsizetype(maxChars)).bytes;
     const auto lineEnd =
         std::find_if(bytes.cbegin(), bytes.cend(), [](char c) { return c == '\r' || c == '\n'; });
     bytes.truncate(lineEnd - bytes.cbegin());
-    return cp932::toUnicode(bytes);
+    return cp932::toUnicode(bytes).left(maxChars);
 }

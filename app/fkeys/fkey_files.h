@@ -20,6 +20,8 @@ inline constexpr int UFHeaderSize = 3;
 // The most data bytes a key can send (the editor may store more).
 inline constexpr int32_t UFMaxSendBytes = 30000;
 inline constexpr int UFNameTipChars = 100;
+// The most characters of a name the editor's name box holds.
+inline constexpr int UFNameEditChars = 32767;
 
 QString ufDataFilePath(int keyNo);
 QString ufNameFilePath(int keyNo);
@@ -46,5 +48,6 @@ UFKeyFile readUFKeyFile(int keyNo, int32_t maxData);
 // shorter than its header.
 int32_t ufKeyDataLength(int keyNo);
 
-// The first line of the key's name file; empty when there is none.
-QString readUFKeyName(int keyNo);
+// The first line of the key's name file, cut to maxChars characters (only
+// the bytes they can take are read); empty when there is none.
+QString readUFKeyName(int keyNo, int maxChars);

@@ -7,7 +7,7 @@
 
 UFButtonLabel ufButtonLabel(int16_t page, int index) {
     const int keyNo = page * UFPageButtons + index + 1;
-    return {QStringLiteral("UF%1").arg(keyNo), readUFKeyName(keyNo).left(UFNameTipChars)};
+    return {QStringLiteral("UF%1").arg(keyNo), readUFKeyName(keyNo, UFNameTipChars)};
 }
 
 void LoadUFName(std::span<QAbstractButton* const> Command1) {

@@ -1,11 +1,11 @@
 #include "fkeys/fkey_panel_logic.h"
 
+#include "core/file_io.h"
 #include "core/shared_state.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_text_lines.h"
 #include "text/cp932.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -20,9 +20,10 @@ UFButtonLabel ufKeyButtonLabel(int keyNo) {
 QString ufKeyPreview(int keyNo) {
     const QString path = ufDataFilePath(keyNo);
     if (!QFileInfo(path).isFile()) return QStringLiteral("登録されていません");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QString();
-    const QString line = cp932::toUnicode(ufFirstTextLine(file.readAll()));
+    // A character takes at most two bytes: enough for the header and the preview.
+    const FileStart file = readFileStart(path, 2 * (UFHeaderSize + PreviewChars));
+    if (file.error != 0) return QString();
+    const QString line = cp932::toUnicode(ufFirstTextLine(file.bytes));
     return line.mid(UFHeaderSize, PreviewChars);
 }
 

@@ -1,6 +1,7 @@
 #include "fkeys/key_list_model.h"
 
 #include "core/count_text.h"
+#include "core/file_io.h"
 #include "core/program_folder.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_text_lines.h"
@@ -8,7 +9,6 @@
 #include "ui/vb_color.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -37,10 +37,9 @@ int32_t backColorOf(UFRowPaint paint) {
 // Size, mark and preview from the data file read as text lines. False when
 // the file could not be read.
 bool readDataCells(int keyNo, UFListCells& cells) {
-    QFile file(ufDataFilePath(keyNo));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size()) return false;
+    const FileStart file = readFileStart(ufDataFilePath(keyNo));
+    if (file.error != 0) return false;
+    const QByteArray& bytes = file.bytes;
     cells.size = formatCount(ufKeyDataLength(keyNo));
     const std::vector<QByteArray> lines = ufTextLines(bytes);
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -84,7 +83,7 @@ std::optional<UFListCells> readUFListCells(int keyNo, bool withoutData) {
     const bool hasData = QFileInfo::exists(ufDataFilePath(keyNo));
     if (!hasData && !withoutData) return std::nullopt;
     UFListCells cells;
-    cells.name = readUFKeyName(keyNo).left(UFNameTipChars);
+    cells.name = readUFKeyName(keyNo, UFNameTipChars);
     if (hasData && !readDataCells(keyNo, cells)) return UFListCells{};
     return cells;
 }

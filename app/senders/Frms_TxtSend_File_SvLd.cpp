@@ -2,7 +2,7 @@
 
 #include "core/error_messages.h"
 #include "core/msgbox.h"
-#include "core/running_parts.h"
+#include "core/file_io.h"
 #include "core/settings.h"
 #include "files/file_picker.h"
 #include "files/folder_listing.h"
@@ -88,7 +88,7 @@ void Frms_TxtSend_File_SvLd::Cmd_Save_Click() {
     }
     const QString path = joinPath(picker->filePath(), *name);
     // Refused before the overwrite question: a Yes could not be honoured.
-    if (const int error = runningPartError(path)) {
+    if (const int error = writeTargetError(path)) {
         FileErrMsg(error);
         return;
     }

@@ -21,37 +21,6 @@ namespace {
 
 constexpr int LinesBetweenPumps = 201;
 
-// The file's bytes up to maxBytes (every byte when it is negative), or the
-// errno that stopped the reading; *more tells whether the file went on.
-int readStart(const QString& path, qsizetype maxBytes, QByteArray& out, bool* more) {
-    const FileForReading file = openForReading(path);
-    if (file.fd < 0) return file.error;
-    const int fd = file.fd;
-    int error = 0;
-    char block[65536];
-    *more = false;
-    for (;;) {
-        // One byte beyond the cap tells whether there is more.
-        const qsizetype room = maxBytes < 0 ? qsizetype(sizeof block) : maxBytes + 1 - out.size();
-        if (room <= 0) {
-            *more = true;
-            out.truncate(maxBytes);
-            break;
-        }
-        const ssize_t n = ::read(fd, block, size_t(std::min<qsizetype>(room, sizeof block)));
-        if (n > 0) {
-            out.append(block, n);
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            error = errno;
-            break;
-        }
-    }
-    ::close(fd);
-    return error;
-}
-
 // Each byte of a file stands for at least half a stored character of its
 // text (a double-byte character is one, a line end at least one); a line
 // end may be lost at the end. So this many bytes always fill the box.
@@ -61,10 +30,10 @@ qsizetype bytesFilling(int maxStoredChars) { return 2 * qsizetype(maxStoredChars
 
 TextFileRead readTextForBox(const QString& path, int maxStoredChars) {
     TextFileRead result;
-    QByteArray file;
-    bool more = false;
-    result.error = readStart(path, maxStoredChars > 0 ? bytesFilling(maxStoredChars) : -1, file, &more);
-    if (result.error != 0) return result;
+    const FileStart start = readFileStart(path, maxStoredChars > 0 ? bytesFilling(maxStoredChars) : -1);
+    if ((result.error = start.error) != 0) return result;
+    const QByteArray& file = start.bytes;
+    const bool more = start.more;
 
     const std::vector<QByteArray> lines = ufTextLines(file);
     for (size_t i = 0; i < lines.size(); ++i) {

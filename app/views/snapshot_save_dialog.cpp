@@ -4,7 +4,6 @@
 #include "core/error_messages.h"
 #include "core/file_io.h"
 #include "core/msgbox.h"
-#include "core/running_parts.h"
 #include "core/shared_state.h"
 #include "ui/event_pump.h"
 #include "ui/twips.h"
@@ -107,7 +106,7 @@ void SnapshotSaveDialog::Command1_Click() {
         MsgBoxXShow(QStringLiteral("このファイルは受信処理で使用されています｡"), 0, QString());
         return;
     }
-    if (const int error = runningPartError(path)) return failed(error);
+    if (const int error = writeTargetError(path)) return failed(error);
     // Closing a question answers No: nothing is written without a Yes.
     const QString confirm = QStringLiteral("ファイル名  ") + path + QStringLiteral(" でセーブします｡");
     if (MsgBoxXAns(confirm, 4, SaveCaption) != AnsYes) return;

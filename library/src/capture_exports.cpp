@@ -2,6 +2,7 @@
 // function-key runner, and the outcome of a framed transfer.
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "capture.h"
@@ -23,10 +24,18 @@ void closeCaptureFile() {
 // Created when missing, never truncated: a capture overwrites an existing
 // file from its first byte and leaves whatever lies beyond. Held exclusively
 // while the capture runs, as no other writer should meet it.
+//
+// Only a regular file (or a new one) is taken, and the open never waits: the
+// receive poll would stop in write() once a FIFO's reader stopped reading,
+// and a device (another serial port) would take every received byte. The
+// kind is looked at before the open, as opening a device can act on it, and
+// again on the open file, in case the name was replaced in between.
 int openCaptureFile(const char* path) {
-    const int fd = ::open(path, O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
+    struct stat st {};
+    if (::stat(path, &st) == 0 && !S_ISREG(st.st_mode)) return -1;
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return -1;
     }

@@ -2,15 +2,19 @@
 // direct read of the function-key runner.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "file_size_limit.h"
 #include "lib_state.h"
 #include "library_test_helpers.h"
+#include "pty_pair.h"
 #include "test_receive_helpers.h"
 
 namespace fs = std::filesystem;
@@ -154,14 +158,15 @@ TEST_F(Capture, FramedTransferReportsItsTotalWhileRunning) {
 }
 
 TEST_F(Capture, AWriteFailureEndsTheCapture) {
-    ASSERT_EQ(LogStart("/dev/full", 0, 1000), -1);
+    const FileSizeLimit fullDisk(0);
+    ASSERT_EQ(LogStart(path.c_str(), 0, 1000), -1);
     EXPECT_EQ(capture(bytesOf("abc")), -1);
     EXPECT_EQ(capture(bytesOf("abc")), 1000); // the limit counts as reached
 
-    ASSERT_EQ(LogStart("/dev/full", 3, TOVALINE_COUNT_MAX), -1);
+    ASSERT_EQ(LogStart(path.c_str(), 3, TOVALINE_COUNT_MAX), -1);
     EXPECT_EQ(capture(bytesOf("abc")), -1);
 
-    ASSERT_EQ(LogStart("/dev/full", 1, TOVALINE_COUNT_MAX), -1);
+    ASSERT_EQ(LogStart(path.c_str(), 1, TOVALINE_COUNT_MAX), -1);
     EXPECT_EQ(capture(bytesOf("abc")), -1);
     EXPECT_EQ(ReadDLEend(), 2);
     // Decoding goes on when the caller carries on regardless.
@@ -205,12 +210,35 @@ TEST_F(Capture, StartingAgainClosesTheRunningCapture) {
 }
 
 TEST_F(Capture, AFailedStartResetsTheState) {
-    ASSERT_EQ(LogStart("/dev/full", 1, TOVALINE_COUNT_MAX), -1);
-    capture(bytesOf("x"));
+    {
+        const FileSizeLimit fullDisk(0);
+        ASSERT_EQ(LogStart(path.c_str(), 1, TOVALINE_COUNT_MAX), -1);
+        capture(bytesOf("x"));
+    }
     ASSERT_EQ(ReadDLEend(), 2);
     EXPECT_EQ(LogStart((folder / "missing" / "LOG.log").c_str(), 1, TOVALINE_COUNT_MAX), 0);
     EXPECT_EQ(ReadDLEend(), 0);
     EXPECT_EQ(capture(bytesOf("y")), -1); // no file: the write fails
+}
+
+// Another serial port, a FIFO whose reader stops reading, a folder: only a
+// regular file takes a capture, and the start never waits.
+TEST_F(Capture, OnlyARegularFileIsTakenAndTheStartNeverWaits) {
+    const fs::path fifo = folder / "cap.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    PtyPair otherPort;
+    ASSERT_TRUE(otherPort.ok());
+    const fs::path portLink = folder / "COM9";
+    fs::create_symlink(otherPort.slavePath(), portLink);
+    for (const fs::path& refused : {fifo, fs::path(otherPort.slavePath()), portLink, folder}) {
+        EXPECT_EQ(LogStart(refused.c_str(), 3, TOVALINE_COUNT_MAX), 0) << refused;
+        EXPECT_EQ(capture(bytesOf("x")), -1) << "nothing to write to";
+    }
+    ::close(reader);
+    EXPECT_EQ(LogStart(fifo.c_str(), 3, TOVALINE_COUNT_MAX), 0) << "a FIFO without a reader";
+    ASSERT_EQ(LogStart(path.c_str(), 3, TOVALINE_COUNT_MAX), -1);
+    EXPECT_EQ(capture(bytesOf("x")), 1);
 }
 
 TEST_F(Capture, DirectReadInEachMode) {
@@ -262,8 +290,9 @@ TEST_F(Capture, DirectReadCountsButDoesNotStore) {
 }
 
 TEST_F(Capture, DirectReadWriteFailures) {
+    const FileSizeLimit fullDisk(0);
     for (int16_t mode : {int16_t{0}, int16_t{1}, int16_t{2}}) {
-        ASSERT_EQ(LogStart("/dev/full", mode, 0), -1);
+        ASSERT_EQ(LogStart(path.c_str(), mode, 0), -1);
         EXPECT_EQ(logCont(bytesOf("abc")).result, 0) << "mode " << mode;
     }
     fake.failRead = true;

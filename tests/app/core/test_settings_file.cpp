@@ -1,11 +1,13 @@
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "core/program_folder.h"
 #include "core/settings_file.h"
+#include "not_regular_files.h"
 #include "test_settings_library.h"
 #include "text/cp932.h"
 
@@ -348,6 +350,32 @@ TEST_F(SettingsFileTest, LineEndsOfAnyKindSeparateValues) {
 TEST_F(SettingsFileTest, FailedWriteReportsFailure) {
     setProgramFolderForTests(QFile::encodeName(folder_.path() + "/missing/folder").toStdString());
     EXPECT_FALSE(SaveSetting());
+}
+
+TEST_F(SettingsFileTest, AFileOfAnyOtherKindIsReadAsNoneAndLeftAsItIsAtTheEnd) {
+    const NotRegularFiles kinds(folder_.path());
+    const QByteArray file = QFile::encodeName(path());
+    for (const NotRegularFile& kind : kinds) {
+        SCOPED_TRACE(kind.kind);
+        const QByteArray made = QFile::encodeName(kind.path);
+        ASSERT_EQ(::rename(made, file), 0);
+        settings().LogSizeKB = 555;
+        LoadSetting();
+        EXPECT_EQ(settings().LogSizeKB, 555);
+        EXPECT_EQ(seedSettingsFileName("Bench2", folder_.path()), "");
+        const auto before = nodeOf(path());
+        EXPECT_FALSE(SaveSetting());
+        EXPECT_EQ(nodeOf(path()), before);
+        ASSERT_EQ(::rename(file, made), 0);
+    }
+    // A link to a regular file is followed.
+    writeFile("old", "kept.OVR");
+    ASSERT_TRUE(QFile::link(path("kept.OVR"), path()));
+    EXPECT_TRUE(SaveSetting());
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    QFile saved(path("kept.OVR"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), settingsFileText(settings(), libraryCounters()));
 }
 
 TEST_F(SettingsFileTest, TheStandardFileSeedsOnlyACopyUnderAnotherTitleWithoutItsOwnFile) {

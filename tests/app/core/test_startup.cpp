@@ -1,11 +1,14 @@
 // Start-up: defaults, the settings file choice, the display set-up and the
 // port opened at start-up, over the fake driver and over a pseudo-terminal.
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -97,6 +100,11 @@ TEST_F(StartUpOnFake, FirstStartWithoutASettingsFile) {
         EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(disp.ctrlCodeTable) + 2 * code, 2), expected) << code;
     }
     EXPECT_EQ(boxes.count(), 0);
+
+    // A pipe whose reader has gone is a write error, not the program's end.
+    struct sigaction pipeAction {};
+    ASSERT_EQ(sigaction(SIGPIPE, nullptr, &pipeAction), 0);
+    EXPECT_EQ(pipeAction.sa_handler, SIG_IGN);
 }
 
 TEST_F(StartUpOnFake, StoredValuesAndTheFixUpsAfterTheLoad) {
@@ -245,19 +253,25 @@ TEST_F(StartUp, PortOnAPseudoTerminalIsOpenAfterStartUp) {
 }
 
 TEST_F(StartUp, SecondCopyInTheSameFolderEndsWithoutReadingAnything) {
-    // The first copy's lock, as another process holds it.
-    const QByteArray lockPath = QFile::encodeName(folder.path() + '/' + kInstanceLockFile);
-    const int other = open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
+    // The first copy's lock, as another process holds it: on the folder
+    // itself, which a read-only folder allows as well.
+    writeSettingsFile(QStringLiteral("VELDRAKON.OVR"), Settings{});
+    const int other = open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(other, 0);
     ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
-    writeSettingsFile(QStringLiteral("VELDRAKON.OVR"), Settings{});
+    ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
     settings().ComPortName = QStringLiteral("untouched");
     bool shown = false;
     EXPECT_FALSE(Main([&] { shown = true; }));
     EXPECT_FALSE(shown);
     EXPECT_EQ(settings().ComPortName, QStringLiteral("untouched"));
 
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("VELDRAKON.OVR")})
+        << "nothing written to the folder";
+
     // Once the first copy has ended, a copy starts.
+    ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 0700), 0);
     close(other);
     EXPECT_TRUE(acquireSingleInstanceLock(folder.path().toStdString()));
     EXPECT_TRUE(acquireSingleInstanceLock(folder.path().toStdString()));

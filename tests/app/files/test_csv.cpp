@@ -78,7 +78,7 @@ TEST_F(CsvConversionTest, FilesItCannotReadOrWriteAndTheSourceItselfFail) {
     } cases[] = {
         {"missing source", path("none.bin"), path("a.csv")},
         {"destination in a missing folder", path("src.bin"), path("none/c.csv")},
-        {"a full device", path("src.bin"), "/dev/full"},
+        {"a device", path("src.bin"), "/dev/full"},
         {"the source itself", path("src.bin"), path("src.bin")},
         {"the source spelt otherwise", path("src.bin"), path("sub/../src.bin")},
         {"the source through a link", path("src.bin"), path("link.bin")},
@@ -158,6 +158,7 @@ const QString kDone = "        変換が終了しました。        ";
 const QString kFailed = "        変換中に、エラーがありました。        ";
 const QString kInUse = "このファイルはロギング処理で使用しています｡";
 const QString kCannotWrite = "書込みできません｡";
+const QString kNotAFile = "ファイル名または番号が不正です｡";
 const QString kOverwrite = "このファイルはすでにあります｡\r\n上書きしてもいいですか !!";
 
 class CsvWindowTest : public FilesWindowTest {
@@ -241,10 +242,10 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
          "out/zero.CSV",
          "<missing>"},
         {"a FIFO as source", {"fifo.bin", "out/fifo"}, {}, {kFailed}, "out/fifo.CSV", "<missing>"},
-        {"a destination that takes nothing",
+        {"a device as destination",
          {"data.bin", "full.CSV"},
          {},
-         {kFailed},
+         {kNotAFile},
          "data.bin",
          QByteArray("\x00\x41\xFF\x80", 4)},
         {"the loaded library as destination",

@@ -1,14 +1,18 @@
 // The receive logging window against a pseudo-terminal: the size box and
 // list, the capture that ends at its limit, the running view on reopening,
-// the overwrite question and the starts that must not begin.
+// the overwrite question, the starts that must not begin and the saves that
+// must not reach the capture's file.
 #include "core/capture_marks.h"
+#include "core/error_messages.h"
 #include "decimal_comma_locale.h"
 #include "files/capture_start.h"
 #include "files/file_picker.h"
 #include "files/frms_Log_Rcv.h"
 #include "files/log_size.h"
 #include "files_fixture.h"
+#include "fkeys/fkey_editor_store.h"
 #include "modal_auto_closer.h"
+#include "senders/Frms_TxtSend_File_SvLd.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -235,6 +239,46 @@ TEST_F(LoggingTest, AnExistingFileIsReplacedOnlyWhenTheAnswerIsYes) {
             << c.name;
         if (c.replaced) window->Command2_Click();
         EXPECT_TRUE(shownIdle()) << c.name;
+    }
+}
+
+TEST_F(LoggingTest, ATextOrKeySaveIntoTheRunningCapturesFileIsRefusedAndTheCaptureGoesOn) {
+    openPort();
+    settings().TxtDirPath = folder;
+    const struct {
+        const char* name;
+        std::function<void()> save; // with the window left open
+    } saves[] = {
+        {"cap.txt",
+         [] {
+             Frms_TxtSend_File_SvLd dialog(Frms_TxtSend_File_SvLd::SaveMode);
+             dialog.heldText = "the text";
+             dialog.Form_Load();
+             dialog.show();
+             dialog.Text1->setText(QStringLiteral("cap.txt"));
+             dialog.Cmd_Save_Click();
+             EXPECT_TRUE(dialog.isVisible());
+         }},
+        {"UF0001.UFK",
+         [] {
+             const int error = saveUFKeyFromEdit(1, false, "key", QStringLiteral("name"));
+             if (error != 0) FileErrMsg(error);
+         }},
+    };
+    for (const auto& c : saves) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(start("1", c.name));
+        peer.write(countingBytes(58));
+        ASSERT_TRUE(pollUntil([] { return shared().LogTotal == 58; }));
+        {
+            ModalAutoCloser closer;
+            c.save();
+            EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("書込みできません｡")});
+        }
+        peer.write(countingBytes(100).mid(58));
+        ASSERT_TRUE(pollUntil([] { return shared().LogTotal == 100; }));
+        window->Command2_Click();
+        EXPECT_EQ(fileBytes(inFolder(c.name)), countingBytes(100));
     }
 }
 

@@ -1,9 +1,12 @@
 // The program's own running parts are never written: every writer refuses
 // the loaded library (a stand-in here, so a fault cannot kill the tests) and
 // the running executable, under any spelling, with the file-in-use message
-// and before any question, and leaves the library's bytes as they were.
+// and before any question, and leaves the library's bytes as they were. A
+// name that is no regular file is refused the same way, as a file that
+// cannot be opened, and stays what it was.
 #include "../fkeys/fake_send_host.h"
 #include "files_fixture.h"
+#include "not_regular_files.h"
 
 #include "core/error_messages.h"
 #include "core/file_io.h"
@@ -30,6 +33,11 @@ const QString kCannotWrite = QStringLiteral("書込みできません｡");
 const QByteArray kLibraryBytes = QByteArrayLiteral("\x7F"
                                                    "ELF stand-in library");
 
+struct Writer {
+    const char* writer;
+    std::function<QStringList(const QString& name)> write; // what the user is told
+};
+
 class RunningPartsTest : public FilesWindowTest {
   protected:
     void SetUp() override {
@@ -53,6 +61,8 @@ class RunningPartsTest : public FilesWindowTest {
         return error == 0 ? QStringList{} : QStringList{fileErrMsgText(fileErrorNumber(error))};
     }
 
+    std::vector<Writer> writers();
+
     QString library;
 };
 
@@ -62,7 +72,9 @@ const char* const kSpellings[] = {
     "../prog/libtovaline.so", "link.so",          "hard.so",
 };
 
-TEST_F(RunningPartsTest, EveryWriterRefusesTheLibraryUnderAnySpelling) {
+// Every writer of a file the user names, given the name as typed in the
+// program's folder.
+std::vector<Writer> RunningPartsTest::writers() {
     viewState().RcvDumpData.assign(ViewState::SnapshotBufferSize, 'x');
     viewState().RcvDumpLen = 16;
     dispLineStore().DispLines = {"line\r\n"};
@@ -75,10 +87,7 @@ TEST_F(RunningPartsTest, EveryWriterRefusesTheLibraryUnderAnySpelling) {
         EXPECT_TRUE(dialog.isVisible() && dialog.Command1->isVisible()) << "the dialog stays ready";
         return boxes.texts();
     };
-    const struct {
-        const char* writer;
-        std::function<QStringList(const QString& name)> write;
-    } writers[] = {
+    return {
         {"logging start",
          [this](const QString& name) {
              MsgBoxAnswers boxes;
@@ -110,12 +119,12 @@ TEST_F(RunningPartsTest, EveryWriterRefusesTheLibraryUnderAnySpelling) {
              return QStringList(host.messages.begin(), host.messages.end());
          }},
         {"raw save",
-         [&](const QString& name) {
+         [saveDialog](const QString& name) {
              frms_Disp_Hex_file dialog;
              return saveDialog(dialog, name);
          }},
         {"line save, append mode",
-         [&](const QString& name) {
+         [saveDialog](const QString& name) {
              frms_Disp_Line_file dialog;
              dialog.Option1[1]->setChecked(true);
              return saveDialog(dialog, name);
@@ -125,7 +134,10 @@ TEST_F(RunningPartsTest, EveryWriterRefusesTheLibraryUnderAnySpelling) {
         {"file emptied",
          [this](const QString& name) { return told(createEmptyFile(inFolder(name))); }},
     };
-    for (const auto& w : writers) {
+}
+
+TEST_F(RunningPartsTest, EveryWriterRefusesTheLibraryUnderAnySpelling) {
+    for (const Writer& w : writers()) {
         for (const char* spelling : kSpellings) {
             SCOPED_TRACE(std::string(w.writer) + " / " + spelling);
             EXPECT_EQ(w.write(QString::fromUtf8(spelling)), QStringList{kCannotWrite});
@@ -133,6 +145,34 @@ TEST_F(RunningPartsTest, EveryWriterRefusesTheLibraryUnderAnySpelling) {
             EXPECT_EQ(shared().LogFlg, 0);
             EXPECT_TRUE(QFileInfo(inFolder("link.so")).isSymLink()) << "the link stays";
         }
+    }
+}
+
+TEST_F(RunningPartsTest, EveryWriterRefusesWhatIsNoRegularFileAtOnceAndReplacesNothing) {
+    const NotRegularFiles kinds(folder);
+    const auto refusal = [](const NotRegularFile& kind) {
+        return QStringList{fileErrMsgText(
+            fileErrorNumber(QFileInfo(kind.path).isDir() ? EISDIR : kNotARegularFile))};
+    };
+    for (const Writer& w : writers()) {
+        for (const NotRegularFile& kind : kinds) {
+            SCOPED_TRACE(std::string(w.writer) + " / " + kind.kind);
+            const auto before = nodeOf(kind.path);
+            EXPECT_EQ(w.write(QFileInfo(kind.path).fileName()), refusal(kind));
+            EXPECT_EQ(nodeOf(kind.path), before);
+            EXPECT_EQ(shared().LogFlg, 0);
+        }
+    }
+    // The key editor's save renames its new files over the key's names.
+    const QString key = ufDataFilePath(1);
+    for (const NotRegularFile& kind : kinds) {
+        const QStringList refused = refusal(kind);
+        ASSERT_EQ(::rename(QFile::encodeName(kind.path), QFile::encodeName(key)), 0);
+        const auto before = nodeOf(key);
+        EXPECT_EQ(told(saveUFKeyFromEdit(1, false, "data", QStringLiteral("name"))), refused)
+            << kind.kind;
+        EXPECT_EQ(nodeOf(key), before) << kind.kind;
+        ASSERT_EQ(::rename(QFile::encodeName(key), QFile::encodeName(kind.path)), 0);
     }
 }
 
@@ -153,6 +193,8 @@ TEST_F(RunningPartsTest, TheRunningProgramAndTheLibraryAreTheOnlyRunningParts) {
     const QString program = QCoreApplication::applicationFilePath();
     ASSERT_TRUE(QFile::link(program, inFolder("program-link")));
     writeFileBytes(inFolder("copy.so"), kLibraryBytes);
+    ASSERT_TRUE(QDir().mkpath(inFolder("a/b")));
+    ASSERT_TRUE(QFile::link(inFolder("a/b"), inFolder("dirlink")));
     const struct {
         QString path;
         bool running;
@@ -162,6 +204,8 @@ TEST_F(RunningPartsTest, TheRunningProgramAndTheLibraryAreTheOnlyRunningParts) {
         {inFolder("sub/../hard.so"), true},
         {inFolder("copy.so"), false}, // the same bytes, another file
         {inFolder("missing.so"), false},
+        // A new file: the link leads to another folder, whose parent has no library.
+        {inFolder("dirlink/../libtovaline.so"), false},
         {folder, false},
         {QString(), false},
     };
@@ -174,6 +218,10 @@ TEST_F(RunningPartsTest, TheRunningProgramAndTheLibraryAreTheOnlyRunningParts) {
                             QString()}),
               CaptureStartResult::Failed);
     EXPECT_EQ(boxes.texts(), QStringList{kCannotWrite}) << "no overwrite question first";
+
+    EXPECT_EQ(createEmptyFile(inFolder("dirlink/../libtovaline.so")), 0);
+    EXPECT_TRUE(QFileInfo::exists(inFolder("a/libtovaline.so")));
+    EXPECT_EQ(fileBytes(library), kLibraryBytes);
 
     setLoadedLibraryPath(QString());
     EXPECT_FALSE(isRunningPart(library)) << "no library loaded";

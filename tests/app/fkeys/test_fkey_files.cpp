@@ -1,9 +1,16 @@
 // The function-key files: names and paths, the header round trip, the name
-// file's first line, and the page arithmetic of the key panels.
+// file's first line, files of other kinds, and the page arithmetic of the
+// key panels.
+#include "fkeys/fkey_editor_store.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_pages.h"
+#include "fkeys/fkey_panel_logic.h"
+#include "fkeys/key_list_model.h"
 #include "key_folder_fixture.h"
+#include "not_regular_files.h"
 #include "text/cp932.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -61,12 +68,12 @@ TEST_F(FkeyFilesTest, ShortMissingAndMalformedFiles) {
 
 TEST_F(FkeyFilesTest, NameIsTheFirstLineCutTo100CharactersOnTheButton) {
     writeFileBytes(ufNameFilePath(7), cp932::fromUnicode(u"受信テスト\r\nsecond line"));
-    EXPECT_EQ(readUFKeyName(7), QStringLiteral("受信テスト"));
+    EXPECT_EQ(readUFKeyName(7, UFNameTipChars), QStringLiteral("受信テスト"));
     writeFileBytes(ufNameFilePath(8), "only\nline");
-    EXPECT_EQ(readUFKeyName(8), "only");
+    EXPECT_EQ(readUFKeyName(8, UFNameTipChars), "only");
     writeFileBytes(ufNameFilePath(9), "");
-    EXPECT_EQ(readUFKeyName(9), "");
-    EXPECT_EQ(readUFKeyName(10), "");
+    EXPECT_EQ(readUFKeyName(9, UFNameTipChars), "");
+    EXPECT_EQ(readUFKeyName(10, UFNameTipChars), "");
 
     const QString longName = QString(150, QChar(u'名'));
     writeFileBytes(ufNameFilePath(107), cp932::fromUnicode(longName));
@@ -75,6 +82,25 @@ TEST_F(FkeyFilesTest, NameIsTheFirstLineCutTo100CharactersOnTheButton) {
     EXPECT_EQ(label.toolTip, longName.left(100));
     EXPECT_EQ(ufButtonLabel(9, 99).caption, "UF1000");
     EXPECT_EQ(ufButtonLabel(0, 0).toolTip, "");
+}
+
+TEST_F(FkeyFilesTest, KeyAndNameFilesOfAnyOtherKindAreNeitherWaitedOnNorRead) {
+    const NotRegularFiles kinds(folder_.path());
+    const QByteArray dataFile = QFile::encodeName(ufDataFilePath(1));
+    const QByteArray nameFile = QFile::encodeName(ufNameFilePath(1));
+    for (const NotRegularFile& kind : kinds) {
+        SCOPED_TRACE(kind.kind);
+        const QByteArray made = QFile::encodeName(kind.path);
+        ASSERT_EQ(::rename(made, dataFile), 0);
+        EXPECT_EQ(readUFKeyFile(1, UFMaxSendBytes).status, UFKeyStatus::Missing);
+        EXPECT_EQ(ufKeyPreview(1), QStringLiteral("登録されていません"));
+        EXPECT_FALSE(loadUFKeyForEdit(1).found);
+        EXPECT_EQ(readUFListCells(1, false).value_or(UFListCells{}).preview, QString());
+        ASSERT_EQ(::rename(dataFile, nameFile), 0);
+        EXPECT_EQ(readUFKeyName(1, UFNameTipChars), QString());
+        EXPECT_EQ(loadUFKeyForEdit(1).name, QString());
+        ASSERT_EQ(::rename(nameFile, made), 0);
+    }
 }
 
 TEST_F(FkeyFilesTest, PagesTurnRoundAndForgetTheHover) {

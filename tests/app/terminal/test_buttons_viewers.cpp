@@ -92,9 +92,9 @@ TEST_F(CaptureFile, AViewerRefusesTheCaptureFileAndAFileItCannotRead) {
 
 TEST_F(CaptureFile, AViewerRefusesAtOnceWhatIsNoRegularFile) {
     ModalAutoCloser closer;
-    for (const NotRegularFile& name : notRegularFiles(dir.path()))
-        EXPECT_FALSE(CheckViewFile(name.path)) << name.kind;
-    EXPECT_EQ(closer.texts(), QStringList(3, QStringLiteral("ファイルを開く事ができません。")));
+    const NotRegularFiles names(dir.path());
+    for (const NotRegularFile& name : names) EXPECT_FALSE(CheckViewFile(name.path)) << name.kind;
+    EXPECT_EQ(closer.texts(), QStringList(names.size(), QStringLiteral("ファイルを開く事ができません。")));
 }
 
 }  // namespace
