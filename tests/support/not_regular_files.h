@@ -7,10 +7,11 @@
 #include <QFile>
 #include <QString>
 
+#include "pty_peer.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -28,7 +29,7 @@ struct NotRegularFile {
 
 // Every kind, made in `folder`: a FIFO no one opened, a FIFO whose far end
 // is held open and never read or written, a device node of the test's own
-// (an endless one where the test may make it, else a terminal's far side), a
+// (an endless one where the test may make it, else a terminal), a
 // link to it, a socket and a folder. What holds them so lives as long as
 // the set.
 class NotRegularFiles {
@@ -71,12 +72,7 @@ class NotRegularFiles {
     void makeDevice(const QString& path) {
         const QByteArray name = QFile::encodeName(path);
         if (::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 5)) == 0) return;
-        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        ASSERT_GE(master, 0);
-        held_.push_back(master);
-        ASSERT_EQ(::grantpt(master), 0);
-        ASSERT_EQ(::unlockpt(master), 0);
-        ASSERT_EQ(::symlink(::ptsname(master), name.constData()), 0);
+        ASSERT_EQ(::symlink(QFile::encodeName(terminal_.slavePath()).constData(), name.constData()), 0);
     }
     void makeSocket(const QString& path) {
         sockaddr_un address{};
@@ -90,6 +86,7 @@ class NotRegularFiles {
         ::close(fd); // the socket's name stays
     }
 
+    PtyPeer terminal_; // the device where no node can be made
     std::vector<int> held_;
     std::vector<NotRegularFile> files_;
 };

@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -368,14 +367,6 @@ TEST_F(SettingsFileTest, AFileOfAnyOtherKindIsReadAsNoneAndLeftAsItIsAtTheEnd) {
         EXPECT_EQ(nodeOf(path()), before);
         ASSERT_EQ(::rename(file, made), 0);
     }
-    // A link to a regular file is followed.
-    writeFile("old", "kept.OVR");
-    ASSERT_TRUE(QFile::link(path("kept.OVR"), path()));
-    EXPECT_TRUE(SaveSetting());
-    EXPECT_TRUE(QFileInfo(path()).isSymLink());
-    QFile saved(path("kept.OVR"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), settingsFileText(settings(), libraryCounters()));
 }
 
 TEST_F(SettingsFileTest, TheStandardFileSeedsOnlyACopyUnderAnotherTitleWithoutItsOwnFile) {
