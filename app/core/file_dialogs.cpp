@@ -4,10 +4,39 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "core/capture_file.h"
+#include "core/error_messages.h"
+#include "core/file_io.h"
 #include "core/settings.h"
+#include "core/shared_state.h"
 #include "ui/timer_tick.h"
 
+#include <cerrno>
+
 namespace {
+
+// A name the save can never write (a FIFO, a device, a socket, one of the
+// program's running parts) is refused before the dialog asks about replacing
+// it, and the dialog stays open for another name. A folder still opens as
+// the dialog opens it; the running capture's file is the caller's to answer,
+// with its own message.
+class CheckedFileDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (acceptMode() == AcceptSave && !chosen.isEmpty()) {
+            const int error = writeTargetError(chosen.first());
+            if (error != 0 && error != EISDIR &&
+                !isCaptureFile(chosen.first(), shared().LogFilePath)) {
+                FileErrMsg(error);
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
 
 enum class DialogKind { Open, Save };
 
@@ -20,7 +49,7 @@ QString runFileDialog(DialogKind kind, QWidget* owner, const QString& filter, OP
     ofn.nFileOffset = 0;
     ofn.nFileExtension = 0;
 
-    QFileDialog dialog(owner, ofn.lpstrTitle, ofn.lpstrInitialDir);
+    CheckedFileDialog dialog(owner, ofn.lpstrTitle, ofn.lpstrInitialDir);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QStringList filters =
         qtNameFilters(filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);

@@ -242,14 +242,16 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
          "out/zero.CSV",
          "<missing>"},
         {"a FIFO as source", {"fifo.bin", "out/fifo"}, {}, {kFailed}, "out/fifo.CSV", "<missing>"},
+        // Refused in the save dialog, before its question; it stays open and
+        // is then cancelled.
         {"a device as destination",
-         {"data.bin", "full.CSV"},
+         {"data.bin", "full.CSV", ""},
          {},
          {kNotAFile},
          "data.bin",
          QByteArray("\x00\x41\xFF\x80", 4)},
         {"the loaded library as destination",
-         {"data.bin", "libtovaline.so"},
+         {"data.bin", "libtovaline.so", ""},
          {},
          {kCannotWrite},
          "libtovaline.so",
@@ -267,9 +269,9 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
         // A tick falls every millisecond while a dialog is open: each dialog
         // still opens once.
         runSteps();
-        EXPECT_EQ(dialogs.titles(),
-                  (QStringList{kSourceTitle, kDestinationTitle}).mid(0, c.choices.size()))
-            << c.name;
+        QStringList titles{kSourceTitle};
+        while (titles.size() < c.choices.size()) titles << kDestinationTitle;
+        EXPECT_EQ(dialogs.titles(), titles.mid(0, c.choices.size())) << c.name;
         EXPECT_EQ(answers.texts(), c.messages) << c.name;
         EXPECT_EQ(fileBytes(inFolder(c.written)), c.content) << c.name;
     }
