@@ -159,6 +159,45 @@ TEST_F(ScriptInterpreterTest, StopMidEndlessRepeatEndsTheScript) {
     EXPECT_EQ(rec.sent, "XXXXX");
 }
 
+// A pass that neither sends nor waits sleeps on the event queue before the
+// next one; a pass that does either goes straight on. Stop after pass 5.
+TEST_F(ScriptInterpreterTest, RepeatPassesThatDoNothingSleepBeforeTheNext) {
+    struct Case {
+        const char* script;
+        bool fileStepsWork;
+        int sleeps;
+    };
+    const Case cases[] = {
+        {"^{}^}", true, 5},
+        {"^{}^x^}", true, 5},
+        {"^{}\r\n^}", true, 5},
+        {"^{}^t00^}", true, 5},
+        {"^{}^%1^}", true, 5},
+        {"^{}^[?]missing^]^}", false, 5},
+        {"^{}^(?)rx.log^)^}", false, 5},
+        {"^{3}^}", true, 2},
+        {"^{}X^}", true, 0},
+        {"^{}^0D^}", true, 0},
+        {"^{}^t01^}", true, 0},
+        {"^{}^G^}", true, 0},
+        {"^{}^m^}", true, 0},
+        {"^{}^[?]f.txt^]^}", true, 0},
+        {"^{}^(?)rx.log^)^}", true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        shared().StopFlg = 0;
+        RecordingScriptActions rec;
+        rec.fileStepsWork = c.fileStepsWork;
+        int passes = 0;
+        rec.onAction = [&passes](const std::string& line) {
+            if (line == "repeat on" && ++passes == 5) shared().StopFlg = 1;
+        };
+        runFunctionKey(c.script, rec);
+        EXPECT_EQ(rec.waitingPumps, c.sleeps);
+    }
+}
+
 TEST_F(ScriptInterpreterTest, StopAlreadyRaisedSendsNothing) {
     shared().StopFlg = 1;
     RecordingScriptActions rec;
