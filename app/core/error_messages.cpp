@@ -9,6 +9,9 @@
 namespace {
 
 bool g_apiErrWaiting = false;  // a box is posted or being shown
+// A failure has been told (shown, or posted to be) since the line last
+// worked or a send last began.
+bool g_failureTold = false;
 
 void showApiErr() {
     g_apiErrWaiting = true;
@@ -58,19 +61,32 @@ constexpr int kUnmappedErrnoBase = 1000;
 
 }  // namespace
 
-bool ApiErrMsg() {
-    if (g_apiErrWaiting || msgBoxXIsOpen()) return false;
+void ApiErrMsg() {
+    if (g_failureTold || g_apiErrWaiting || msgBoxXIsOpen()) return;
+    g_failureTold = true;
     if (insideTimerTick()) {
         g_apiErrWaiting = true;
         runAfterTick([] {
             g_apiErrWaiting = false;
-            if (!msgBoxXIsOpen()) showApiErr();
+            // Another box came first: the failure is still to be told.
+            if (msgBoxXIsOpen())
+                g_failureTold = false;
+            else
+                showApiErr();
         });
-        return true;
+        return;
     }
     showApiErr();
-    return true;
 }
+
+void ReadResultMsg(int16_t readOk) {
+    if (readOk != 0)
+        g_failureTold = false;
+    else
+        ApiErrMsg();
+}
+
+void ForgetToldFailure() { g_failureTold = false; }
 
 int fileErrorNumber(int posixErrno) {
     for (const auto& entry : kErrnoNumbers)

@@ -5,11 +5,22 @@
 
 #include <QString>
 
-// "APIに異常がありました｡" - not shown again while a message box is open (or
-// one is already waiting); asked for from inside a timer tick, the box opens
-// right after the tick so the polls keep running. True when this call shows
-// the box or has it posted.
-bool ApiErrMsg();
+#include <cstdint>
+
+// "APIに異常がありました｡" - not shown while a message box is open (or one is
+// already waiting); asked for from inside a timer tick, the box opens right
+// after the tick so the polls keep running. A line whose device has gone
+// fails every read and every send until it is opened again, and is one
+// fault: once told, it is not told again, by the receive poll or a send,
+// until the poll reads the line again or a send begins anew.
+void ApiErrMsg();
+
+// The receive poll's answer to its read of the port (readOk as the library
+// gave it): a failed read is told as above; a good one means the line works.
+void ReadResultMsg(int16_t readOk);
+
+// A send begins at the user's request: a failure of its own is news again.
+void ForgetToldFailure();
 
 // The program's file-error numbers for its own failures of file I/O.
 inline constexpr int kFileWriteFailed = 31036;

@@ -31,13 +31,14 @@ bool windowStaysOpen(ScriptWindow* window) {
     return window && shared().FormUnloadFlg == 0;
 }
 
-void captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode) {
+// False when the library could not open the file.
+bool captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode) {
     SharedState& s = shared();
     // The library writes over an existing capture file from its start; a
     // receive step starts its file afresh.
     if (QFileInfo::exists(path)) createEmptyFile(path);
     int32_t r = lib().LogStart(QFile::encodeName(path).constData(), mode, 0);
-    if (r != LogRunning) return;
+    if (r != LogRunning) return false;
     while (r != LogWriteError && r != LogFinished) {
         host.pumpEventsWaiting();
         if (s.FRStopFlg == 1 || s.StopFlg == 1) break;
@@ -46,6 +47,7 @@ void captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode)
         if (r == LogWriteError) host.fileWriteErrMsg();
     }
     lib().LogStop();
+    return true;
 }
 
 } // namespace
@@ -55,14 +57,14 @@ QString receiveFilePath(const QString& name) {
     return programFolderPath() + u'/' + name;
 }
 
-void ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name,
+bool ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name,
                    ReceiveFileMode mode) {
     SharedState& s = shared();
-    if (s.LogFlg == 1) return;
+    if (s.LogFlg == 1) return false;
     const QString path = receiveFilePath(name);
     if (const int error = writeTargetError(path)) {
         host.msgBoxXShow(fileErrMsgText(fileErrorNumber(error)));
-        return;
+        return false;
     }
     if (windowStaysOpen(window)) window->showFileReceive(path, modeText(mode));
 
@@ -70,9 +72,10 @@ void ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name,
     // refreshes draw from the store without reading the port.
     host.setReceiveTimerEnabled(false);
     s.PortInputOwned = true;
-    captureUntilDone(host, path, mode);
+    const bool received = captureUntilDone(host, path, mode);
     s.PortInputOwned = false;
     s.FRStopFlg = 0;
     host.setReceiveTimerEnabled(true);
     if (windowStaysOpen(window)) window->hideFileReceive();
+    return received;
 }

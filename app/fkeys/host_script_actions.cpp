@@ -30,6 +30,10 @@ void HostScriptActions::pumpEvents() {
     host_.pumpEvents();
 }
 
+void HostScriptActions::pumpEventsWaiting() {
+    host_.pumpEventsWaiting();
+}
+
 bool HostScriptActions::stopRequested() {
     return shared().StopFlg == 1;
 }
@@ -60,12 +64,12 @@ bool HostScriptActions::confirmMouseClick() {
                             QStringLiteral("翻訳出力")) == AnswerYes;
 }
 
-void HostScriptActions::sendFile(const QString& name, SendFileMode mode) {
-    SendFileData(host_, name, mode);
+bool HostScriptActions::sendFile(const QString& name, SendFileMode mode) {
+    return SendFileData(host_, name, mode);
 }
 
-void HostScriptActions::receiveFile(const QString& name, ReceiveFileMode mode) {
-    ReceiveToFile(host_, window_, name, mode);
+bool HostScriptActions::receiveFile(const QString& name, ReceiveFileMode mode) {
+    return ReceiveToFile(host_, window_, name, mode);
 }
 
 void HostScriptActions::showRepeatIndicator(bool visible) {

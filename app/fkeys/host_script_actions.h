@@ -17,14 +17,15 @@ class HostScriptActions : public ScriptActions {
     bool sendText(QByteArrayView cp932) override;
     void refreshModemStatus() override;
     void pumpEvents() override;
+    void pumpEventsWaiting() override;
     bool stopRequested() override;
     void wait(int32_t ms) override;
     void breakPulse(bool stoppable) override;
     void setLine(uint16_t code) override;
     void repaintLineButtons() override;
     bool confirmMouseClick() override;
-    void sendFile(const QString& name, SendFileMode mode) override;
-    void receiveFile(const QString& name, ReceiveFileMode mode) override;
+    bool sendFile(const QString& name, SendFileMode mode) override;
+    bool receiveFile(const QString& name, ReceiveFileMode mode) override;
     void showRepeatIndicator(bool visible) override;
 
   private:

@@ -25,6 +25,9 @@ class ScriptActions {
     virtual bool sendText(QByteArrayView cp932) = 0;
     virtual void refreshModemStatus() = 0;
     virtual void pumpEvents() = 0;
+    // The same, first sleeping until something arrives or a short while has
+    // passed: between passes of a repeat that neither sent nor waited.
+    virtual void pumpEventsWaiting() = 0;
     virtual bool stopRequested() = 0;
 
     // Waits ms milliseconds or until a stop request.
@@ -39,8 +42,10 @@ class ScriptActions {
     virtual void repaintLineButtons() = 0;
     // The mouse-click wait; true when the user answered Yes.
     virtual bool confirmMouseClick() = 0;
-    virtual void sendFile(const QString& name, SendFileMode mode) = 0;
-    virtual void receiveFile(const QString& name, ReceiveFileMode mode) = 0;
+    // The file steps; true when the step sent a byte or received (a missing
+    // file, for one, does neither).
+    virtual bool sendFile(const QString& name, SendFileMode mode) = 0;
+    virtual bool receiveFile(const QString& name, ReceiveFileMode mode) = 0;
     // The "repeat running" indicator of the window that runs the script.
     virtual void showRepeatIndicator(bool visible) = 0;
 };

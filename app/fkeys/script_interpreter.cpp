@@ -84,7 +84,7 @@ class ScriptRun {
             return escape(c);
         case ScriptState::StHex2:
             if (!isHexDigit(c)) return true;
-            if (!a_.sendByte(uint8_t(hexValue(firstDigit_) * 16 + hexValue(c)))) return false;
+            if (!sendByte(uint8_t(hexValue(firstDigit_) * 16 + hexValue(c)))) return false;
             a_.refreshModemStatus();
             return true;
         case ScriptState::StWait1:
@@ -94,7 +94,7 @@ class ScriptRun {
             }
             return true;
         case ScriptState::StWait2:
-            if (isDigit(c)) a_.wait(((firstDigit_ - '0') * 10 + (c - '0')) * waitUnit_);
+            if (isDigit(c)) wait(((firstDigit_ - '0') * 10 + (c - '0')) * waitUnit_);
             return true;
         case ScriptState::StRepeatCount:
             if (c == '}') {
@@ -116,7 +116,7 @@ class ScriptRun {
         case ScriptState::StSendName:
             return nameUnit(u, ScriptState::StSendEnd);
         case ScriptState::StSendEnd:
-            if (c == ']') a_.sendFile(nameText(), sendMode_);
+            if (c == ']' && a_.sendFile(nameText(), sendMode_)) passBusy_ = true;
             return true;
         case ScriptState::StRecvOpt:
             name_.clear();
@@ -131,7 +131,7 @@ class ScriptRun {
         case ScriptState::StRecvName:
             return nameUnit(u, ScriptState::StRecvEnd);
         case ScriptState::StRecvEnd:
-            if (c == ')') a_.receiveFile(nameText(), receiveMode_);
+            if (c == ')' && a_.receiveFile(nameText(), receiveMode_)) passBusy_ = true;
             return true;
         case ScriptState::StRts:
             return switchLine(c, LineRtsOff, LineRtsOn);
@@ -146,7 +146,7 @@ class ScriptRun {
             state_ = ScriptState::StEscape;
             return true;
         }
-        const bool sent = d_.plainAsText ? a_.sendText(viewOf(u)) : a_.sendByte(u.bytes[0]);
+        const bool sent = d_.plainAsText ? sendText(viewOf(u)) : sendByte(u.bytes[0]);
         if (!sent) return false;
         if (d_.leadByteRule) leadPending_ = !leadPending_ && cp932::isLeadByte(u.bytes[0]);
         return true;
@@ -175,7 +175,9 @@ class ScriptRun {
             return true;
         case 'M':
         case 'm':
-            return !script || a_.confirmMouseClick();
+            if (!script) return true;
+            passBusy_ = true;
+            return a_.confirmMouseClick();
         case 'T':
         case 't':
             waitUnit_ = c == 'T' ? 1000 : 100;
@@ -187,10 +189,11 @@ class ScriptRun {
             return true;
         case 'G':
         case 'g':
+            passBusy_ = true;
             a_.breakPulse(d_.stoppableBreak);
             return true;
         case '^':
-            return a_.sendText("^");
+            return sendText("^");
         default:
             if (isHexDigit(c)) {
                 firstDigit_ = c;
@@ -229,9 +232,9 @@ class ScriptRun {
             endState == ScriptState::StSendEnd ? ScriptState::StSendName : ScriptState::StRecvName;
         if (d_.nameLimit == 0 || name_.size() <= d_.nameLimit) return true;
         state_ = ScriptState::StPlain;
-        if (endState == ScriptState::StSendEnd) return a_.sendText(name_);
+        if (endState == ScriptState::StSendEnd) return sendText(name_);
         for (char b : std::as_const(name_))
-            if (!a_.sendByte(uint8_t(b))) return false;
+            if (!sendByte(uint8_t(b))) return false;
         return true;
     }
 
@@ -250,9 +253,25 @@ class ScriptRun {
         return true;
     }
 
+    // What a pass of a repeat block does that takes the line's or the
+    // clock's time; a pass without any comes round again at once.
+    bool sendByte(uint8_t b) {
+        passBusy_ = true;
+        return a_.sendByte(b);
+    }
+    bool sendText(QByteArrayView cp932) {
+        passBusy_ = true;
+        return a_.sendText(cp932);
+    }
+    void wait(int32_t ms) {
+        if (ms > 0) passBusy_ = true;
+        a_.wait(ms);
+    }
+
     void openRepeat() {
         repeatActive_ = true;
         repeatStart_ = pos_;
+        passBusy_ = false;
         if (repeatDigits_.isEmpty()) {
             repeatCount_ = -1;
         } else if (repeatDigits_.size() > 9) {
@@ -266,14 +285,24 @@ class ScriptRun {
         a_.showRepeatIndicator(true);
         if (!repeatActive_) return;
         if (repeatCount_ == -1) {
-            pos_ = repeatStart_;
+            nextPass();
         } else if (repeatCount_ > 1) {
             --repeatCount_;
-            pos_ = repeatStart_;
+            nextPass();
         } else {
             a_.showRepeatIndicator(false);
             repeatActive_ = false;
         }
+    }
+
+    // A block that only holds dropped escapes or control bytes would pump
+    // events as fast as the core allows: after a pass that neither sent nor
+    // waited, the next one starts with a short sleep on the event queue, so
+    // it still ends at once on a stop or a closing window.
+    void nextPass() {
+        if (!passBusy_) a_.pumpEventsWaiting();
+        passBusy_ = false;
+        pos_ = repeatStart_;
     }
 
     std::span<const ScriptUnit> units_;
@@ -293,6 +322,7 @@ class ScriptRun {
     bool repeatActive_ = false;
     int32_t repeatCount_ = 0;
     size_t repeatStart_ = 0;
+    bool passBusy_ = false; // the repeat's current pass sent or waited
 };
 
 } // namespace

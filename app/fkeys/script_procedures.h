@@ -26,7 +26,8 @@ void SendBreakSignalStoppable(SendHost& host);
 // Sends the file (looked up in the current folder, then in the program's
 // folder) byte by byte; under XON/XOFF flow the bytes 11h and 13h are left
 // out. A missing or unreadable file sends nothing, without a message.
-void SendFileData(SendHost& host, const QString& fileName, SendFileMode mode);
+// True when the line took a byte of it.
+bool SendFileData(SendHost& host, const QString& fileName, SendFileMode mode);
 
 // Where a receive step writes: a relative name lies in the program's folder.
 QString receiveFilePath(const QString& name);
@@ -34,4 +35,5 @@ QString receiveFilePath(const QString& name);
 // The receive-to-file step: the library's capture file takes what arrives,
 // read here instead of by the main window's receive refresh, until the
 // capture ends (DLE end, ^Z) or the window's stop or Stop is pressed.
-void ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name, ReceiveFileMode mode);
+// True when the capture ran; false when the step was skipped or refused.
+bool ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name, ReceiveFileMode mode);

@@ -50,15 +50,6 @@ int16_t readFlag() {
     return (s.ComOpenFlg != 0 && !s.PortInputOwned) ? s.ComOpenFlg : int16_t{0};
 }
 
-void reportReadResult(int16_t ok) {
-    ReceiveView& v = rcvView();
-    if (ok != 0) {
-        v.readFailureShown = false;
-    } else if (!v.readFailureShown) {
-        v.readFailureShown = ApiErrMsg();
-    }
-}
-
 void endCaptureIfDue() {
     SharedState& s = shared();
     if (!captureMustEnd(s.LogFlg, s.LogTotal, s.LogLimitKB)) return;
@@ -131,7 +122,7 @@ void readAndDraw(int32_t textStart, int32_t byteStart, const StepOptions& opt) {
         lib().ReadDisp(page.data(), &pageLen, textStart, &v.RcvReadLen, &total, s.LogFlg,
                        &s.LogTotal, &s.ReadDispOk, readFlag(), mode);
     }
-    reportReadResult(s.ReadDispOk);
+    ReadResultMsg(s.ReadDispOk);
 
     const bool nothingRead = v.RcvReadLen == 0;
     if (nothingRead && opt.skipWhenNothingRead) return;

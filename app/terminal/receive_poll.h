@@ -18,9 +18,6 @@ struct ReceiveView {
     int32_t DispMaxTop = 0;     // largest DispTopLine
     int16_t DispScrollValue = 0;  // VScroll1 value as the program last set it
     int16_t ScrollSetFlg = 0;     // 1 while the program itself moves VScroll1
-    // A port whose device has gone fails every read until it is opened
-    // again: the user is told once, when the reads start failing.
-    bool readFailureShown = false;
 };
 
 ReceiveView& rcvView();

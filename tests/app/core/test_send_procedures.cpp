@@ -142,8 +142,13 @@ TEST_F(SendProcedures, FailedWriteEndsTheSendWithOneMessage) {
     EXPECT_FALSE(SendOneByte(0x41, written));
     EXPECT_EQ(shared().StopFlg, 1);
     EXPECT_EQ(scope.fake.writeCalls, 2);
+    EXPECT_EQ(boxes.count(), 1) << "the line's failure was told";
 
-    EXPECT_EQ(boxes.count(), 2);  // one for each send, none for retries
+    // A send that begins anew, with its port check, tells its own failure.
+    shared().StopFlg = 0;
+    ASSERT_TRUE(ChkComOpen());
+    EXPECT_FALSE(SendOneByte(0x41, written));
+    EXPECT_EQ(boxes.count(), 2);  // none for retries
     EXPECT_TRUE(boxes.texts().value(0).contains(QStringLiteral("APIに異常がありました｡")));
 }
 

@@ -347,6 +347,22 @@ TEST_F(DleWindowTest, ACancelWhileTheFarSideReadsInOddPiecesEndsInWholeFrames) {
     }
 }
 
+// The far side goes away during the send: the send's failed call and the
+// receive poll's failing reads are one lost line, told once.
+TEST_F(DleWindowTest, ALineThatGoesAwayIsToldOnceAndEndsTheSend) {
+    openPort();
+    form->Timer1->setEnabled(true);
+    const QByteArray file = countingBytes(64000);
+    auto w = window("long.bin", false, &file);
+    WhenTrue hangUp([&w] { return !w->Label7->text().isEmpty(); },
+                    [this] { peer.closeMaster(); });
+    ModalAutoCloser boxes;
+    w->Command4_Click();
+    for (int tick = 0; tick < 3; ++tick) Timer1_Timer();
+    EXPECT_EQ(boxes.texts(), QStringList({"APIに異常がありました｡"}));
+    EXPECT_TRUE(shownIdle(*w));
+}
+
 TEST_F(DleWindowTest, AFileThatCannotBeReadIsToldAndNothingIsSent) {
     openPort();
     FarSideReader far(peer);

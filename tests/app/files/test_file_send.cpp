@@ -313,6 +313,24 @@ TEST_F(FileSendTest, RepeatRulesFollowTheBoxAsThePassesEnd) {
     }
 }
 
+// The far side goes away during a repeated send: the send's failed call and
+// the receive poll's failing reads are one lost line, told once; no further
+// pass begins.
+TEST_F(FileSendTest, ALineThatGoesAwayIsToldOnceAndEndsTheSend) {
+    openPort();
+    form->Timer1->setEnabled(true);
+    auto w = windowWith("long.bin", fileBytes(64000));
+    setRepeat(*w, true);
+    w->Txt_Kuri->setText("3");
+    duringPass(*w, "1 回目送信中", [this] { peer.closeMaster(); });
+    ModalAutoCloser boxes;
+    w->Command1_Click();
+    for (int tick = 0; tick < 3; ++tick) Timer1_Timer();
+    EXPECT_EQ(boxes.texts(), QStringList({"APIに異常がありました｡"}));
+    EXPECT_EQ(w->busyFlag(), 0);
+    EXPECT_EQ(shared().StopFlg, 1);
+}
+
 TEST_F(FileSendTest, TheCloseBoxIsRefusedWhileSending) {
     openPort();
     FarSideReader far(peer);

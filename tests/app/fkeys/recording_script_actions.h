@@ -17,9 +17,12 @@ class RecordingScriptActions : public ScriptActions {
   public:
     std::vector<std::string> log;
     int pumps = 0;
+    int waitingPumps = 0;                             // the pumps that sleep first
+    std::function<void()> onPump;                     // after either kind of pump
     bool logStatus = false;                           // "status" lines are noise in most cases
     bool answerYes = true;                            // the mouse-click wait
     int failSendAfter = -1;                           // sends before one returns false
+    bool fileStepsWork = true;                        // a file step sent or received
     std::function<void(const std::string&)> onAction; // e.g. raise StopFlg
 
     // What went on the line, in order.
@@ -38,7 +41,14 @@ class RecordingScriptActions : public ScriptActions {
     void refreshModemStatus() override {
         if (logStatus) record("status");
     }
-    void pumpEvents() override { ++pumps; }
+    void pumpEvents() override {
+        ++pumps;
+        if (onPump) onPump();
+    }
+    void pumpEventsWaiting() override {
+        ++waitingPumps;
+        if (onPump) onPump();
+    }
     bool stopRequested() override { return shared().StopFlg == 1; }
     void wait(int32_t ms) override { record("wait " + std::to_string(ms)); }
     void breakPulse(bool stoppable) override { record(stoppable ? "break stoppable" : "break"); }
@@ -50,11 +60,13 @@ class RecordingScriptActions : public ScriptActions {
         record("ask");
         return answerYes;
     }
-    void sendFile(const QString& name, SendFileMode mode) override {
+    bool sendFile(const QString& name, SendFileMode mode) override {
         record("file " + name.toStdString() + " " + std::to_string(mode));
+        return fileStepsWork;
     }
-    void receiveFile(const QString& name, ReceiveFileMode mode) override {
+    bool receiveFile(const QString& name, ReceiveFileMode mode) override {
         record("receive " + name.toStdString() + " " + std::to_string(mode));
+        return fileStepsWork;
     }
     void showRepeatIndicator(bool visible) override {
         record(visible ? "repeat on" : "repeat off");

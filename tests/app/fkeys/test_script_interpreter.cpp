@@ -159,6 +159,36 @@ TEST_F(ScriptInterpreterTest, StopMidEndlessRepeatEndsTheScript) {
     EXPECT_EQ(rec.sent, "XXXXX");
 }
 
+// A pass that neither sends nor waits sleeps on the event queue before the
+// next one; a pass that does either goes straight on. Stop after pass 5.
+TEST_F(ScriptInterpreterTest, RepeatPassesThatDoNothingSleepBeforeTheNext) {
+    struct Case {
+        const char* script;
+        bool fileStepsWork;
+        int sleeps;
+    };
+    const Case cases[] = {
+        {"^{}^x\r\n^t00^%1^}", true, 5}, // dropped escape, controls, no wait, a line switch
+        {"^{}^[?]missing^]^}", false, 5},
+        {"^{3}^}", true, 2},
+        {"^{}X^}", true, 0},
+        {"^{}^t01^G^m^}", true, 0},
+        {"^{}^(?)rx.log^)^}", true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        shared().StopFlg = 0;
+        RecordingScriptActions rec;
+        rec.fileStepsWork = c.fileStepsWork;
+        int passes = 0;
+        rec.onAction = [&passes](const std::string& line) {
+            if (line == "repeat on" && ++passes == 5) shared().StopFlg = 1;
+        };
+        runFunctionKey(c.script, rec);
+        EXPECT_EQ(rec.waitingPumps, c.sleeps);
+    }
+}
+
 TEST_F(ScriptInterpreterTest, StopAlreadyRaisedSendsNothing) {
     shared().StopFlg = 1;
     RecordingScriptActions rec;

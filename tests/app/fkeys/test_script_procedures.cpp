@@ -112,6 +112,8 @@ TEST_F(ScriptProceduresTest, FileSendModes) {
          SendCtrlZ, FlowNone, "ab\x1a"},
         {"ctrl-z added", "ab", SendCtrlZ, FlowNone, "ab\x1a"},
         {"ctrl-z empty file", "", SendCtrlZ, FlowNone, "\x1a"},
+        {"plain empty file", "", SendPlain, FlowNone, ""},
+        {"soft flow leaves nothing of xon and xoff", "\x11\x13", SendPlain, FlowSoft, ""},
         {"soft flow leaves out xon and xoff",
          "a\x11"
          "b\x13"
@@ -128,8 +130,9 @@ TEST_F(ScriptProceduresTest, FileSendModes) {
         SCOPED_TRACE(c.name);
         host_.sent.clear();
         shared().FlowMode = c.flow;
-        SendFileData(host_, storeInFolder("f.bin", c.file), c.mode);
+        const bool took = SendFileData(host_, storeInFolder("f.bin", c.file), c.mode);
         EXPECT_EQ(host_.sent.toHex(' '), c.sent.toHex(' '));
+        EXPECT_EQ(took, !c.sent.isEmpty());
     }
 }
 
@@ -144,12 +147,12 @@ TEST_F(ScriptProceduresTest, FileSendLooksInTheCurrentFolderThenTheProgramFolder
     storeInFolder("both.txt", "there");
     storeInFolder("only.txt", "program");
 
-    SendFileData(host_, "both.txt", SendPlain);
-    SendFileData(host_, "only.txt", SendPlain);
-    SendFileData(host_, "missing.txt", SendDle);
-    SendFileData(host_, "", SendCtrlZ);
+    EXPECT_TRUE(SendFileData(host_, "both.txt", SendPlain));
+    EXPECT_TRUE(SendFileData(host_, "only.txt", SendPlain));
+    EXPECT_FALSE(SendFileData(host_, "missing.txt", SendDle));
+    EXPECT_FALSE(SendFileData(host_, "", SendCtrlZ));
     for (const NotRegularFile& name : notRegularFiles(current.path()))
-        SendFileData(host_, name.path, SendDle);
+        EXPECT_FALSE(SendFileData(host_, name.path, SendDle)) << name.kind;
     QDir::setCurrent(previous);
     EXPECT_EQ(host_.sent, "hereprogram");
 }
@@ -219,7 +222,7 @@ TEST_F(ScriptProceduresTest, ReceiveStepCapturesUntilTheLibraryEndsIt) {
     const QString path = storeInFolder("rx.bin", "old contents");
     RecordingLine::logContResults = {-1, -1, 1};
     RecordingScriptWindow window;
-    ReceiveToFile(host_, &window, "rx.bin", ReceiveDle);
+    EXPECT_TRUE(ReceiveToFile(host_, &window, "rx.bin", ReceiveDle));
 
     EXPECT_EQ(host_.log, (Log{"rx timer off", "t=0 logstart 1 0", "t=0 logcont", "t=0 logcont",
                               "t=0 logcont", "t=0 logstop", "rx timer on"}));
@@ -256,14 +259,14 @@ TEST_F(ScriptProceduresTest, ReceiveWriteErrorIsToldAndEndsTheStep) {
 TEST_F(ScriptProceduresTest, ReceiveThatCannotStartOrWhileCapturing) {
     RecordingLine::logStartResult = 0;
     RecordingScriptWindow window;
-    ReceiveToFile(host_, &window, "x.log", ReceiveRaw);
+    EXPECT_FALSE(ReceiveToFile(host_, &window, "x.log", ReceiveRaw));
     EXPECT_EQ(host_.log, (Log{"rx timer off", "t=0 logstart 0 0", "rx timer on"}));
     EXPECT_EQ(window.log.size(), 2u);
     EXPECT_TRUE(window.log[0].ends_with(" | 中止が押されるまで"));
 
     host_.log.clear();
     shared().LogFlg = 1;
-    ReceiveToFile(host_, &window, "x.log", ReceiveRaw);
+    EXPECT_FALSE(ReceiveToFile(host_, &window, "x.log", ReceiveRaw));
     EXPECT_TRUE(host_.log.empty());
 }
 
