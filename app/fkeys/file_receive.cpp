@@ -44,7 +44,10 @@ bool captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode)
         if (s.FRStopFlg == 1 || s.StopFlg == 1) break;
         int32_t handled = 0;
         r = lib().LogCont(&handled);
-        if (r == LogWriteError) host.fileWriteErrMsg();
+        if (r == LogWriteError) {
+            host.fileWriteErrMsg();
+            s.StopFlg = 1; // as for a refused file: one message, the script ends
+        }
     }
     lib().LogStop();
     return true;
@@ -64,6 +67,10 @@ bool ReceiveToFile(SendHost& host, ScriptWindow* window, const QString& name,
     const QString path = receiveFilePath(name);
     if (const int error = writeTargetError(path)) {
         host.msgBoxXShow(fileErrMsgText(fileErrorNumber(error)));
+        // The script ends here: in an endless block the same refusal would
+        // come back at once, box after box, and the Stop button could never
+        // be reached.
+        s.StopFlg = 1;
         return false;
     }
     if (windowStaysOpen(window)) window->showFileReceive(path, modeText(mode));

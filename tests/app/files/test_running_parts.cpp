@@ -113,9 +113,11 @@ std::vector<Writer> RunningPartsTest::writers() {
              FakeSendHost host;
              RecordingLine::install(host);
              host.onPump = [] { shared().StopFlg = 1; }; // ends a capture begun in error
+             shared().StopFlg = 0;
              ReceiveToFile(host, nullptr, name, ReceiveRaw);
              installRealTovalineApi();
              EXPECT_TRUE(host.log.empty()) << "nothing started: " << host.log.front();
+             EXPECT_EQ(shared().StopFlg, 1) << "the script ends with its message";
              return QStringList(host.messages.begin(), host.messages.end());
          }},
         {"raw save",

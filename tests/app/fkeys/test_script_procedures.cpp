@@ -254,6 +254,7 @@ TEST_F(ScriptProceduresTest, ReceiveWriteErrorIsToldAndEndsTheStep) {
     ReceiveToFile(host_, nullptr, "z.log", ReceiveToCtrlZ);
     EXPECT_EQ(host_.log, (Log{"rx timer off", "t=0 logstart 2 0", "t=0 logcont", "t=0 logcont",
                               "write error message", "t=0 logstop", "rx timer on"}));
+    EXPECT_EQ(shared().StopFlg, 1) << "the script ends with its message";
 }
 
 TEST_F(ScriptProceduresTest, ReceiveThatCannotStartOrWhileCapturing) {
