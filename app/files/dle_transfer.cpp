@@ -1,6 +1,7 @@
 #include "files/dle_transfer.h"
 
 #include "core/capture_end.h"
+#include "core/chunk_send.h"
 #include "core/error_messages.h"
 #include "core/msgbox.h"
 #include "core/shared_state.h"
@@ -8,7 +9,6 @@
 #include "files/dle_frame.h"
 #include "files/file_byte_source.h"
 #include "files/send_progress.h"
-#include "senders/chunk_send.h"
 #include "ui/event_pump.h"
 
 #include <QFile>
