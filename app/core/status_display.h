@@ -29,7 +29,8 @@ void DispToolLineButtons(const std::array<QPointer<QPushButton>, 2>& cmdRTS,
                          const std::array<QPointer<QPushButton>, 2>& cmdDTR);
 
 // A tool window's DTR or RTS button: after the port check the line is
-// switched (code: a TOVALINE_LINE_ code), then the main window's pairs and the window's own are repainted.
+// switched (code: a TOVALINE_LINE_ code), then the main window's pairs and
+// the window's own are repainted.
 void SwitchToolLine(int16_t code, const std::array<QPointer<QPushButton>, 2>& cmdRTS,
                     const std::array<QPointer<QPushButton>, 2>& cmdDTR);
 
