@@ -1,6 +1,5 @@
 // The port parameter text the library parses ("9600,0,8,0,0"), built from the
-// stored port settings texts. One mapping serves start-up, the main window's
-// Start button and the port settings dialog.
+// stored port settings texts. One mapping serves every open of the port.
 #pragma once
 
 #include <QByteArray>

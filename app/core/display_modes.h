@@ -2,14 +2,16 @@
 // display geometry all speak of them.
 #pragma once
 
+#include <tovaline.h>
+
 #include <cstdint>
 
 // The sixteen display modes of the receive area (values of DispMode).
 enum DispModeNo : int16_t {
-    DispChr = 0,
-    DispHex = 1,
-    DispDecU = 2,
-    DispDecS = 3,
+    DispChr = TOVALINE_PAGE_TEXT, // the first four are the library's page modes
+    DispHex = TOVALINE_PAGE_HEX,
+    DispDecU = TOVALINE_PAGE_UNSIGNED,
+    DispDecS = TOVALINE_PAGE_SIGNED,
     DispAnalog = 10,
     DispSquare = 11,
     DispBar = 12,

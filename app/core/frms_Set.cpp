@@ -2,17 +2,16 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/com_params.h"
 #include "core/frms_ComKeiKoku.h"
 #include "core/main_controls.h"
 #include "core/msgbox.h"
+#include "core/port_open.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/status_display.h"
@@ -57,24 +56,6 @@ void currentEntryFollowsText(QComboBox* list) {
 void showStoredText(QComboBox* list, const QString& text) {
     list->setCurrentIndex(-1);
     list->setEditText(text);
-}
-
-enum class PortStep { Done, OpenFailed, SetFailed };
-
-// Opens the port and sets its parameters; then, as at start-up, closes and
-// opens it again and sets it with the speed the driver reports.
-PortStep openPort(const QByteArray& portName, const QByteArray& speed, const QByteArray& tail) {
-    if (shared().ComOpenFlg == 1) lib().CloseCommPort();
-    if (lib().OpenCommPort(portName.constData()) == 0) return PortStep::OpenFailed;
-    int32_t bps = 0;
-    if (lib().SetCommPortParamAnyBPS((speed + tail).constData(), &bps) == 0)
-        return PortStep::SetFailed;
-    lib().CloseCommPort();
-    if (lib().OpenCommPort(portName.constData()) == 0) return PortStep::OpenFailed;
-    lib().ReadBPS(&bps);
-    if (lib().SetCommPortParamAnyBPS((QByteArray::number(bps) + tail).constData(), &bps) == 0)
-        return PortStep::SetFailed;
-    return PortStep::Done;
 }
 
 // The main window's look of the open port.
@@ -208,43 +189,19 @@ void frms_Set::OpenWithChoice() {
         return;
     }
 
-    const QString port = Combo0->currentText();
-    const QByteArray tail = comParamTail(Combo2->currentText(), Combo3->currentText(),
-                                         Combo4->currentText(), Combo5->currentText());
-
-    switch (openPort(QFile::encodeName(port), Combo1->currentText().toLatin1(), tail)) {
-    case PortStep::OpenFailed:
-        PortFailed(port, false);
+    const PortChoice choice{Combo0->currentText(), Combo1->currentText(), Combo2->currentText(),
+                            Combo3->currentText(), Combo4->currentText(), Combo5->currentText()};
+    if (!openChosenPort(choice)) {
+        PortFailed(choice.port);
         return;
-    case PortStep::SetFailed:
-        PortFailed(port, true);
-        return;
-    case PortStep::Done:
-        break;
     }
-
-    Settings& s = settings();
-    s.ComPortName = port;
-    s.ComParity = Combo2->currentText();
-    s.ComDataBit = Combo3->currentText();
-    s.ComStopBit = Combo4->currentText();
-    s.ComFlow = Combo5->currentText();
-    // The speed the driver took, which may differ from the one typed.
-    int32_t bps = 0;
-    lib().ReadBPS(&bps);
-    s.ComBps = QString::number(bps);
-    shared().FlowMode = flowModeOf(s.ComFlow);
-
-    shared().ComOpenFlg = 1;
     DispFlowMode();
     showMainPortOpen();
-    s.ComOnFlg = 1;
+    settings().ComOnFlg = 1;
     accept();
 }
 
-void frms_Set::PortFailed(const QString& port, bool closeFirst) {
-    shared().ComOpenFlg = 0;
-    if (closeFirst) lib().CloseCommPort();
+void frms_Set::PortFailed(const QString& port) {
     DispSendRcvEnable();
     frms_ComKeiKoku::Run(port + QStringLiteral(" ポートがオープンできません｡"),
                          settings().PortErrBeep, this);

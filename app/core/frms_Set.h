@@ -46,6 +46,6 @@ class frms_Set : public ModalWindow {
     void Form_Load();
     void Command1_Click();
     void OpenWithChoice();
-    void PortFailed(const QString& port, bool closeFirst);
+    void PortFailed(const QString& port);
     void CloseWithChoice();
 };

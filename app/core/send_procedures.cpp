@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "core/control_codes.h"
 #include "core/error_messages.h"
 #include "core/key_queue.h"
 #include "core/port_guard.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr uint8_t kXon = 0x11;
-constexpr uint8_t kXoff = 0x13;
 
 // The end of every failed library send: one message, and everything that
 // sends stops instead of trying the broken line again.
@@ -66,7 +65,7 @@ bool SendStrData(const QByteArray& bytes, int32_t& length, int32_t& written) {
     for (qsizetype i = 0; i < bytes.size();) {
         const auto c = static_cast<uint8_t>(bytes[i]);
         const qsizetype size = (cp932::isLeadByte(c) && i + 1 < bytes.size()) ? 2 : 1;
-        const bool sent = (c == kXon || c == kXoff) ? sendFlowByte(c, written)
+        const bool sent = (c == ascii::XON || c == ascii::XOFF) ? sendFlowByte(c, written)
                                                      : sendCharacter(bytes.mid(i, size), written);
         if (!sent) return false;
         i += size;
@@ -89,7 +88,7 @@ bool keySendBufHasRoom() { return cp932::charCount(shared().KeySendBuf) < KeyQue
 void SendKeyByte(uint16_t key) {
     if (!ChkComOpen()) return;
     SharedState& s = shared();
-    if ((key == kXon || key == kXoff) && s.FlowMode == FlowSoft) {
+    if ((key == ascii::XON || key == ascii::XOFF) && s.FlowMode == FlowSoft) {
         lib().SendDataByte(key, 1, &s.SendDone, &s.SendDataByteOk);
         if (s.SendDataByteOk == 0) ApiErrMsg();
         QApplication::beep();

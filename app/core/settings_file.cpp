@@ -28,10 +28,6 @@ using settings_values::toNumber;
 const QString kStandardTitle = QStringLiteral("VELDRAKON");
 const QString kHeaderText = QStringLiteral("システムファイルです｡");
 
-// Counters stop at this value instead of wrapping; a stored count beyond it
-// (or below zero) cannot have come from the library.
-constexpr int32_t kCountMax = 2100000000;
-
 // The real file is a few kilobytes; the cap only keeps a stray huge file
 // from being read whole.
 constexpr qint64 kMaxFileBytes = 1 << 20;
@@ -126,7 +122,9 @@ std::vector<Line> fileLayout(Settings& s) {
 
 // ---- Reading.
 
-int32_t asLibraryCount(int32_t value) { return std::clamp(value, 0, kCountMax); }
+// A stored count beyond the ceiling (or below zero) cannot have come from
+// the library.
+int32_t asLibraryCount(int32_t value) { return std::clamp(value, 0, TOVALINE_COUNT_MAX); }
 
 void handCounterToLibrary(CounterTable table, int16_t index, int32_t value) {
     switch (table) {

@@ -11,8 +11,8 @@
 // runs from the same program folder: the caller then ends at once.
 bool Main(const std::function<void()>& showMainWindow);
 
-// The steps of Main after the instance check, each on its own.
+// The steps of Main after the instance check, each on its own (the port's
+// open among them is in core/port_open.h).
 void applyStartUpDefaults();
 void setUpReceiveDisplay();
-void openPortAtStartUp();
 void fixUpFolders();

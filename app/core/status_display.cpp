@@ -13,10 +13,6 @@ constexpr int32_t kGreen = 0x00FF00;
 constexpr int32_t kRed = 0x0000FF;
 constexpr int32_t kYellow = 0x00FFFF;
 
-constexpr int32_t kModemRts = 0x01;
-constexpr int32_t kModemDtr = 0x02;
-constexpr int32_t kModemXoffSent = 0x04;
-
 using ButtonPair = std::array<QPointer<QPushButton>, 2>;
 
 void paint(QWidget* w, int32_t color) { vbcolor::setBackColor(w, color); }
@@ -103,11 +99,11 @@ void DispModemStatus() {
         return;
     }
     const int32_t status = readModemStatus();
-    paintLamp(c.cmdRTS, status & kModemRts, window);
-    paintLamp(c.cmdDTR, status & kModemDtr, window);
+    paintLamp(c.cmdRTS, status & TOVALINE_STATUS_RTS, window);
+    paintLamp(c.cmdDTR, status & TOVALINE_STATUS_DTR, window);
     if (softFlowSetting()) {
         // The Xon button is the lamp of "not held": green until we sent XOFF.
-        if (status & kModemXoffSent)
+        if (status & TOVALINE_STATUS_XOFF_SENT)
             paintPair(c.cmdXONF, window, kRed);
         else
             paintPair(c.cmdXONF, kGreen, window);
@@ -116,8 +112,8 @@ void DispModemStatus() {
 
 void DispDtrRtsColor(const ButtonPair& cmdRTS, const ButtonPair& cmdDTR) {
     const int32_t status = readModemStatus();
-    paintLamp(cmdRTS, status & kModemRts, vbcolor::kButtonFace);
-    paintLamp(cmdDTR, status & kModemDtr, vbcolor::kButtonFace);
+    paintLamp(cmdRTS, status & TOVALINE_STATUS_RTS, vbcolor::kButtonFace);
+    paintLamp(cmdDTR, status & TOVALINE_STATUS_DTR, vbcolor::kButtonFace);
 }
 
 void DispToolLineButtons(const ButtonPair& cmdRTS, const ButtonPair& cmdDTR) {
@@ -129,7 +125,7 @@ void DispToolLineButtons(const ButtonPair& cmdRTS, const ButtonPair& cmdDTR) {
     DispDtrRtsColor(cmdRTS, cmdDTR);
 }
 
-void SwitchToolLine(LineStCode code, const ButtonPair& cmdRTS, const ButtonPair& cmdDTR) {
+void SwitchToolLine(int16_t code, const ButtonPair& cmdRTS, const ButtonPair& cmdDTR) {
     if (!ChkComOpen()) return;
     lib().SetLineSt(code);
     DispModemStatus();

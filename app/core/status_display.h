@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <tovaline.h>
+
 #include <array>
 
 // Flow label and the buttons that depend on flow, then DispModemStatus.
@@ -21,22 +23,15 @@ void DispModemStatus();
 void DispDtrRtsColor(const std::array<QPointer<QPushButton>, 2>& cmdRTS,
                      const std::array<QPointer<QPushButton>, 2>& cmdDTR);
 
-// The SetLineSt codes of the line buttons.
-enum LineStCode : int16_t {
-    LineRtsOff = 1,
-    LineDtrOff = 2,
-    LineRtsOn = int16_t(0x8001),
-    LineDtrOn = int16_t(0x8002)
-};
-
 // A tool window's own RTS/DTR pairs: as DispDtrRtsColor while the port is
 // open, all four in the button face while it is closed.
 void DispToolLineButtons(const std::array<QPointer<QPushButton>, 2>& cmdRTS,
                          const std::array<QPointer<QPushButton>, 2>& cmdDTR);
 
 // A tool window's DTR or RTS button: after the port check the line is
-// switched, then the main window's pairs and the window's own are repainted.
-void SwitchToolLine(LineStCode code, const std::array<QPointer<QPushButton>, 2>& cmdRTS,
+// switched (code: a TOVALINE_LINE_ code), then the main window's pairs and
+// the window's own are repainted.
+void SwitchToolLine(int16_t code, const std::array<QPointer<QPushButton>, 2>& cmdRTS,
                     const std::array<QPointer<QPushButton>, 2>& cmdDTR);
 
 // The indicators of the closed port (lamps hidden, "受信不可"/"送信不可").

@@ -1,19 +1,19 @@
 #include "display/scope_columns.h"
 
+#include "core/control_codes.h"
 #include "text/cp932.h"
 #include "ui/vb_color.h"
 
 namespace {
 
 constexpr uint8_t FirstShownByte = 0x21; // control codes and the space show no character
-constexpr uint8_t Del = 0x7F;
 constexpr uint8_t TrailMinimum = 0x40;
 
 // The character of a single byte as the code page shows it: ASCII 21h-7Eh,
 // half-width katakana A1h-DFh when JIS8 is on; everything else a space.
 ScopeChar singleByteChar(uint8_t b, bool jis8) {
     const bool shown =
-        b >= FirstShownByte && b != Del && (b < 0xA0 || jis8) && b < 0xE0 && (b < Del || b > 0xA0);
+        b >= FirstShownByte && b != ascii::DEL && (b < 0xA0 || jis8) && b < 0xE0 && (b < ascii::DEL || b > 0xA0);
     if (!shown) {
         return {QStringLiteral(" "), ScopeCharKind::Single};
     }
@@ -26,7 +26,7 @@ void appendNameColumn(ScopeScreen& screen, uint8_t b, const std::array<QString, 
     QString letters = QStringLiteral("   ");
     if (b <= 0x20) {
         letters = names[b].left(3).leftJustified(3, QLatin1Char(' '));
-    } else if (b == Del) {
+    } else if (b == ascii::DEL) {
         letters = QStringLiteral("DEL");
     }
     for (int row = 0; row < 3; ++row) {

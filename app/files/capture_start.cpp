@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int kCannotWrite = 70;
-constexpr int32_t kLogOpened = -1;
 
 CaptureStartResult fileFailed(int error) {
     FileErrMsg(error);
@@ -37,7 +36,7 @@ CaptureStartResult StartCapture(const CaptureRequest& request) {
     // A capture the library could not open would write nothing while the
     // windows showed it running.
     if (lib().LogStart(QFile::encodeName(path).constData(), request.mode, request.limitBytes) !=
-        kLogOpened) {
+        TOVALINE_TRUE) {
         FileErrMsgNumber(kCannotWrite);
         return CaptureStartResult::Failed;
     }

@@ -7,12 +7,6 @@
 #include <cstdint>
 #include <span>
 
-namespace dle_frame {
-inline constexpr uint8_t DLE = 0x10;
-inline constexpr uint8_t EOT = 0x04; // after DLE: the file is complete
-inline constexpr uint8_t CAN = 0x18; // after DLE: the sender gave up
-} // namespace dle_frame
-
 // The line bytes of one file byte under the flow control in force (a
 // FlowType): 10h becomes 10h 10h; under XON/XOFF flow 11h and 13h are left
 // out, neither sent nor escaped, so the received file lacks them; any other

@@ -1,6 +1,7 @@
 #include "files/dle_transfer.h"
 
 #include "core/capture_end.h"
+#include "core/chunk_send.h"
 #include "core/error_messages.h"
 #include "core/msgbox.h"
 #include "core/shared_state.h"
@@ -8,7 +9,6 @@
 #include "files/dle_frame.h"
 #include "files/file_byte_source.h"
 #include "files/send_progress.h"
-#include "senders/chunk_send.h"
 #include "ui/event_pump.h"
 
 #include <QFile>
@@ -22,8 +22,6 @@ namespace {
 // The longest sleep of the receive wait when no event comes at all; the
 // receive poll's tick (100 ms) normally wakes it first.
 constexpr int kWaitWakeMs = 250;
-
-constexpr int32_t DleNormalEnd = 0, DleSequenceError = 1, DleWriteError = 2, DlePeerCancelled = 3;
 
 // A port whose far side reads slowly (a relay draining its own buffer) can
 // stay full for longer than one write waits (100 ms): a trailer byte gets
@@ -103,23 +101,23 @@ std::optional<int32_t> WaitDleReceive(const DleReceiveWatch& watch) {
     if (watch.cancelled()) return std::nullopt;
     const int32_t code = lib().ReadDLEend();
     // Only the end of the stream makes the library report the total as -1.
-    if (code == DleNormalEnd && s.LogTotal != LogTotalEnded) return DleWriteError;
+    if (code == TOVALINE_DLE_OK && s.LogTotal != LogTotalEnded) return TOVALINE_DLE_WRITE_ERROR;
     return code;
 }
 
 void ReportDleReceive(int32_t dleEndCode, const QString& path) {
     QString question;
     switch (dleEndCode) {
-    case DleNormalEnd:
+    case TOVALINE_DLE_OK:
         MsgBoxXShow(QStringLiteral("受信は正常終了しました｡"), 0, QString());
         return;
-    case DleWriteError:
+    case TOVALINE_DLE_WRITE_ERROR:
         question = QStringLiteral("ファイルライトエラーがありました　ファイルを消しますか｡");
         break;
-    case DlePeerCancelled:
+    case TOVALINE_DLE_CANCELLED:
         question = QStringLiteral("通信相手からキャンセルされました　ファイルを消しますか｡");
         break;
-    case DleSequenceError:
+    case TOVALINE_DLE_SEQUENCE_ERROR:
     default:
         question = QStringLiteral("DLEシーケンスエラーがありました　ファイルを消しますか｡");
         break;

@@ -3,7 +3,7 @@
 // ends early or fails to read reports an error.
 #pragma once
 
-#include "senders/chunk_send.h"
+#include "core/chunk_send.h"
 
 #include <QString>
 

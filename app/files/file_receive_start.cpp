@@ -3,11 +3,7 @@
 #include "files/capture_start.h"
 #include "files/flow_question.h"
 
-namespace {
-
-constexpr int32_t kLimitBytes = 2100000000;
-
-} // namespace
+#include <tovaline.h>
 
 bool StartFileReceive(FileReceiveKind kind, const QString& folder, const QString& name) {
     if (!xonXoffLossAccepted(TransferDirection::Receive)) return false;
@@ -15,9 +11,9 @@ bool StartFileReceive(FileReceiveKind kind, const QString& folder, const QString
     CaptureRequest request;
     request.folder = folder;
     request.name = name;
-    request.mode = stream ? 3 : 1;
+    request.mode = stream ? TOVALINE_LOG_RAW : TOVALINE_LOG_DLE;
     request.limitKB = kFileReceiveLimitKB;
-    request.limitBytes = kLimitBytes;
+    request.limitBytes = TOVALINE_COUNT_MAX;
     request.mark = stream ? CaptureMark::Stream : CaptureMark::None;
     request.title = QStringLiteral("ファイル受信");
     return StartCapture(request) == CaptureStartResult::Started;

@@ -1,6 +1,7 @@
 #include "files/frms_File.h"
 
 #include "core/capture_file.h"
+#include "core/chunk_send.h"
 #include "core/error_messages.h"
 #include "core/msgbox.h"
 #include "core/port_guard.h"
@@ -11,11 +12,10 @@
 #include "files/file_picker.h"
 #include "files/flow_question.h"
 #include "files/folder_listing.h"
+#include "files/repeat_send.h"
 #include "files/send_conversion.h"
 #include "files/send_progress.h"
 #include "files/window_controls.h"
-#include "senders/chunk_send.h"
-#include "senders/repeat_send.h"
 #include "ui/event_pump.h"
 
 #include <QCheckBox>

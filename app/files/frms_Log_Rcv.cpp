@@ -14,6 +14,8 @@
 #include "ui/fonts.h"
 #include "ui/vb_timer.h"
 
+#include <tovaline.h>
+
 #include <QComboBox>
 #include <QDateTime>
 #include <QKeyEvent>
@@ -182,7 +184,7 @@ void frms_Log_Rcv::Command1_Click() {
     CaptureRequest request;
     request.folder = picker->filePath();
     request.name = Text1->text();
-    request.mode = 0;
+    request.mode = TOVALINE_LOG_RAW_LIMITED;
     request.limitKB = *limitKB;
     request.limitBytes = *limitKB * 1024;
     request.mark = CaptureMark::Logging;

@@ -1,9 +1,10 @@
 #include "files/send_conversion.h"
 
+#include "core/control_codes.h"
+
 namespace {
 
-constexpr uint8_t Nul = 0x00, Bs = 0x08, Lf = 0x0A, Cr = 0x0D, Xon = 0x11, Xoff = 0x13,
-                  Sub = 0x1A, Del = 0x7F;
+constexpr uint8_t Nul = 0x00, Bs = 0x08;
 constexpr int16_t FlowSoftware = 2;
 
 int one(std::span<uint8_t, 2> out, uint8_t b) {
@@ -12,8 +13,8 @@ int one(std::span<uint8_t, 2> out, uint8_t b) {
 }
 
 int crLf(std::span<uint8_t, 2> out) {
-    out[0] = Cr;
-    out[1] = Lf;
+    out[0] = ascii::CR;
+    out[1] = ascii::LF;
     return 2;
 }
 
@@ -40,19 +41,19 @@ int erase(int16_t mode, uint8_t b, uint8_t other, std::span<uint8_t, 2> out) {
 }  // namespace
 
 int convertSendByte(const SendConversion& c, uint8_t b, std::span<uint8_t, 2> out) {
-    if (c.flow == FlowSoftware && (b == Xon || b == Xoff)) return 0;
+    if (c.flow == FlowSoftware && (b == ascii::XON || b == ascii::XOFF)) return 0;
     switch (b) {
-    case Cr:
+    case ascii::CR:
         return lineEnd(c.cr, b, out);
-    case Lf:
+    case ascii::LF:
         return lineEnd(c.lf, b, out);
     case Bs:
-        return erase(c.bs, b, Del, out);
-    case Del:
+        return erase(c.bs, b, ascii::DEL, out);
+    case ascii::DEL:
         return erase(c.del, b, Bs, out);
     case Nul:
         return c.nul == 1 ? 0 : one(out, b);
-    case Sub:
+    case ascii::SUB:
         return c.sub == 1 ? 0 : one(out, b);
     default:
         return one(out, b);

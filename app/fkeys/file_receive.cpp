@@ -13,9 +13,6 @@
 
 namespace {
 
-// LogStart and LogCont report -1 for "open" and "go on".
-constexpr int32_t LogRunning = -1, LogWriteError = 0, LogFinished = 1;
-
 QString modeText(ReceiveFileMode mode) {
     switch (mode) {
     case ReceiveDle:
@@ -38,13 +35,13 @@ bool captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode)
     // receive step starts its file afresh.
     if (QFileInfo::exists(path)) createEmptyFile(path);
     int32_t r = lib().LogStart(QFile::encodeName(path).constData(), mode, 0);
-    if (r != LogRunning) return false;
-    while (r != LogWriteError && r != LogFinished) {
+    if (r != TOVALINE_TRUE) return false;
+    while (r != TOVALINE_LOG_WRITE_ERROR && r != TOVALINE_LOG_FINISHED) {
         host.pumpEventsWaiting();
         if (s.FRStopFlg == 1 || s.StopFlg == 1) break;
         int32_t handled = 0;
         r = lib().LogCont(&handled);
-        if (r == LogWriteError) {
+        if (r == TOVALINE_LOG_WRITE_ERROR) {
             host.fileWriteErrMsg();
             s.StopFlg = 1; // as for a refused file: one message, the script ends
         }

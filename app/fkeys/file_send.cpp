@@ -1,3 +1,4 @@
+#include "core/control_codes.h"
 #include "core/program_folder.h"
 #include "core/shared_state.h"
 #include "files/dle_frame.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr uint8_t XON = 0x11, XOFF = 0x13, CtrlZ = 0x1A;
 
 QString findSendFile(const QString& fileName) {
     if (fileName.isEmpty()) return {};
@@ -23,7 +23,7 @@ int lineBytes(SendFileMode mode, uint8_t b, std::span<uint8_t, 2> out) {
     const int16_t flow = shared().FlowMode;
     if (mode == SendDle) return DleFrame(b, flow, out);
     // Under XON/XOFF flow these two would stop or release the peer.
-    if (flow == FlowSoft && (b == XON || b == XOFF)) return 0;
+    if (flow == FlowSoft && (b == ascii::XON || b == ascii::XOFF)) return 0;
     out[0] = b;
     return 1;
 }
@@ -61,7 +61,7 @@ BodyEnd sendBody(LineSend& send, FileByteSource& file, SendFileMode mode, uint8_
             if (!send(out[i])) return BodyEnd::Refused;
             trailer.took(out[i]);
         }
-        if (mode == SendCtrlZ && last == CtrlZ) break;
+        if (mode == SendCtrlZ && last == ascii::SUB) break;
     }
     return BodyEnd::Sent;
 }
@@ -87,7 +87,7 @@ bool SendFileData(SendHost& host, const QString& fileName, SendFileMode mode) {
     // SendOneByte makes before it looks at the stop request. A stopped DLE
     // send ends with DLE CAN, so the receiver does not take the part it got
     // for the whole file.
-    if (mode == SendCtrlZ && last != CtrlZ && !send(CtrlZ)) return send.tookAny;
+    if (mode == SendCtrlZ && last != ascii::SUB && !send(ascii::SUB)) return send.tookAny;
     if (mode == SendDle) {
         for (const uint8_t b : trailer.bytes(end == BodyEnd::Sent))
             if (!send(b)) return send.tookAny;

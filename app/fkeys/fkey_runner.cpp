@@ -1,5 +1,6 @@
 #include "fkeys/fkey_runner.h"
 
+#include "core/control_codes.h"
 #include "core/shared_state.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/host_script_actions.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr int EnterNothing = 2;
-constexpr uint8_t CR = 0x0D;
 // Events are pumped at byte 21 and every 21st byte after it.
 constexpr int PumpEveryBytes = 21;
 
@@ -43,7 +43,7 @@ void sendTerminator(SendHost& host, const QByteArray& terminator) {
 void sendFirstByte(SendHost& host, std::span<const uint8_t> data, int enter) {
     if (data.empty()) return;
     const uint8_t first = data[0];
-    if (first == CR) {
+    if (first == ascii::CR) {
         sendTerminator(host, terminatorFor(enter, false));
         return;
     }

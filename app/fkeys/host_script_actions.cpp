@@ -49,8 +49,8 @@ void HostScriptActions::breakPulse(bool stoppable) {
         SendBreakSignal(host_);
 }
 
-void HostScriptActions::setLine(uint16_t code) {
-    lib().SetLineSt(int16_t(code));
+void HostScriptActions::setLine(int16_t code) {
+    lib().SetLineSt(code);
 }
 
 void HostScriptActions::repaintLineButtons() {

@@ -21,7 +21,7 @@ class HostScriptActions : public ScriptActions {
     bool stopRequested() override;
     void wait(int32_t ms) override;
     void breakPulse(bool stoppable) override;
-    void setLine(uint16_t code) override;
+    void setLine(int16_t code) override;
     void repaintLineButtons() override;
     bool confirmMouseClick() override;
     bool sendFile(const QString& name, SendFileMode mode) override;

@@ -6,13 +6,19 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <tovaline.h>
+
 #include <cstdint>
 
 // How a file named in ^[o]NAME^] is sent.
 enum SendFileMode : int16_t { SendPlain = 0, SendDle = 1, SendCtrlZ = 2 };
 
 // The capture modes a ^(o)NAME^) step asks of the library's capture file.
-enum ReceiveFileMode : int16_t { ReceiveRaw = 0, ReceiveDle = 1, ReceiveToCtrlZ = 2 };
+enum ReceiveFileMode : int16_t {
+    ReceiveRaw = TOVALINE_LOG_RAW_LIMITED,
+    ReceiveDle = TOVALINE_LOG_DLE,
+    ReceiveToCtrlZ = TOVALINE_LOG_UP_TO_EOF
+};
 
 class ScriptActions {
   public:
@@ -35,9 +41,8 @@ class ScriptActions {
     // 600 ms pause, break for 150 ms, 150 ms pause. A stoppable pulse skips
     // the break when a stop arrives in the pause and cuts it short during it.
     virtual void breakPulse(bool stoppable) = 0;
-    // A line-state code of the library (1 RTS off, 2 DTR off, 0x8001 RTS on,
-    // 0x8002 DTR on).
-    virtual void setLine(uint16_t code) = 0;
+    // A line-state code of the library (TOVALINE_LINE_).
+    virtual void setLine(int16_t code) = 0;
     // After ^%x and ^#x: the window that runs the script may show the lines too.
     virtual void repaintLineButtons() = 0;
     // The mouse-click wait; true when the user answered Yes.

@@ -26,8 +26,6 @@ enum class ScriptState {
     StDtr,
 };
 
-constexpr uint16_t LineRtsOff = 1, LineDtrOff = 2, LineRtsOn = 0x8001, LineDtrOn = 0x8002;
-
 bool isDigit(uint16_t c) {
     return c >= '0' && c <= '9';
 }
@@ -134,9 +132,9 @@ class ScriptRun {
             if (c == ')' && a_.receiveFile(nameText(), receiveMode_)) passBusy_ = true;
             return true;
         case ScriptState::StRts:
-            return switchLine(c, LineRtsOff, LineRtsOn);
+            return switchLine(c, TOVALINE_LINE_RTS_OFF, TOVALINE_LINE_RTS_ON);
         case ScriptState::StDtr:
-            return switchLine(c, LineDtrOff, LineDtrOn);
+            return switchLine(c, TOVALINE_LINE_DTR_OFF, TOVALINE_LINE_DTR_ON);
         }
         return true;
     }
@@ -245,7 +243,7 @@ class ScriptRun {
         return text;
     }
 
-    bool switchLine(uint16_t c, uint16_t offCode, uint16_t onCode) {
+    bool switchLine(uint16_t c, int16_t offCode, int16_t onCode) {
         if (c == '0') a_.setLine(offCode);
         if (c == '1') a_.setLine(onCode);
         a_.refreshModemStatus();

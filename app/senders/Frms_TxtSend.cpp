@@ -1,5 +1,6 @@
 #include "senders/Frms_TxtSend.h"
 
+#include "core/chunk_send.h"
 #include "core/clear_procedures.h"
 #include "core/error_messages.h"
 #include "core/msgbox.h"
@@ -7,9 +8,8 @@
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "files/file_byte_source.h"
+#include "files/repeat_send.h"
 #include "senders/Frms_TxtSend_File_SvLd.h"
-#include "senders/chunk_send.h"
-#include "senders/repeat_send.h"
 #include "senders/text_file.h"
 #include "ui/event_pump.h"
 #include "ui/text_box_look.h"

@@ -1,6 +1,7 @@
 #include "senders/ctrl_code_panel.h"
 
 #include "core/clear_procedures.h"
+#include "core/control_codes.h"
 #include "core/port_guard.h"
 #include "core/send_procedures.h"
 #include "core/shared_state.h"
@@ -23,7 +24,6 @@ using twips::toPixels;
 
 namespace {
 
-constexpr uint16_t CR = 0x0D, LF = 0x0A;
 constexpr int CommonWidth = 7440, CommonHeight = 2220, ButtonHeight = 420;
 
 QLabel* note(const QString& text, QWidget* parent, int left, int top, int width,
@@ -111,16 +111,16 @@ void CtrlCodePanel::crlfClick() {
     Text1->setFocus();
     shared().StopFlg = 0;
     if (!ChkComOpen()) return;
-    SendKeyByte(CR);
-    SendKeyByte(LF);
+    SendKeyByte(ascii::CR);
+    SendKeyByte(ascii::LF);
 }
 
 void CtrlCodePanel::cmdDTR_Click(int index) {
-    SwitchToolLine(index == 0 ? LineDtrOn : LineDtrOff, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
+    SwitchToolLine(index == 0 ? TOVALINE_LINE_DTR_ON : TOVALINE_LINE_DTR_OFF, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void CtrlCodePanel::cmdRTS_Click(int index) {
-    SwitchToolLine(index == 0 ? LineRtsOn : LineRtsOff, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
+    SwitchToolLine(index == 0 ? TOVALINE_LINE_RTS_ON : TOVALINE_LINE_RTS_OFF, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void CtrlCodePanel::Command1_Click() {

@@ -1,5 +1,6 @@
 #include "senders/frms_KeySend.h"
 
+#include "core/chunk_send.h"
 #include "core/error_messages.h"
 #include "core/frms_ChrColor.h"
 #include "core/key_queue.h"
@@ -10,7 +11,6 @@
 #include "fkeys/fkey_files.h"
 #include "fkeys/fkey_runner.h"
 #include "fkeys/program_send_host.h"
-#include "senders/chunk_send.h"
 #include "senders/text_file.h"
 #include "ui/event_pump.h"
 #include "ui/text_box_look.h"

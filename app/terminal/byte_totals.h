@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-inline constexpr int32_t CountMax = 2100000000;
-
-// Adds the bytes of one read while the total is below CountMax. Returns false
+// Adds the bytes of one read while the total is below TOVALINE_COUNT_MAX. Returns false
 // once the total no longer grows (its label then keeps its text and turns red).
 bool addReceivedBytes(int32_t& total, int32_t bytesRead);

@@ -1,6 +1,7 @@
 #include "terminal/main_buttons.h"
 
 #include "core/clear_procedures.h"
+#include "core/control_codes.h"
 #include "core/error_messages.h"
 #include "core/frms_GraphColor.h"
 #include "core/frms_Set.h"
@@ -33,9 +34,8 @@ namespace main_buttons {
 namespace {
 
 // SetLineSt codes of the DTR and RTS buttons, ON (index 0) and OFF (1).
-constexpr int16_t DtrCode[2] = {static_cast<int16_t>(0x8002), 2};
-constexpr int16_t RtsCode[2] = {static_cast<int16_t>(0x8001), 1};
-constexpr uint8_t Xon = 0x11, Xoff = 0x13;
+constexpr int16_t DtrCode[2] = {TOVALINE_LINE_DTR_ON, TOVALINE_LINE_DTR_OFF};
+constexpr int16_t RtsCode[2] = {TOVALINE_LINE_RTS_ON, TOVALINE_LINE_RTS_OFF};
 
 // The modes whose colours the graph colour window sets.
 constexpr int16_t GraphColorModes[] = {DispAnalog, DispSquare, DispBar,      DispSquare2,
@@ -170,7 +170,7 @@ void cmdRTS_Click(T_Term_frm& f, int index) { setLineState(f, RtsCode[index]); }
 void cmdXONF_Click(T_Term_frm& f, int index) {
     if (ChkComOpen()) {
         SharedState& s = shared();
-        lib().SendDataByte(index == 0 ? Xon : Xoff, 1, &s.SendDone, &s.SendDataByteOk);
+        lib().SendDataByte(index == 0 ? ascii::XON : ascii::XOFF, 1, &s.SendDone, &s.SendDataByteOk);
         if (s.SendDataByteOk == 0) ApiErrMsg();
         DispModemStatus();
     }

@@ -152,7 +152,7 @@ void showSentTotal() {
     int32_t sent = 0;
     lib().ReadSendSu(&sent);
     QLabel* label = mainForm().Label8;
-    if (sent >= CountMax) vbcolor::setForeColor(label, Red);
+    if (sent >= TOVALINE_COUNT_MAX) vbcolor::setForeColor(label, Red);
     label->setText(formatCount(sent));
 }
 

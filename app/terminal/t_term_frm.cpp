@@ -1,9 +1,9 @@
 #include "terminal/t_term_frm.h"
 
 #include "core/clear_procedures.h"
-#include "core/com_params.h"
 #include "core/display_selector.h"
 #include "core/main_controls.h"
+#include "core/port_open.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "core/status_display.h"
@@ -124,18 +124,7 @@ void T_Term_frm::Form_Load() {
     ShowRcvPicture(false);
     ApplyFormColor();
 
-    if (s.ComOpenFlg == 1) {
-        int32_t bps = 0;
-        lib().ReadBPS(&bps);
-        st.ComBps = QString::number(bps);
-        const QByteArray param = st.ComBps.toLatin1() + s.ComParamStr;
-        int32_t reported = 0;
-        if (lib().SetCommPortParamAnyBPS(param.constData(), &reported) == 0) {
-            lib().CloseCommPort();
-            s.ComOpenFlg = 0;
-        }
-    }
-    s.ComParamStr.clear();
+    applyStartUpPortParams();
     s.EndFlg = 0;
 
     Timer_Screen_init->setEnabled(false);
@@ -312,26 +301,9 @@ void T_Term_frm::keyPressEvent(QKeyEvent* event) {
 }
 
 void StartComm() {
+    if (!openPortForStart()) return;
     SharedState& s = shared();
-    Settings& st = settings();
-    if (s.ComOpenFlg != 0 || st.ComOnFlg != 1) return;
-
-    const QByteArray param = st.ComBps.toLatin1() + comParamTail(st.ComParity, st.ComDataBit,
-                                                                 st.ComStopBit, st.ComFlow);
-    if (lib().OpenCommPort(st.ComPortName.toLocal8Bit().constData()) == 0) {
-        s.ComOpenFlg = 0;
-        return;
-    }
-    int32_t bps = 0;
-    if (lib().SetCommPortParamAnyBPS(param.constData(), &bps) == 0) {
-        lib().CloseCommPort();
-        s.ComOpenFlg = 0;
-        return;
-    }
-    st.ComBps = QString::number(bps);
-    s.FlowMode = flowModeOf(st.ComFlow);
     s.LastKeyLine.clear();
-    s.ComOpenFlg = 1;
     s.KeyLineBuf.clear();
     ClearDispBuffer();
     ClearRcvCount();
@@ -340,7 +312,7 @@ void StartComm() {
     T_Term_frm& f = mainForm();
     f.Piclcs->hide();
     f.Text1->clear();
-    vbcolor::setBackColor(f.cmdKeyClear, st.WindowColor);
+    vbcolor::setBackColor(f.cmdKeyClear, settings().WindowColor);
     f.lblFlow->show();
     f.lblRcvS->show();
     f.lblSndS->show();

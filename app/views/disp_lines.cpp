@@ -1,13 +1,12 @@
 #include "views/disp_lines.h"
 
+#include "core/control_codes.h"
 #include "text/cp932.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr char CR = 0x0D;
-constexpr char LF = 0x0A;
 
 // Single bytes that are neither a character of the code page nor a lead byte.
 bool isUndefinedByte(uint8_t b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
@@ -32,11 +31,11 @@ std::vector<QByteArray> SplitDispLines(QByteArrayView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const auto b = static_cast<uint8_t>(text[i]);
         QByteArray& line = lines.back();
-        if (b == CR) {
+        if (b == ascii::CR) {
             line += "\r\n";
             if (lines.size() > MaxDispLines) break;
             lines.emplace_back();
-        } else if (b == LF) {
+        } else if (b == ascii::LF) {
             continue;
         } else if (cp932::isLeadByte(b)) {
             const bool paired = i + 1 < text.size() && static_cast<uint8_t>(text[i + 1]) >= 0x40;

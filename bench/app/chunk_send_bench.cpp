@@ -3,9 +3,9 @@
 // (events pumped at every chunk and call, as in the program), and what a
 // line held by XOFF costs while the sender waits for its release.
 #include "bench_pty_port.h"
+#include "core/chunk_send.h"
 #include "core/shared_state.h"
 #include "core/tovaline_api.h"
-#include "senders/chunk_send.h"
 
 #include <benchmark/benchmark.h>
 

@@ -10,7 +10,7 @@
  *  - All state is static and zero at load; nothing is allocated for the caller.
  *    Every buffer is owned and sized by the caller.
  *  - No call shows a message or raises an error: success is a result or an
- *    out-argument. A 16-bit "true" is -1.
+ *    out-argument. A 16-bit "true" is -1 (TOVALINE_TRUE).
  *  - Texts are cp932 (Shift-JIS), NUL-ended.
  *  - Every counter stops at TOVALINE_COUNT_MAX instead of wrapping.
  *  - Calls never wait, except that a write may wait up to 100 ms for the line
@@ -37,7 +37,61 @@ extern "C" {
 #define TOVALINE_API
 #endif
 
+/* ---- The codes of the interface ------------------------------------------ */
+
+#define TOVALINE_TRUE (-1)
+
+/* Every counter stops here. */
 #define TOVALINE_COUNT_MAX 2100000000
+
+/* SetLineSt codes. The call takes an int16_t: 0x8001 and 0x8002 arrive as
+ * -32767 and -32766. */
+#define TOVALINE_LINE_RTS_OFF 1
+#define TOVALINE_LINE_DTR_OFF 2
+#define TOVALINE_LINE_RTS_ON (-32767)
+#define TOVALINE_LINE_DTR_ON (-32766)
+
+/* ReadModemStatus bits: the library's states, then the driver's lines. */
+#define TOVALINE_STATUS_RTS 0x01
+#define TOVALINE_STATUS_DTR 0x02
+#define TOVALINE_STATUS_XOFF_SENT 0x04
+#define TOVALINE_STATUS_XOFF_RECEIVED 0x08
+#define TOVALINE_STATUS_CTS 0x10
+#define TOVALINE_STATUS_DSR 0x20
+#define TOVALINE_STATUS_RI 0x40
+#define TOVALINE_STATUS_DCD 0x80
+
+/* ReadErrorStatus mask bits. */
+#define TOVALINE_ERROR_RX_OVERFLOW 0x01
+#define TOVALINE_ERROR_OVERRUN 0x02
+#define TOVALINE_ERROR_PARITY 0x04
+#define TOVALINE_ERROR_FRAMING 0x08
+#define TOVALINE_ERROR_BREAK 0x10
+
+/* ReadDisp page modes. */
+#define TOVALINE_PAGE_TEXT 0
+#define TOVALINE_PAGE_HEX 1
+#define TOVALINE_PAGE_UNSIGNED 2
+#define TOVALINE_PAGE_SIGNED 3
+#define TOVALINE_PAGE_NAMES 4
+#define TOVALINE_PAGE_BITS 5
+
+/* LogStart capture modes. */
+#define TOVALINE_LOG_RAW_LIMITED 0
+#define TOVALINE_LOG_DLE 1
+#define TOVALINE_LOG_UP_TO_EOF 2
+#define TOVALINE_LOG_RAW 3
+
+/* LogCont results. */
+#define TOVALINE_LOG_CONTINUE (-1)
+#define TOVALINE_LOG_FINISHED 1
+#define TOVALINE_LOG_WRITE_ERROR 0
+
+/* ReadDLEend codes. */
+#define TOVALINE_DLE_OK 0
+#define TOVALINE_DLE_SEQUENCE_ERROR 1
+#define TOVALINE_DLE_WRITE_ERROR 2
+#define TOVALINE_DLE_CANCELLED 3
 
 /* ---- Port open, parameters, close ------------------------------------- */
 

@@ -41,7 +41,7 @@ int32_t captureRawLimited(CaptureState& capture, const uint8_t* block, size_t n)
     return capture.total;
 }
 
-// Totals without a limit stop at kCountMax: a total can never wrap into the
+// Totals without a limit stop at TOVALINE_COUNT_MAX: a total can never wrap into the
 // end signal.
 int32_t captureRaw(CaptureState& capture, const uint8_t* block, size_t n) {
     if (!writeBlock(capture.fd, block, n)) return kLogEndSignal;

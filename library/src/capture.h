@@ -12,10 +12,10 @@ namespace tovaline {
 
 // LogMode.
 enum LogMode : int16_t {
-    kLogRawLimited = 0, // raw bytes up to the limit (LogCont: without limit)
-    kLogDleFrame = 1,   // DLE-framed transfer, decoded
-    kLogUpToEof = 2,    // LogCont only: bytes up to the first 1Ah
-    kLogRaw = 3,        // raw bytes without limit (receive calls only)
+    kLogRawLimited = TOVALINE_LOG_RAW_LIMITED, // raw bytes up to the limit (LogCont: without limit)
+    kLogDleFrame = TOVALINE_LOG_DLE, // DLE-framed transfer, decoded
+    kLogUpToEof = TOVALINE_LOG_UP_TO_EOF, // LogCont only: bytes up to the first 1Ah
+    kLogRaw = TOVALINE_LOG_RAW, // raw bytes without limit (receive calls only)
 };
 
 // logTotal -1 tells the receive poll that the capture ended: a write error,
@@ -24,9 +24,9 @@ constexpr int32_t kLogEndSignal = -1;
 
 // LogContResult.
 enum LogContResult : int32_t {
-    kLogContWriteError = 0,
-    kLogContFinished = 1,
-    kLogContContinue = -1,
+    kLogContWriteError = TOVALINE_LOG_WRITE_ERROR,
+    kLogContFinished = TOVALINE_LOG_FINISHED,
+    kLogContContinue = TOVALINE_LOG_CONTINUE,
 };
 
 // Removes XON and XOFF in place; returns the remaining length.

@@ -35,10 +35,10 @@ inline void bumpLine(LineCountNo index) {
     bump(g_lib.counters.line[index]);
 }
 
-// total + n (n >= 0), stopping at kCountMax.
+// total + n (n >= 0), stopping at TOVALINE_COUNT_MAX.
 inline void addSaturating(int32_t& total, int64_t n) {
     const int64_t sum = static_cast<int64_t>(total) + n;
-    total = sum > kCountMax ? kCountMax : static_cast<int32_t>(sum);
+    total = sum > TOVALINE_COUNT_MAX ? TOVALINE_COUNT_MAX : static_cast<int32_t>(sum);
 }
 
 // A byte the line took: its per-value count, and XON/XOFF as flow characters

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "tovaline.h"
+
 namespace tovaline {
 
 constexpr uint8_t kDle = 0x10;
@@ -15,10 +17,10 @@ constexpr uint8_t kCan = 0x18;
 
 // DleEndCode, the outcome that ReadDLEend reports.
 enum DleEndCode : int32_t {
-    kDleEndedOrRunning = 0,
-    kDleSequenceError = 1,
-    kDleWriteError = 2,
-    kDleCancelled = 3,
+    kDleEndedOrRunning = TOVALINE_DLE_OK,
+    kDleSequenceError = TOVALINE_DLE_SEQUENCE_ERROR,
+    kDleWriteError = TOVALINE_DLE_WRITE_ERROR,
+    kDleCancelled = TOVALINE_DLE_CANCELLED,
 };
 
 struct DleDecoded {

@@ -5,9 +5,10 @@
 
 #include <cstdint>
 
+#include "tovaline.h"
+
 namespace tovaline {
 
-constexpr int32_t kCountMax = 2100000000;
 constexpr int32_t kRcvRingSize = 327680;
 constexpr int32_t kLineRingSize = 2000;
 constexpr int32_t kLineBytes = 256;
@@ -82,9 +83,9 @@ extern LibState g_lib;
 // Back to the load state: closes the port and the capture file, zeroes everything.
 void resetLibState();
 
-// Counter increment that stops at kCountMax.
+// Counter increment that stops at TOVALINE_COUNT_MAX.
 inline void bump(int32_t& counter) {
-    if (counter < kCountMax) ++counter;
+    if (counter < TOVALINE_COUNT_MAX) ++counter;
 }
 
 }  // namespace tovaline

@@ -31,14 +31,14 @@ int32_t switchLine(bool dtrLine, bool on) {
 using namespace tovaline;
 
 int32_t SetLineSt(int16_t code) {
-    switch (static_cast<uint16_t>(code)) {
-    case 0x0001:
+    switch (code) {
+    case TOVALINE_LINE_RTS_OFF:
         return switchLine(false, false);
-    case 0x0002:
+    case TOVALINE_LINE_DTR_OFF:
         return switchLine(true, false);
-    case 0x8001:
+    case TOVALINE_LINE_RTS_ON:
         return switchLine(false, true);
-    case 0x8002:
+    case TOVALINE_LINE_DTR_ON:
         return switchLine(true, true);
     default:
         return code;

@@ -12,8 +12,9 @@ constexpr uint32_t kEdgeLines = kModemCts | kModemDsr | kModemRi | kModemDcd;
 
 uint32_t libraryBits() {
     const PortState& p = g_lib.port;
-    return (p.rts ? 0x01u : 0u) | (p.dtr ? 0x02u : 0u) | (p.xoffSent ? 0x04u : 0u) |
-           (p.xoffReceived ? 0x08u : 0u);
+    return (p.rts ? TOVALINE_STATUS_RTS : 0u) | (p.dtr ? TOVALINE_STATUS_DTR : 0u) |
+           (p.xoffSent ? TOVALINE_STATUS_XOFF_SENT : 0u) |
+           (p.xoffReceived ? TOVALINE_STATUS_XOFF_RECEIVED : 0u);
 }
 
 // Rising edges first, then falling; within each, the order the program

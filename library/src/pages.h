@@ -12,12 +12,12 @@ namespace tovaline {
 
 // The page modes of the receive call (DispPageMode).
 enum PageMode : int16_t {
-    kPageText = 0,
-    kPageHex = 1,
-    kPageUnsigned = 2,
-    kPageSigned = 3,
-    kPageCharacter = 4,
-    kPageBits = 5,
+    kPageText = TOVALINE_PAGE_TEXT,
+    kPageHex = TOVALINE_PAGE_HEX,
+    kPageUnsigned = TOVALINE_PAGE_UNSIGNED,
+    kPageSigned = TOVALINE_PAGE_SIGNED,
+    kPageCharacter = TOVALINE_PAGE_NAMES,
+    kPageBits = TOVALINE_PAGE_BITS,
 };
 
 // Copying stops once a page holds more than this many bytes; every further

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "tovaline.h"
+
 namespace tovaline {
 
 // Line settings as the driver holds them. Parity uses the library's codes
@@ -18,17 +20,17 @@ struct LineSettings {
 };
 
 // Driver modem bits, as the library reports them.
-constexpr uint32_t kModemCts = 0x10;
-constexpr uint32_t kModemDsr = 0x20;
-constexpr uint32_t kModemRi = 0x40;
-constexpr uint32_t kModemDcd = 0x80;
+constexpr uint32_t kModemCts = TOVALINE_STATUS_CTS;
+constexpr uint32_t kModemDsr = TOVALINE_STATUS_DSR;
+constexpr uint32_t kModemRi = TOVALINE_STATUS_RI;
+constexpr uint32_t kModemDcd = TOVALINE_STATUS_DCD;
 
 // Driver line-error bits.
-constexpr uint32_t kErrRxOverflow = 0x01;
-constexpr uint32_t kErrOverrun = 0x02;
-constexpr uint32_t kErrParity = 0x04;
-constexpr uint32_t kErrFraming = 0x08;
-constexpr uint32_t kErrBreak = 0x10;
+constexpr uint32_t kErrRxOverflow = TOVALINE_ERROR_RX_OVERFLOW;
+constexpr uint32_t kErrOverrun = TOVALINE_ERROR_OVERRUN;
+constexpr uint32_t kErrParity = TOVALINE_ERROR_PARITY;
+constexpr uint32_t kErrFraming = TOVALINE_ERROR_FRAMING;
+constexpr uint32_t kErrBreak = TOVALINE_ERROR_BREAK;
 
 struct WriteResult {
     bool ok = false;     // false: the write failed outright

@@ -15,7 +15,7 @@ namespace {
 // Adds k events at once: the same as k single increments, which stop at the
 // cap and leave a counter set above it where it is.
 void addEvents(int32_t& counter, uint64_t k) {
-    if (k > 0 && counter < kCountMax) addSaturating(counter, static_cast<int64_t>(k));
+    if (k > 0 && counter < TOVALINE_COUNT_MAX) addSaturating(counter, static_cast<int64_t>(k));
 }
 
 // The receive path counts a whole block at a time: tallies first, then one

@@ -113,7 +113,7 @@ TEST_F(LineStatusFake, WithoutModemLinesOnlyTheLibrarysBitsAreReportedAndNothing
 
 TEST_F(LineStatusFake, EdgeCountersStopAtCountMax) {
     open();
-    SetClearCount(6, kCountMax);
+    SetClearCount(6, TOVALINE_COUNT_MAX);
     SetClearCount(12, INT32_MAX); // stored as given, above the cap
     for (int i = 0; i < 3; ++i) {
         fake.modem = kModemCts;
@@ -121,7 +121,7 @@ TEST_F(LineStatusFake, EdgeCountersStopAtCountMax) {
         fake.modem = 0;
         readModemStatus();
     }
-    EXPECT_EQ(readLineCounts()[6], kCountMax);
+    EXPECT_EQ(readLineCounts()[6], TOVALINE_COUNT_MAX);
     EXPECT_EQ(readLineCounts()[12], INT32_MAX);
 }
 
@@ -206,9 +206,9 @@ TEST_F(LineStatusFake, ReceivedBytesAreCountedByValueAndAsFlowCharacters) {
     EXPECT_EQ(c[1], 1);                    // XON received
     EXPECT_EQ(g_lib.port.xoffReceived, 0); // counting alone is no flow tracking
 
-    ClearCodeCounter(0x41, kCountMax, 0);
+    ClearCodeCounter(0x41, TOVALINE_COUNT_MAX, 0);
     countReceivedBlock(block, 1);
-    EXPECT_EQ(readCodeCounts(0)[0x41], kCountMax);
+    EXPECT_EQ(readCodeCounts(0)[0x41], TOVALINE_COUNT_MAX);
 }
 
 TEST_F(LineStatusFake, BitEdgesAreCountedAndClearedByBit) {

@@ -196,17 +196,17 @@ TEST_F(SendFake, SentFlowCharactersMoveTheXoffSentState) {
 
 TEST_F(SendFake, CountsAndTotalsStopAtCountMax) {
     openWithFlow(0);
-    g_lib.counters.sentTotal = kCountMax - 2;
+    g_lib.counters.sentTotal = TOVALINE_COUNT_MAX - 2;
     sendData("ABCDE", 5);
-    EXPECT_EQ(readSentTotal(), kCountMax);
+    EXPECT_EQ(readSentTotal(), TOVALINE_COUNT_MAX);
     sendData("A", 1);
-    EXPECT_EQ(readSentTotal(), kCountMax);
+    EXPECT_EQ(readSentTotal(), TOVALINE_COUNT_MAX);
 
-    ClearCodeCounter('A', kCountMax, 1);
-    SetClearCount(2, kCountMax);
+    ClearCodeCounter('A', TOVALINE_COUNT_MAX, 1);
+    SetClearCount(2, TOVALINE_COUNT_MAX);
     sendData("A\x13", 2);
-    EXPECT_EQ(readCodeCounts(1)['A'], kCountMax);
-    EXPECT_EQ(readLineCounts()[2], kCountMax);
+    EXPECT_EQ(readCodeCounts(1)['A'], TOVALINE_COUNT_MAX);
+    EXPECT_EQ(readLineCounts()[2], TOVALINE_COUNT_MAX);
     EXPECT_EQ(readModemStatus() & 0x04, 0x04); // the state follows though the count is capped
 
     // A value set above the cap stays: no increment passes it, none overflows.

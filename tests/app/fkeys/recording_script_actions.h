@@ -52,7 +52,7 @@ class RecordingScriptActions : public ScriptActions {
     bool stopRequested() override { return shared().StopFlg == 1; }
     void wait(int32_t ms) override { record("wait " + std::to_string(ms)); }
     void breakPulse(bool stoppable) override { record(stoppable ? "break stoppable" : "break"); }
-    void setLine(uint16_t code) override { record("line " + hex4(code)); }
+    void setLine(int16_t code) override { record("line " + hex4(code)); }
     void repaintLineButtons() override {
         if (logStatus) record("lamps");
     }

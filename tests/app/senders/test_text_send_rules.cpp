@@ -1,7 +1,7 @@
 // The text window's byte rules without its window: what a box's text counts
 // and sends as, the names a text is saved under, and the repeat count typed
 // into a count box.
-#include "senders/repeat_send.h"
+#include "files/repeat_send.h"
 #include "senders/text_file.h"
 #include "senders/text_save_name.h"
 

@@ -1,4 +1,4 @@
-#include "senders/chunk_send.h"
+#include "core/chunk_send.h"
 
 #include "core/error_messages.h"
 #include "core/shared_state.h"

@@ -1,4 +1,4 @@
-#include "senders/repeat_send.h"
+#include "files/repeat_send.h"
 
 #include "core/shared_state.h"
 #include "files/number_text.h"

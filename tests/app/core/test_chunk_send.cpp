@@ -1,7 +1,7 @@
 // The chunked block sender over a recording stand-in of the library: what
 // each call offers, how partial takes, holds, stops and failures go on, and
 // the caller's conversion and chunk step.
-#include "senders/chunk_send.h"
+#include "core/chunk_send.h"
 
 #include "core/shared_state.h"
 #include "modal_auto_closer.h"
