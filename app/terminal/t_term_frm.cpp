@@ -293,7 +293,7 @@ bool T_Term_frm::eventFilter(QObject* watched, QEvent* event) {
         QCoreApplication::sendEvent(VScroll1, event);
         return true;
     }
-    if (watched == Text1 && keyBoxEvent(event)) return true;
+    if (keyBoxEvent(watched, event)) return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 0; i < 2; ++i) {
             if (watched == Lbl_font[i]) {

@@ -187,7 +187,7 @@ private:
     void buildButtons();
     void connectHandlers();
     void fillMainControls();
-    bool keyBoxEvent(QEvent* event);
+    bool keyBoxEvent(QObject* watched, QEvent* event);
     void showTypedKey(int shown);
     void checkKeyBoxLimits(int length);
     void connectButtons();
