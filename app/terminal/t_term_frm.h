@@ -19,6 +19,7 @@
 #include <cstdint>
 
 class PictureBox;
+class ScrollingLayout;
 class VbTimer;
 class QFrame;
 
@@ -194,6 +195,8 @@ private:
     void connectSendToolButtons();
     void connectViewButtons();
     void connectFileToolButtons();
+
+    ScrollingLayout* scrolling_ = nullptr;  // the fixed layout, scrolling on a small screen
 };
 
 // The one main window (created on first use).
