@@ -16,6 +16,7 @@
 #include "terminal/value_draw.h"
 #include "ui/fonts.h"
 #include "ui/picture_box.h"
+#include "ui/scrolling_layout.h"
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
 
@@ -146,7 +147,7 @@ void T_Term_frm::Form_Load() {
     Label4->setText(QStringLiteral("0"));
     Picl5->hide();
     Picl6->hide();
-    move(0, 0);
+    scrolling_->placeAt(QPoint(0, 0));
 
     KeyBusyFlg = 0;
     ViewerBusyFlg = 0;
@@ -282,7 +283,7 @@ bool T_Term_frm::eventFilter(QObject* watched, QEvent* event) {
         QCoreApplication::sendEvent(VScroll1, event);
         return true;
     }
-    if (watched == Text1 && keyBoxEvent(event)) return true;
+    if (keyBoxEvent(watched, event)) return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 0; i < 2; ++i) {
             if (watched == Lbl_font[i]) {

@@ -19,6 +19,7 @@
 #include <cstdint>
 
 class PictureBox;
+class ScrollingLayout;
 class VbTimer;
 class QFrame;
 
@@ -187,13 +188,15 @@ private:
     void buildButtons();
     void connectHandlers();
     void fillMainControls();
-    bool keyBoxEvent(QEvent* event);
+    bool keyBoxEvent(QObject* watched, QEvent* event);
     void showTypedKey(int shown);
     void checkKeyBoxLimits(int length);
     void connectButtons();
     void connectSendToolButtons();
     void connectViewButtons();
     void connectFileToolButtons();
+
+    ScrollingLayout* scrolling_ = nullptr;  // the fixed layout, scrolling on a small screen
 };
 
 // The one main window (created on first use).

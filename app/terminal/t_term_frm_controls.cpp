@@ -5,6 +5,7 @@
 
 #include "ui/picture_box.h"
 #include "ui/fonts.h"
+#include "ui/scrolling_layout.h"
 #include "ui/twips.h"
 #include "ui/twips_controls.h"
 #include "ui/vb_color.h"
@@ -49,7 +50,6 @@ QPushButton* gridButton(QWidget* parent, int row, int col, const QString& captio
 }  // namespace
 
 void T_Term_frm::buildControls() {
-    setFixedSize(twips::toPixels(18000), twips::toPixels(9840));
     buildReceiveArea();
     buildStatusArea();
     buildButtons();
@@ -59,6 +59,7 @@ void T_Term_frm::buildControls() {
     for (QWidget* w : findChildren<QWidget*>()) {
         if (w != Text1 && w != Pic_Rcv_Data) w->setFont(controlFont);
     }
+    scrolling_ = new ScrollingLayout(this, QSize(twips::toPixels(18000), twips::toPixels(9840)));
 
     Timer_Screen_init = new VbTimer(this, 1, true);
     Timer1 = new VbTimer(this, 100, false);

@@ -17,7 +17,16 @@ namespace {
 class TestApplicationEnvironment : public ::testing::Environment {
   public:
     explicit TestApplicationEnvironment(QApplication* app) : app_(app) {}
-    void TearDown() override { delete app_; }
+    void TearDown() override {
+        // Grabbing a control of a window never shown leaves the scroll bars
+        // of a scroll area above it marked as shown, and a widget marked so
+        // calls on the application when it goes, which is gone by then.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) continue;
+            for (QWidget* w : window->findChildren<QWidget*>()) w->setAttribute(Qt::WA_WState_Visible, false);
+        }
+        delete app_;
+    }
 
   private:
     QApplication* app_;

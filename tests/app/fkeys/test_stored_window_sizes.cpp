@@ -1,6 +1,6 @@
-// The resizable windows that keep their size in the settings open no larger
-// than the screen's available area: a stored size above it is held to it, a
-// size at it or below it is kept as stored.
+// The resizable windows that keep their size in the settings open with their
+// whole frame within the screen's available area: a stored size that would
+// take the frame past it is held to it, a smaller one is kept as stored.
 #include "fkeys/frms_UF_Edit_Ichiran.h"
 #include "fkeys/frms_UF_edit1.h"
 #include "fkeys/frms_UF_send_Ichiran.h"
@@ -17,6 +17,7 @@
 namespace {
 
 using twips::fromPixels;
+using twips::toPixels;
 
 class StoredWindowSize : public KeyWindowTest {};
 
@@ -33,7 +34,7 @@ template <class Window> std::unique_ptr<QWidget> loaded() {
     return w;
 }
 
-TEST_F(StoredWindowSize, IsHeldToTheScreenAndKeptInsideIt) {
+TEST_F(StoredWindowSize, IsHeldToTheScreenWithItsFrameOnTheFirstShow) {
     const SizedWindow windows[] = {
         {"one-line editor", &Settings::KeySendWidth, &Settings::KeySendHeight,
          loaded<frms_KeySend>},
@@ -43,32 +44,33 @@ TEST_F(StoredWindowSize, IsHeldToTheScreenAndKeptInsideIt) {
         {"send list", &Settings::UFListWidth, &Settings::UFListHeight,
          loaded<frms_UF_send_Ichiran>},
     };
-    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-    const int32_t screenWidth = fromPixels(screen.width()),
-                  screenHeight = fromPixels(screen.height());
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const int32_t areaWidth = fromPixels(area.width()), areaHeight = fromPixels(area.height());
     struct Case {
         const char* stored;
         int32_t width, height;
-        QSize shown;
+        bool keptAsStored;
     };
     const Case cases[] = {
-        {"above the screen", 999999999, 999999999, screen},
-        {"taller only",
-         screenWidth - 150,
-         screenHeight + 15,
-         {screen.width() - 10, screen.height()}},
-        {"at the screen", screenWidth, screenHeight, screen},
-        {"below the screen",
-         screenWidth - 150,
-         screenHeight - 600,
-         {screen.width() - 10, screen.height() - 40}},
+        {"far above the screen", 999999999, 999999999, false},
+        {"taller only", areaWidth - 150, areaHeight + 15, false},
+        {"at the screen", areaWidth, areaHeight, false},
+        {"below the screen", areaWidth - 150, areaHeight - 600, true},
     };
     for (const SizedWindow& w : windows) {
         for (const Case& c : cases) {
+            runSettings() = RunSettings{};
             settings().*w.width = c.width;
             settings().*w.height = c.height;
             const std::unique_ptr<QWidget> window = w.open();
-            EXPECT_EQ(window->size(), c.shown) << w.window << ", stored " << c.stored;
+            window->show();
+            const std::string what = std::string(w.window) + ", stored " + c.stored;
+            EXPECT_TRUE(area.contains(window->frameGeometry())) << what;
+            EXPECT_GT(window->frameGeometry().height(), window->height()) << what << ": framed";
+            if (c.keptAsStored)
+                EXPECT_EQ(window->size(), QSize(toPixels(c.width), toPixels(c.height))) << what;
+            else
+                EXPECT_EQ(window->frameGeometry().height(), area.height()) << what << ": fills the height";
         }
     }
 }
