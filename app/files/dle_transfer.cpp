@@ -90,7 +90,7 @@ std::optional<int32_t> WaitDleReceive(const DleReceiveWatch& watch) {
     SharedState& s = shared();
     while (s.LogFlg == 1) {
         pumpEventsWaiting(kWaitWakeMs);
-        if (s.LogFlg != 1 || s.LogTotal == LogTotalEnded) break;
+        if (s.LogFlg != 1 || s.LogTotal == TOVALINE_LOG_ENDED) break;
         watch.showCount(s.LogTotal);
         if (watch.cancelled()) break;
     }
@@ -101,7 +101,7 @@ std::optional<int32_t> WaitDleReceive(const DleReceiveWatch& watch) {
     if (watch.cancelled()) return std::nullopt;
     const int32_t code = lib().ReadDLEend();
     // Only the end of the stream makes the library report the total as -1.
-    if (code == TOVALINE_DLE_OK && s.LogTotal != LogTotalEnded) return TOVALINE_DLE_WRITE_ERROR;
+    if (code == TOVALINE_DLE_OK && s.LogTotal != TOVALINE_LOG_ENDED) return TOVALINE_DLE_WRITE_ERROR;
     return code;
 }
 

@@ -57,7 +57,7 @@ void endCaptureIfDue() {
     lib().LogStop();
     ShowCaptureMarks(CaptureMark::None);
     s.LogFilePath.clear();
-    if (s.LogTotal == LogTotalEnded) s.LogErrFlg = 1;
+    if (s.LogTotal == TOVALINE_LOG_ENDED) s.LogErrFlg = 1;
 }
 
 void showReceivedTotal() {

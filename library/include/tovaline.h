@@ -87,6 +87,10 @@ extern "C" {
 #define TOVALINE_LOG_FINISHED 1
 #define TOVALINE_LOG_WRITE_ERROR 0
 
+/* The capture total the receive calls give once a capture ended: a write
+ * error, or the end of a framed transfer. */
+#define TOVALINE_LOG_ENDED (-1)
+
 /* ReadDLEend codes. */
 #define TOVALINE_DLE_OK 0
 #define TOVALINE_DLE_SEQUENCE_ERROR 1

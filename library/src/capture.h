@@ -18,9 +18,8 @@ enum LogMode : int16_t {
     kLogRaw = TOVALINE_LOG_RAW, // raw bytes without limit (receive calls only)
 };
 
-// logTotal -1 tells the receive poll that the capture ended: a write error,
-// or the end of a framed transfer.
-constexpr int32_t kLogEndSignal = -1;
+// The logTotal that tells the receive poll the capture ended.
+constexpr int32_t kLogEndSignal = TOVALINE_LOG_ENDED;
 
 // LogContResult.
 enum LogContResult : int32_t {

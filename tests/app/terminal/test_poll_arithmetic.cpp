@@ -7,6 +7,8 @@
 #include "terminal/page_text.h"
 #include "terminal/scroll_math.h"
 
+#include <tovaline.h>
+
 using namespace scroll_math;
 
 TEST(PollPageScroll, TheEmptyNewestTextLineCountsButNoRowOrLineTwice) {
@@ -103,8 +105,8 @@ TEST(PollByteScroll, ArrowPageAndDragMovesAsEachModeSteps) {
 TEST(PollCapture, EndsAtTheLimitOrOnTheLibrarysEndMarkOnlyWhileRunning) {
     EXPECT_FALSE(captureMustEnd(1, 1023, 1));
     EXPECT_TRUE(captureMustEnd(1, 1024, 1));
-    EXPECT_TRUE(captureMustEnd(1, LogTotalEnded, 2050781));
-    EXPECT_FALSE(captureMustEnd(0, LogTotalEnded, 1));
+    EXPECT_TRUE(captureMustEnd(1, TOVALINE_LOG_ENDED, 2050781));
+    EXPECT_FALSE(captureMustEnd(0, TOVALINE_LOG_ENDED, 1));
     EXPECT_FALSE(captureMustEnd(0, 5000, 1));
     // The largest limit the windows use stays inside its range.
     EXPECT_FALSE(captureMustEnd(1, 2099999743, 2050781));
