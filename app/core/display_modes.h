@@ -19,7 +19,7 @@ enum DispModeNo : int16_t {
     DispBit = 14,
     DispBit2 = 15,
     DispScope = 20,
-    DispBitCount = 30,
+    DispBitCount = TOVALINE_GRAPH_BIT_COUNTS, // the library's code for the bit-edge counters
     DispBigDecU = 40,
     DispBigDecS = 41,
     DispBigHex = 42,

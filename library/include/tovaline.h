@@ -76,6 +76,9 @@ extern "C" {
 #define TOVALINE_PAGE_NAMES 4
 #define TOVALINE_PAGE_BITS 5
 
+/* The code of ReadDispGraph that asks for the bit-edge counters. */
+#define TOVALINE_GRAPH_BIT_COUNTS 30
+
 /* LogStart capture modes. */
 #define TOVALINE_LOG_RAW_LIMITED 0
 #define TOVALINE_LOG_DLE 1
@@ -217,8 +220,9 @@ TOVALINE_API void ReadDisp(char* page, int32_t* pageLen, int32_t start, int32_t*
 
 /* The receive call with raw bytes: the n bytes from `start` (counted from
  * the oldest stored byte; -1 = the n newest) into buf, *bufLen := bytes copied,
- * *total := bytes stored. With code 30 buf receives the eight bit-edge counters
- * instead (32 bytes, little-endian, bit 7 first) and *total is untouched. */
+ * *total := bytes stored. With code TOVALINE_GRAPH_BIT_COUNTS buf receives the
+ * eight bit-edge counters instead (32 bytes, little-endian, bit 7 first) and
+ * *total is untouched. */
 TOVALINE_API void ReadDispGraph(uint8_t* buf, int32_t* bufLen, int32_t start, int32_t* bytesRead,
                                 int32_t* total, int16_t logFlag, int32_t* logTotal, int16_t* ok,
                                 int16_t readFlag, int16_t count, int16_t code);

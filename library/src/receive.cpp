@@ -15,7 +15,7 @@ namespace tovaline {
 namespace {
 
 // ReadDispGraph's code that asks for the bit-edge counters instead of bytes.
-constexpr int16_t kGraphBitOnCounts = 30;
+constexpr int16_t kGraphBitOnCounts = TOVALINE_GRAPH_BIT_COUNTS;
 
 // Steps shared by both receive calls. The block is this call's work area.
 void receiveBlock(int16_t readFlag, int16_t logFlag, int32_t* logTotal, int32_t* bytesRead,
