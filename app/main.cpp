@@ -17,10 +17,8 @@ int main(int argc, char* argv[]) {
     fonts::installSubstitutions();
     installQtJapanese();
 
-    const bool started = Main([] {
-        mainForm().show();
-    });
-    if (!started) endProcessNow(0);  // another copy runs from this folder
+    const bool started = Main([] { mainForm().show(); });
+    if (!started) endProcessNow(0); // another copy runs from this folder
 
     // Only now is there something to save: an outside end before this point
     // must not write defaults over the settings file.

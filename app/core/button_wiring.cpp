@@ -9,10 +9,14 @@ namespace {
 
 int16_t programButton(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return MouseLeft;
-    case Qt::RightButton: return MouseRight;
-    case Qt::MiddleButton: return MouseMiddle;
-    default: return 0;
+    case Qt::LeftButton:
+        return MouseLeft;
+    case Qt::RightButton:
+        return MouseRight;
+    case Qt::MiddleButton:
+        return MouseMiddle;
+    default:
+        return 0;
     }
 }
 
@@ -20,13 +24,13 @@ int16_t programButton(Qt::MouseButton b) {
 // over the button; the left button reaches the handler through `clicked`,
 // once the button has come up.
 class MouseUpFilter : public QObject {
-public:
+  public:
     MouseUpFilter(QPushButton* button, std::function<void(int16_t)> handler)
         : QObject(button), handler_(std::move(handler)) {
         button->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::MouseButtonRelease) return false;
         auto* w = static_cast<QWidget*>(watched);
@@ -38,11 +42,11 @@ protected:
         return true;
     }
 
-private:
+  private:
     std::function<void(int16_t)> handler_;
 };
 
-}  // namespace
+} // namespace
 
 void onClick(QPushButton* button, QObject* context, std::function<void()> handler) {
     QObject::connect(button, &QPushButton::clicked, context, std::move(handler));
@@ -53,4 +57,4 @@ void onMouseUp(QPushButton* button, QObject* context, std::function<void(int16_t
     new MouseUpFilter(button, std::move(handler));
 }
 
-}  // namespace button_wiring
+} // namespace button_wiring

@@ -13,4 +13,4 @@ namespace button_wiring {
 void onClick(QPushButton* button, QObject* context, std::function<void()> handler);
 void onMouseUp(QPushButton* button, QObject* context, std::function<void(int16_t)> handler);
 
-}  // namespace button_wiring
+} // namespace button_wiring

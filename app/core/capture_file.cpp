@@ -16,11 +16,12 @@ QString fileIdentity(const QString& path) {
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-}  // namespace
+} // namespace
 
 // A hard link has no spelling in common with the name it links to.
 bool isSameExistingFile(const QString& a, const QString& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return !a.isEmpty() && !b.isEmpty() && ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;

@@ -5,9 +5,9 @@
 #pragma once
 
 enum class CaptureMark {
-    None,     // no capture: both lamps out, both buttons enabled in the window colour
-    Logging,  // "受信ロギング中", Command5 cyan, Command18 disabled
-    Stream,   // "ﾌｧｲﾙ垂流し受信中", Command18 cyan, Command5 disabled
+    None,    // no capture: both lamps out, both buttons enabled in the window colour
+    Logging, // "受信ロギング中", Command5 cyan, Command18 disabled
+    Stream,  // "ﾌｧｲﾙ垂流し受信中", Command18 cyan, Command5 disabled
 };
 
 void ShowCaptureMarks(CaptureMark mark);

@@ -15,11 +15,12 @@ void showZero(QLabel* label) {
     vbcolor::setForeColor(label, 0);
 }
 
-}  // namespace
+} // namespace
 
 void ClearDispBuffer() {
     const SharedState& s = shared();
-    lib().OpenDisp(s.DispPageLines, s.DispColumns, 10, 10, settings().CrNewLineFlg, settings().LfNewLineFlg);
+    lib().OpenDisp(s.DispPageLines, s.DispColumns, 10, 10, settings().CrNewLineFlg,
+                   settings().LfNewLineFlg);
     MainControls& c = mainControls();
     // The bit-edge counter display draws its own counts, not the store.
     if (settings().DispMode != DispBitCount && c.ClsRcvPicture) c.ClsRcvPicture();

@@ -12,7 +12,7 @@ char parityCode(const QString& parity) {
     return '4';
 }
 
-}  // namespace
+} // namespace
 
 int16_t flowModeOf(const QString& comFlow) {
     if (comFlow.startsWith(QStringLiteral("な"))) return FlowNone;

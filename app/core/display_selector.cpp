@@ -5,9 +5,11 @@ std::function<void()>& selector() {
     static std::function<void()> show;
     return show;
 }
-}  // namespace
+} // namespace
 
-void SetDisplaySelector(std::function<void()> show) { selector() = std::move(show); }
+void SetDisplaySelector(std::function<void()> show) {
+    selector() = std::move(show);
+}
 
 void ShowDisplaySelector() {
     if (selector()) selector()();

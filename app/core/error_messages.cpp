@@ -8,7 +8,7 @@
 
 namespace {
 
-bool g_apiErrWaiting = false;  // a box is posted or being shown
+bool g_apiErrWaiting = false; // a box is posted or being shown
 // A failure has been told (shown, or posted to be) since the line last
 // worked or a send last began.
 bool g_failureTold = false;
@@ -26,11 +26,10 @@ struct ErrnoNumber {
 
 // errno -> the program's file-error number (what the user is told).
 constexpr ErrnoNumber kErrnoNumbers[] = {
-    {ENOENT, 53},       {EEXIST, 58},       {ENOSPC, 61},  {EDQUOT, 61}, {EFBIG, 61},
-    {EACCES, 70},       {EPERM, 70},        {EROFS, 70},   {ETXTBSY, 70}, {EMFILE, 67},
-    {ENFILE, 67},       {EIO, 57},          {ENOTDIR, 76}, {ENAMETOOLONG, 75}, {ELOOP, 75},
-    {EISDIR, 75},       {EINVAL, 52},       {EBADF, 52},   {EBUSY, 55},  {ENXIO, 68},
-    {ENODEV, 68},       {ENOMEDIUM, 71},
+    {ENOENT, 53},  {EEXIST, 58},       {ENOSPC, 61},  {EDQUOT, 61},    {EFBIG, 61},  {EACCES, 70},
+    {EPERM, 70},   {EROFS, 70},        {ETXTBSY, 70}, {EMFILE, 67},    {ENFILE, 67}, {EIO, 57},
+    {ENOTDIR, 76}, {ENAMETOOLONG, 75}, {ELOOP, 75},   {EISDIR, 75},    {EINVAL, 52}, {EBADF, 52},
+    {EBUSY, 55},   {ENXIO, 68},        {ENODEV, 68},  {ENOMEDIUM, 71},
 };
 
 const std::pair<int, const char16_t*> kMessages[] = {
@@ -59,7 +58,7 @@ const std::pair<int, const char16_t*> kMessages[] = {
 // number in "予期せぬエラー" still tells what happened.
 constexpr int kUnmappedErrnoBase = 1000;
 
-}  // namespace
+} // namespace
 
 void ApiErrMsg() {
     if (g_failureTold || g_apiErrWaiting || msgBoxXIsOpen()) return;
@@ -86,7 +85,9 @@ void ReadResultMsg(int16_t readOk) {
         ApiErrMsg();
 }
 
-void ForgetToldFailure() { g_failureTold = false; }
+void ForgetToldFailure() {
+    g_failureTold = false;
+}
 
 int fileErrorNumber(int posixErrno) {
     for (const auto& entry : kErrnoNumbers)
@@ -100,8 +101,14 @@ QString fileErrMsgText(int errorNumber) {
     return QStringLiteral("予期せぬエラーが発生しました｡ ") + QString::number(errorNumber);
 }
 
-void FileErrMsg(int posixErrno) { FileErrMsgNumber(fileErrorNumber(posixErrno)); }
+void FileErrMsg(int posixErrno) {
+    FileErrMsgNumber(fileErrorNumber(posixErrno));
+}
 
-void FileErrMsgNumber(int errorNumber) { MsgBoxXShow(fileErrMsgText(errorNumber), 0, QString()); }
+void FileErrMsgNumber(int errorNumber) {
+    MsgBoxXShow(fileErrMsgText(errorNumber), 0, QString());
+}
 
-void FileWriteErrMsg() { MsgBoxXShow(QStringLiteral("ファイル書込みエラーが発生しました｡ "), 0, QString()); }
+void FileWriteErrMsg() {
+    MsgBoxXShow(QStringLiteral("ファイル書込みエラーが発生しました｡ "), 0, QString());
+}

@@ -4,10 +4,14 @@
 
 QByteArray enterCodeBytes(int16_t code) {
     switch (code) {
-    case EnterCR: return QByteArray("\r");
-    case EnterCRLF: return QByteArray("\r\n");
-    case EnterNone: return QByteArray();
-    default: return QByteArray("\n");
+    case EnterCR:
+        return QByteArray("\r");
+    case EnterCRLF:
+        return QByteArray("\r\n");
+    case EnterNone:
+        return QByteArray();
+    default:
+        return QByteArray("\n");
     }
 }
 
@@ -23,7 +27,7 @@ bool KeyQueueFlush::afterWrite(QByteArray& queue, int32_t written, int16_t ok) {
         report = !failureReported_ || queue != failedQueue_;
         failureReported_ = true;
         failedQueue_ = queue;
-        written = 0;  // a failed write took nothing
+        written = 0; // a failed write took nothing
     } else {
         failureReported_ = false;
         failedQueue_.clear();

@@ -23,13 +23,13 @@ bool appendUnderKeyLimit(QByteArray& queue, QByteArrayView bytes);
 // only after a write succeeded or the queue changed, so a port that refuses
 // every write does not reopen the error box on every tick.
 class KeyQueueFlush {
-public:
+  public:
     // After SendData of the whole queue: drops the `written` bytes from its
     // front (a double-byte character split by a partial write leaves exactly
     // its unsent byte). Returns true when the failure must be reported.
     bool afterWrite(QByteArray& queue, int32_t written, int16_t ok);
 
-private:
+  private:
     bool failureReported_ = false;
     QByteArray failedQueue_;
 };

@@ -32,8 +32,8 @@ struct MainControls {
     QPointer<QLabel> lblRcvS;
     QPointer<QLabel> lblSndS;
     QPointer<QLabel> lblFlow;
-    QPointer<QPushButton> Command3;  // port settings button; red while the port is closed
-    QPointer<QWidget> Piclcs;        // "COM ﾎﾟｰﾄｸﾛｰｽﾞ状態" panel
+    QPointer<QPushButton> Command3; // port settings button; red while the port is closed
+    QPointer<QWidget> Piclcs;       // "COM ﾎﾟｰﾄｸﾛｰｽﾞ状態" panel
 
     QPointer<QLabel> lblCOM;
     QPointer<QLabel> lblBPS;
@@ -47,8 +47,8 @@ struct MainControls {
     QPointer<QPlainTextEdit> Text1;
     QPointer<QPushButton> cmdKeyClear;
 
-    QPointer<QLabel> Label4;  // received-byte count
-    QPointer<QLabel> Label8;  // sent-byte count
+    QPointer<QLabel> Label4; // received-byte count
+    QPointer<QLabel> Label8; // sent-byte count
     QPointer<QLabel> LblDecHex;
     QPointer<QScrollBar> VScroll1;
 

@@ -22,7 +22,7 @@ std::string executableFolder() {
     return slash == std::string::npos ? "." : exe.substr(0, slash);
 }
 
-}  // namespace
+} // namespace
 
 std::string programFolder() {
     if (!overrideFolder().empty()) return overrideFolder();
@@ -30,6 +30,10 @@ std::string programFolder() {
     return folder;
 }
 
-QString programFolderPath() { return QFile::decodeName(QByteArray::fromStdString(programFolder())); }
+QString programFolderPath() {
+    return QFile::decodeName(QByteArray::fromStdString(programFolder()));
+}
 
-void setProgramFolderForTests(const std::string& folder) { overrideFolder() = folder; }
+void setProgramFolderForTests(const std::string& folder) {
+    overrideFolder() = folder;
+}

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 // The end of every failed library send: one message, and everything that
 // sends stops instead of trying the broken line again.
 bool failedSend() {
@@ -57,7 +56,7 @@ bool sendCharacter(QByteArray pending, int32_t& written) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool SendStrData(const QByteArray& bytes, int32_t& length, int32_t& written) {
     length = static_cast<int32_t>(cp932::charCount(bytes));
@@ -65,8 +64,9 @@ bool SendStrData(const QByteArray& bytes, int32_t& length, int32_t& written) {
     for (qsizetype i = 0; i < bytes.size();) {
         const auto c = static_cast<uint8_t>(bytes[i]);
         const qsizetype size = (cp932::isLeadByte(c) && i + 1 < bytes.size()) ? 2 : 1;
-        const bool sent = (c == ascii::XON || c == ascii::XOFF) ? sendFlowByte(c, written)
-                                                     : sendCharacter(bytes.mid(i, size), written);
+        const bool sent = (c == ascii::XON || c == ascii::XOFF)
+                              ? sendFlowByte(c, written)
+                              : sendCharacter(bytes.mid(i, size), written);
         if (!sent) return false;
         i += size;
     }
@@ -83,7 +83,9 @@ bool SendOneByte(uint8_t b, int32_t& written) {
     }
 }
 
-bool keySendBufHasRoom() { return cp932::charCount(shared().KeySendBuf) < KeyQueueLimit; }
+bool keySendBufHasRoom() {
+    return cp932::charCount(shared().KeySendBuf) < KeyQueueLimit;
+}
 
 void SendKeyByte(uint16_t key) {
     if (!ChkComOpen()) return;

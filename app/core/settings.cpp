@@ -48,8 +48,9 @@ void keepNonNegative(int32_t& value, int32_t fallback) {
 // must be a plain decimal number: a comma in it would move every field after
 // it (a "9600,2" would open the port with odd parity).
 void keepDecimalDigits(QString& text, const QString& fallback) {
-    const bool digits = !text.isEmpty() &&
-                        std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
     if (!digits) text = fallback;
 }
 
@@ -59,7 +60,7 @@ void keepFontSize(float& size, float fallback) {
     if (!std::isfinite(size) || size < 1 || size > 500) size = fallback;
 }
 
-}  // namespace
+} // namespace
 
 void clampToValidRanges(Settings& s) {
     const Settings d;
@@ -95,8 +96,7 @@ void clampToValidRanges(Settings& s) {
     flag(s.DumpScaleFlg, d.DumpScaleFlg);
     flag(s.FileDumpScaleFlg, d.FileDumpScaleFlg);
     flag(s.CurSignMode, d.CurSignMode);
-    keepOneOf(s.DispMode, {0, 1, 2, 3, 10, 11, 12, 13, 14, 15, 20, 30, 40, 41, 42, 43},
-              d.DispMode);
+    keepOneOf(s.DispMode, {0, 1, 2, 3, 10, 11, 12, 13, 14, 15, 20, 30, 40, 41, 42, 43}, d.DispMode);
     flag(s.ScopeJis8Flg, d.ScopeJis8Flg);
     flag(s.GraphSignFlg, d.GraphSignFlg);
     keepInRange(s.ScopeCharCode, 0, 2, d.ScopeCharCode);
@@ -113,12 +113,12 @@ void clampToValidRanges(Settings& s) {
     keepInRange(s.ScopeDispPat, 0, 3, d.ScopeDispPat);
     keepInRange(s.FileScopeDispPat, 0, 3, d.FileScopeDispPat);
 
-    for (int32_t* size : {&s.UFListColWidth1, &s.UFListColWidth2, &s.UFListColWidth3,
-                          &s.UFListColWidth4, &s.UFListColWidth5, &s.UFListWidth, &s.UFListHeight,
-                          &s.UFEditListColWidth1, &s.UFEditListColWidth2, &s.UFEditListColWidth3,
-                          &s.UFEditListColWidth4, &s.UFEditListColWidth5, &s.UFEditListWidth,
-                          &s.UFEditListHeight, &s.KeySendWidth, &s.KeySendHeight, &s.UFEditWidth,
-                          &s.UFEditHeight})
+    for (int32_t* size :
+         {&s.UFListColWidth1, &s.UFListColWidth2, &s.UFListColWidth3, &s.UFListColWidth4,
+          &s.UFListColWidth5, &s.UFListWidth, &s.UFListHeight, &s.UFEditListColWidth1,
+          &s.UFEditListColWidth2, &s.UFEditListColWidth3, &s.UFEditListColWidth4,
+          &s.UFEditListColWidth5, &s.UFEditListWidth, &s.UFEditListHeight, &s.KeySendWidth,
+          &s.KeySendHeight, &s.UFEditWidth, &s.UFEditHeight})
         keepNonNegative(*size, 0);
     flag(s.UFIchiranExitFlg, d.UFIchiranExitFlg);
 

@@ -22,14 +22,14 @@
 namespace settings_defaults {
 using namespace vbcolors;
 inline constexpr int32_t DarkGraphBack = 0x3A3A1D;
-}  // namespace settings_defaults
+} // namespace settings_defaults
 
 struct Settings {
     // Line 2.
     int32_t SpareLong = 0;
 
     // Line 3: the port.
-    int16_t ComOnFlg = 0;  // 1 = open the port at start-up
+    int16_t ComOnFlg = 0; // 1 = open the port at start-up
     QString ComPortName = QStringLiteral("COM1");
     QString ComBps = QStringLiteral("9600");
     QString ComParity = QStringLiteral("なし");
@@ -38,13 +38,13 @@ struct Settings {
     QString ComFlow = QStringLiteral("なし");
 
     // Line 4: key input of the main window.
-    int16_t KeySendUnit = 0;   // 0 per character, 1 per line
-    int16_t KeySendEnter = 1;  // EnterSendCode: 0 CR, 1 CR LF, 2 nothing, 3 LF
-    int16_t KeySendMode = 0;   // 0 as typed, 1 through the escape interpreter
+    int16_t KeySendUnit = 0;  // 0 per character, 1 per line
+    int16_t KeySendEnter = 1; // EnterSendCode: 0 CR, 1 CR LF, 2 nothing, 3 LF
+    int16_t KeySendMode = 0;  // 0 as typed, 1 through the escape interpreter
 
     // Line 5: the file sender's conversions.
-    int16_t CrSendMode = 0, LfSendMode = 0, BsSendMode = 0, DelSendMode = 0,
-            NulSendMode = 0, SubSendMode = 0;
+    int16_t CrSendMode = 0, LfSendMode = 0, BsSendMode = 0, DelSendMode = 0, NulSendMode = 0,
+            SubSendMode = 0;
 
     // Line 6: receive line breaks.
     int16_t CrNewLineFlg = 0;
@@ -82,7 +82,7 @@ struct Settings {
     // Lines 26-28.
     int16_t DumpScaleFlg = 0, FileDumpScaleFlg = 0;
     int16_t CurSignMode = 0;
-    int16_t DispMode = 0;  // DispModeNo
+    int16_t DispMode = 0; // DispModeNo
     int16_t ScopeJis8Flg = 0, GraphSignFlg = 0;
 
     // Lines 29-34.
@@ -90,15 +90,15 @@ struct Settings {
     int32_t DumpGraphColor = settings_defaults::Green;
     int32_t FileDumpGraphColor = settings_defaults::Green;
     int16_t ScopeCharCode = 0, FileScopeCharCode = 0;
-    int16_t GraphScaleFlg = 1;  // forced to 1 after every load
+    int16_t GraphScaleFlg = 1; // forced to 1 after every load
     int16_t ScopeSjisFlg = 0;
     int16_t SpareInt3 = 0, SpareInt4 = 0;
     int16_t KuriFlg = 0;
     int32_t KuriCount = 0;
 
     // Line 35: font choices.
-    int16_t LineViewFont = 0, FontChoice = 0, FileDumpFont = 0, FileScopeFont = 0,
-            DumpFont = 0, ScopeFont = 0, UFEditFont = 0, TxtSendFont = 0;
+    int16_t LineViewFont = 0, FontChoice = 0, FileDumpFont = 0, FileScopeFont = 0, DumpFont = 0,
+            ScopeFont = 0, UFEditFont = 0, TxtSendFont = 0;
 
     // Line 36. Empty here; start-up gives it the program's folder before the
     // load, and an empty stored value stays empty.
@@ -112,8 +112,8 @@ struct Settings {
     int16_t ScopeDispPat = 0, FileScopeDispPat = 0;
 
     // Line 41: the send list (column widths in file order 1, 2, 3, 5, 4).
-    int32_t UFListColWidth1 = 0, UFListColWidth2 = 0, UFListColWidth3 = 0,
-            UFListColWidth5 = 0, UFListColWidth4 = 0;
+    int32_t UFListColWidth1 = 0, UFListColWidth2 = 0, UFListColWidth3 = 0, UFListColWidth5 = 0,
+            UFListColWidth4 = 0;
     int16_t UFIchiranExitFlg = 0;
     int32_t UFListWidth = 0, UFListHeight = 0;
 
@@ -212,8 +212,8 @@ struct RunSettings {
     int16_t BarStepX = 2;
     int16_t BarOffsetX = 0;
     int16_t GraphValueMin = 0;
-    int16_t GraphValueMax = 255;  // choosing a graph mode sets both again
-    int16_t ScopeLayout = 0;  // 0 = 40-column scope, 1 = 80 columns
+    int16_t GraphValueMax = 255; // choosing a graph mode sets both again
+    int16_t ScopeLayout = 0;     // 0 = 40-column scope, 1 = 80 columns
 
     // Offline graphs of the data views.
     int32_t OffGraphLineColor = settings_defaults::Green;
@@ -223,7 +223,7 @@ struct RunSettings {
 
     // Sine pattern of the random-send window.
     int16_t SinAmplitude = 127;
-    float SinStep = 1.25f;  // degrees
+    float SinStep = 1.25f; // degrees
 };
 
 Settings& settings();

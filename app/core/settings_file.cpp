@@ -20,10 +20,10 @@ QString OvrFileName;
 
 namespace {
 
-using settings_values::ValueReader;
 using settings_values::singleValue;
 using settings_values::textValue;
 using settings_values::toNumber;
+using settings_values::ValueReader;
 
 const QString kStandardTitle = QStringLiteral("VELDRAKON");
 const QString kHeaderText = QStringLiteral("システムファイルです｡");
@@ -34,21 +34,23 @@ constexpr qint64 kMaxFileBytes = 1 << 20;
 
 // ---- The layout: one list of items per line, shared by reader and writer.
 
-struct HeaderText {};        // line 1: written always, read and ignored
-struct KeptAtEnd {           // line 7: at the end of the file the entry keeps its value
+struct HeaderText {}; // line 1: written always, read and ignored
+struct KeptAtEnd {    // line 7: at the end of the file the entry keeps its value
     QString* text;
 };
-enum class CounterTable { Line, Received, Sent };  // lines 8 to 10: library counters
+enum class CounterTable { Line, Received, Sent }; // lines 8 to 10: library counters
 
-using Item = std::variant<HeaderText, int16_t*, int32_t*, float*, QString*, KeptAtEnd,
-                          CounterTable>;
+using Item =
+    std::variant<HeaderText, int16_t*, int32_t*, float*, QString*, KeptAtEnd, CounterTable>;
 using Line = std::vector<Item>;
 
 std::vector<Line> fileLayout(Settings& s) {
     Line symbols;
-    for (int i = 0; i < 32; ++i) symbols.push_back(KeptAtEnd{&s.CtrlCodeSymbol[i]});
+    for (int i = 0; i < 32; ++i)
+        symbols.push_back(KeptAtEnd{&s.CtrlCodeSymbol[i]});
     Line customColors;
-    for (int32_t& c : s.CustomColors) customColors.push_back(&c);
+    for (int32_t& c : s.CustomColors)
+        customColors.push_back(&c);
 
     std::vector<Line> lines = {
         {HeaderText{}},
@@ -73,7 +75,8 @@ std::vector<Line> fileLayout(Settings& s) {
         {&s.AppDrive, &s.SpareSingle},
         {&s.LogSizeKB},
     };
-    for (QString& reserved : s.ReservedText) lines.push_back({&reserved});
+    for (QString& reserved : s.ReservedText)
+        lines.push_back({&reserved});
     const std::vector<Line> rest = {
         {&s.DumpScaleFlg, &s.FileDumpScaleFlg},
         {&s.CurSignMode},
@@ -96,8 +99,7 @@ std::vector<Line> fileLayout(Settings& s) {
         {&s.ScopeGraphSign, &s.ScopeGraphSel, &s.ScopeGraphColor},
         {&s.FileScopeGraphSign, &s.FileScopeGraphSel, &s.FileScopeGraphColor},
         {&s.UFEditListColWidth1, &s.UFEditListColWidth2, &s.UFEditListColWidth3,
-         &s.UFEditListColWidth5, &s.UFEditListColWidth4, &s.UFEditListWidth,
-         &s.UFEditListHeight},
+         &s.UFEditListColWidth5, &s.UFEditListColWidth4, &s.UFEditListWidth, &s.UFEditListHeight},
         {&s.EndMsgBeep, &s.WarnBeep, &s.PortErrBeep},
         {&s.LineView2FontName, &s.LineView2FontSize},
         {&s.RcvForeColor, &s.RcvBackColor},
@@ -108,8 +110,8 @@ std::vector<Line> fileLayout(Settings& s) {
         {&s.LineViewBackColor, &s.LineView2BackColor},
         {&s.WindowColor, &s.WindowColorSel},
         {&s.RandPattern},
-        {&s.KeySendFont, &s.KeySendFontSize, &s.LineSendMode, &s.LineSendEnter,
-         &s.KeySendBackColor, &s.KeySendForeColor, &s.KeySendWidth, &s.KeySendHeight},
+        {&s.KeySendFont, &s.KeySendFontSize, &s.LineSendMode, &s.LineSendEnter, &s.KeySendBackColor,
+         &s.KeySendForeColor, &s.KeySendWidth, &s.KeySendHeight},
         {&s.CsvSignMode, &s.CsvKugiri},
         {&s.CsvSrcFolder},
         {&s.CsvDstFolder},
@@ -124,17 +126,27 @@ std::vector<Line> fileLayout(Settings& s) {
 
 // A stored count beyond the ceiling (or below zero) cannot have come from
 // the library.
-int32_t asLibraryCount(int32_t value) { return std::clamp(value, 0, TOVALINE_COUNT_MAX); }
+int32_t asLibraryCount(int32_t value) {
+    return std::clamp(value, 0, TOVALINE_COUNT_MAX);
+}
 
 void handCounterToLibrary(CounterTable table, int16_t index, int32_t value) {
     switch (table) {
-    case CounterTable::Line: lib().SetClearCount(index, value); break;
-    case CounterTable::Received: lib().ClearCodeCounter(index, value, 0); break;
-    case CounterTable::Sent: lib().ClearCodeCounter(index, value, 1); break;
+    case CounterTable::Line:
+        lib().SetClearCount(index, value);
+        break;
+    case CounterTable::Received:
+        lib().ClearCodeCounter(index, value, 0);
+        break;
+    case CounterTable::Sent:
+        lib().ClearCodeCounter(index, value, 1);
+        break;
     }
 }
 
-int counterCount(CounterTable table) { return table == CounterTable::Line ? 16 : 256; }
+int counterCount(CounterTable table) {
+    return table == CounterTable::Line ? 16 : 256;
+}
 
 // Reads one item; false stops the whole read.
 bool readItem(ValueReader& in, const Item& item) {
@@ -216,14 +228,16 @@ bool regularFileExists(const QString& folder, const QString& name) {
     return QFileInfo(folder + '/' + name).isFile();
 }
 
-}  // namespace
+} // namespace
 
 QString applicationTitle() {
     const QString name = QCoreApplication::applicationName();
     return name.isEmpty() ? kStandardTitle : name;
 }
 
-QString ownSettingsFileName(const QString& title) { return title + QStringLiteral(".OVR"); }
+QString ownSettingsFileName(const QString& title) {
+    return title + QStringLiteral(".OVR");
+}
 
 QString seedSettingsFileName(const QString& title, const QString& folder) {
     const QString standard = ownSettingsFileName(kStandardTitle);
@@ -234,8 +248,8 @@ QString seedSettingsFileName(const QString& title, const QString& folder) {
 }
 
 QString settingsFilePath() {
-    const QString name = OvrFileName.isEmpty() ? ownSettingsFileName(applicationTitle())
-                                               : OvrFileName;
+    const QString name =
+        OvrFileName.isEmpty() ? ownSettingsFileName(applicationTitle()) : OvrFileName;
     return programFolderPath() + '/' + name;
 }
 
@@ -268,15 +282,15 @@ void LoadStartUpSettings() {
 SavedCounters readLibraryCounters() {
     SavedCounters c;
     auto& l = c.lines;
-    lib().ReadCount(&l[0], &l[1], &l[2], &l[3], &l[4], &l[5], &l[6], &l[7], &l[8], &l[9],
-                    &l[10], &l[11], &l[12], &l[13], &l[14], &l[15]);
+    lib().ReadCount(&l[0], &l[1], &l[2], &l[3], &l[4], &l[5], &l[6], &l[7], &l[8], &l[9], &l[10],
+                    &l[11], &l[12], &l[13], &l[14], &l[15]);
     lib().ReadCodeCounter(c.received.data(), 0);
     lib().ReadCodeCounter(c.sent.data(), 1);
     return c;
 }
 
 QByteArray settingsFileText(const Settings& s, const SavedCounters& counters) {
-    Settings values = s;  // the layout points into a copy: writing changes nothing
+    Settings values = s; // the layout points into a copy: writing changes nothing
     QByteArray out;
     for (const Line& line : fileLayout(values)) {
         for (size_t i = 0; i < line.size(); ++i) {

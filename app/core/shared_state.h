@@ -13,14 +13,14 @@ enum FlowType : int16_t { FlowNone = 0, FlowHard = 1, FlowSoft = 2 };
 
 struct SharedState {
     // Port and requests.
-    int16_t ComOpenFlg = 0;     // 1 while the port is open
-    int16_t StopFlg = 0;        // 1 = stop every running send, wait or transfer
-    int16_t TimeUpFlg = 0;      // set by the main window's wait timer
-    int16_t FRStopFlg = 0;      // ends a send script's receive-to-file step
-    int16_t FormUnloadFlg = 0;  // a sending window is closing
+    int16_t ComOpenFlg = 0;    // 1 while the port is open
+    int16_t StopFlg = 0;       // 1 = stop every running send, wait or transfer
+    int16_t TimeUpFlg = 0;     // set by the main window's wait timer
+    int16_t FRStopFlg = 0;     // ends a send script's receive-to-file step
+    int16_t FormUnloadFlg = 0; // a sending window is closing
     int16_t EndFlg = 0;
     int16_t FlowMode = FlowNone;
-    QByteArray ComParamStr;     // ",parity,data,stop,flow" built at start-up
+    QByteArray ComParamStr; // ",parity,data,stop,flow" built at start-up
 
     // Sending. The key queue holds cp932 bytes, never text converted back.
     int32_t SendDone = 0;

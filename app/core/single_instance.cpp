@@ -16,7 +16,7 @@ bool acquireSingleInstanceLock(const std::string& folder) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return true;
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        held.insert(folder);  // fd stays open: the lock lives as long as the process
+        held.insert(folder); // fd stays open: the lock lives as long as the process
         return true;
     }
     const bool heldElsewhere = errno == EWOULDBLOCK;

@@ -15,9 +15,11 @@
 namespace {
 
 // The drive of the folder as the program kept it (its first two characters).
-QString folderDrive() { return programFolderPath().left(2); }
+QString folderDrive() {
+    return programFolderPath().left(2);
+}
 
-}  // namespace
+} // namespace
 
 void applyStartUpDefaults() {
     settings() = Settings{};
@@ -25,8 +27,8 @@ void applyStartUpDefaults() {
     shared() = SharedState{};
     Settings& s = settings();
     const QString folder = programFolderPath();
-    for (QString* f : {&s.SendFileFolder, &s.RcvFileFolder, &s.LogFolder, &s.OrgFileFolder, &s.OpenFileFolder,
-                       &s.TxtDirPath})
+    for (QString* f : {&s.SendFileFolder, &s.RcvFileFolder, &s.LogFolder, &s.OrgFileFolder,
+                       &s.OpenFileFolder, &s.TxtDirPath})
         *f = folder;
     s.AppDrive = folderDrive();
 }
@@ -37,14 +39,16 @@ void setUpReceiveDisplay() {
     sh.DispPageLines = 16;
     sh.DispColumns = 80;
     lib().OpenDisp(16, 80, 10, 10, s.CrNewLineFlg, s.LfNewLineFlg);
-    const QByteArray table = ctrlCodeDispTable(std::span<const QString, 32>(s.CtrlCodeSymbol.data(), 32));
+    const QByteArray table =
+        ctrlCodeDispTable(std::span<const QString, 32>(s.CtrlCodeSymbol.data(), 32));
     lib().SetControlCodeDisp(table.constData());
 }
 
 void fixUpFolders() {
     Settings& s = settings();
     const QString folder = programFolderPath();
-    for (QString* f : {&s.SendFileFolder, &s.RcvFileFolder, &s.OrgFileFolder, &s.LogFolder, &s.OpenFileFolder})
+    for (QString* f :
+         {&s.SendFileFolder, &s.RcvFileFolder, &s.OrgFileFolder, &s.LogFolder, &s.OpenFileFolder})
         if (f->isEmpty()) *f = folder;
     if (s.AppDrive.isEmpty()) s.AppDrive = folderDrive();
 }

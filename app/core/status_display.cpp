@@ -15,7 +15,9 @@ constexpr int32_t kYellow = 0x00FFFF;
 
 using ButtonPair = std::array<QPointer<QPushButton>, 2>;
 
-void paint(QWidget* w, int32_t color) { vbcolor::setBackColor(w, color); }
+void paint(QWidget* w, int32_t color) {
+    vbcolor::setBackColor(w, color);
+}
 
 void paintPair(const ButtonPair& pair, int32_t color0, int32_t color1) {
     paint(pair[0], color0);
@@ -57,7 +59,9 @@ void hideModemLamps(const MainControls& c) {
     }
 }
 
-bool softFlowSetting() { return settings().ComFlow.startsWith(QStringLiteral("ソ")); }
+bool softFlowSetting() {
+    return settings().ComFlow.startsWith(QStringLiteral("ソ"));
+}
 
 int32_t readModemStatus() {
     int32_t status = 0;
@@ -65,7 +69,7 @@ int32_t readModemStatus() {
     return status;
 }
 
-}  // namespace
+} // namespace
 
 void DispFlowMode() {
     MainControls& c = mainControls();
@@ -163,22 +167,24 @@ void DispPortParam() {
     MainControls& c = mainControls();
     const Settings& s = settings();
     if (shared().ComOpenFlg != 1) {
-        for (QLabel* label : {c.lblCOM.data(), c.lblBPS.data(), c.LBLdatasize.data(), c.lblparity.data(),
-                              c.lblstopbit.data()})
+        for (QLabel* label : {c.lblCOM.data(), c.lblBPS.data(), c.LBLdatasize.data(),
+                              c.lblparity.data(), c.lblstopbit.data()})
             setCaption(label, QString());
         return;
     }
     setCaption(c.lblCOM, s.ComPortName);
     setCaption(c.lblBPS, s.ComBps + QStringLiteral("BPS"));
     setCaption(c.LBLdatasize, s.ComDataBit);
-    setCaption(c.lblparity, s.ComParity == QStringLiteral("なし") ? QStringLiteral("ﾊﾟﾘﾃｨなし")
-                                                                 : s.ComParity + QStringLiteral("ﾊﾟﾘﾃｨ"));
+    setCaption(c.lblparity, s.ComParity == QStringLiteral("なし")
+                                ? QStringLiteral("ﾊﾟﾘﾃｨなし")
+                                : s.ComParity + QStringLiteral("ﾊﾟﾘﾃｨ"));
     setCaption(c.lblstopbit, s.ComStopBit.startsWith(u'1') ? QStringLiteral("1ｽﾄｯﾌﾟﾋﾞｯﾄ")
                                                            : QStringLiteral("2ｽﾄｯﾌﾟﾋﾞｯﾄ"));
 }
 
 void DispEnterKeyMode() {
-    static const char16_t* const kSuffix[] = {u" CRを送信", u" CR+LFを送信", u"送信しない", u" LFを送信"};
+    static const char16_t* const kSuffix[] = {u" CRを送信", u" CR+LFを送信", u"送信しない",
+                                              u" LFを送信"};
     const int16_t enter = settings().KeySendEnter;
     if (enter < 0 || enter > 3) return;
     // Two lines on the label: the program broke it with a CR.

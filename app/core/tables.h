@@ -11,8 +11,8 @@
 extern const std::array<QString, 33> CtrlCodeName;
 
 struct BitMaskRec {
-    uint8_t Mask;   // the bit
-    int32_t Color;  // 0x00BBGGRR it is drawn in
+    uint8_t Mask;  // the bit
+    int32_t Color; // 0x00BBGGRR it is drawn in
 };
 
 // Index 0..7 from the top bit down; the bits alternate cyan, white, yellow,

@@ -26,7 +26,8 @@ void ToolWindow::openSelectorOnRightClick(QWidget* widget) {
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
     // Each opening is placed from the remembered place; a window coming
     // back from being minimised stays where it was.
     if (placeLeft_ && !event->spontaneous()) {

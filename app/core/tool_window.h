@@ -52,8 +52,7 @@ class ToolWindow : public ModalWindow {
 // Shows a fresh window of this kind modally, over `parent` or else the active
 // window: built, loaded (Form_Load, where it has one), shown; it is gone once
 // closed.
-template <typename Window>
-void showFreshWindow(QWidget* parent) {
+template <typename Window> void showFreshWindow(QWidget* parent) {
     Window window(parent ? parent : QApplication::activeWindow());
     if constexpr (requires { window.Form_Load(); }) window.Form_Load();
     window.showModal();

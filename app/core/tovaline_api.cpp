@@ -26,15 +26,15 @@ TovalineApi bindFromProgramFolder() {
     if (!handle) bindingFailed("cannot load the serial-port library " + path + ": " + dlerror());
     setLoadedLibraryPath(QFile::decodeName(QByteArray::fromStdString(path)));
     TovalineApi api;
-#define TOVALINE_API_BIND(name)                                                             \
-    api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, #name));                   \
+#define TOVALINE_API_BIND(name)                                                                    \
+    api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, #name));                         \
     if (!api.name) bindingFailed("the serial-port library " + path + " lacks " #name);
     TOVALINE_EXPORTS(TOVALINE_API_BIND)
 #undef TOVALINE_API_BIND
-    return api;  // the library stays loaded until the process ends
+    return api; // the library stays loaded until the process ends
 }
 
-}  // namespace
+} // namespace
 
 const TovalineApi& lib() {
     if (g_installed) return *g_installed;
@@ -42,4 +42,6 @@ const TovalineApi& lib() {
     return bound;
 }
 
-void installTovalineApi(const TovalineApi* api) { g_installed = api; }
+void installTovalineApi(const TovalineApi* api) {
+    g_installed = api;
+}

@@ -7,15 +7,18 @@
 
 #include <tovaline.h>
 
+// The formatter would indent each line of this list deeper than the last.
+// clang-format off
 #define TOVALINE_EXPORTS(X)                                                                  \
     X(OpenCommPort) X(SetCommPortParam) X(SetCommPortParamAnyBPS) X(ReadBPS)                 \
     X(CloseCommPort) X(SetLineSt) X(ReadModemStatus) X(SendData) X(SendDataByte)             \
     X(SendDataByteNonFlow) X(SendDataByteNS) X(RcvData) X(SetBreak) X(ClearBreak)            \
-    X(SetClearCount) X(LogStart) X(LogCont) X(LogStop) X(OpenDisp) X(SetParaDisp)           \
-    X(SetControlCodeDisp) X(ReadDisp) X(ReadDLEend) X(ReadDispAll) X(ReadDispHex)           \
+    X(SetClearCount) X(LogStart) X(LogCont) X(LogStop) X(OpenDisp) X(SetParaDisp)            \
+    X(SetControlCodeDisp) X(ReadDisp) X(ReadDLEend) X(ReadDispAll) X(ReadDispHex)            \
     X(ResetStatus) X(ReadCount) X(ReadCodeCounter) X(ClearCodeCounter) X(ReadSendSu)         \
     X(ClearSendSu) X(ReadDispGraph) X(BitOnCountClear) X(ReadErrorStatus)                    \
     X(ResetErrorStatus) X(ReadDispHexLen) X(AppMoveMemory)
+// clang-format on
 
 struct TovalineApi {
 #define TOVALINE_API_MEMBER(name) decltype(&::name) name = nullptr;

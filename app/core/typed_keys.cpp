@@ -14,13 +14,19 @@ namespace {
 QString typedText(const QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return QStringLiteral("\r");
-    case Qt::Key_Backspace: return QStringLiteral("\b");
-    case Qt::Key_Tab: return QStringLiteral("\t");
-    case Qt::Key_Escape: return QString(QChar(0x1B));
-    default: break;
+    case Qt::Key_Enter:
+        return QStringLiteral("\r");
+    case Qt::Key_Backspace:
+        return QStringLiteral("\b");
+    case Qt::Key_Tab:
+        return QStringLiteral("\t");
+    case Qt::Key_Escape:
+        return QString(QChar(0x1B));
+    default:
+        break;
     }
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier & ~Qt::ShiftModifier;
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & ~Qt::KeypadModifier & ~Qt::ShiftModifier;
     if (mods == Qt::ControlModifier && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
         return QString(QChar(event->key() - Qt::Key_A + 1));
     return event->text();
@@ -44,7 +50,8 @@ void passText(const QString& typed, const std::function<void(int)>& take) {
 
 int keyCodeOf(QByteArrayView cp932Char) {
     if (cp932Char.size() >= 2) {
-        const int code = (static_cast<uint8_t>(cp932Char[0]) << 8) | static_cast<uint8_t>(cp932Char[1]);
+        const int code =
+            (static_cast<uint8_t>(cp932Char[0]) << 8) | static_cast<uint8_t>(cp932Char[1]);
         return static_cast<int16_t>(code);
     }
     return cp932Char.isEmpty() ? 0 : static_cast<uint8_t>(cp932Char[0]);

@@ -26,8 +26,8 @@ ViewScrollSetting viewScrollSetting(int64_t total, int16_t page, int64_t pos, in
         }
     }
     if (pos < total && total > 0) {
-        s.Value = static_cast<int32_t>(
-            std::nearbyint(static_cast<double>(s.Max) * static_cast<double>(pos) / static_cast<double>(total)));
+        s.Value = static_cast<int32_t>(std::nearbyint(
+            static_cast<double>(s.Max) * static_cast<double>(pos) / static_cast<double>(total)));
     } else {
         s.Value = s.Max - 1;
     }

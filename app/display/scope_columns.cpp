@@ -12,8 +12,8 @@ constexpr uint8_t TrailMinimum = 0x40;
 // The character of a single byte as the code page shows it: ASCII 21h-7Eh,
 // half-width katakana A1h-DFh when JIS8 is on; everything else a space.
 ScopeChar singleByteChar(uint8_t b, bool jis8) {
-    const bool shown =
-        b >= FirstShownByte && b != ascii::DEL && (b < 0xA0 || jis8) && b < 0xE0 && (b < ascii::DEL || b > 0xA0);
+    const bool shown = b >= FirstShownByte && b != ascii::DEL && (b < 0xA0 || jis8) && b < 0xE0 &&
+                       (b < ascii::DEL || b > 0xA0);
     if (!shown) {
         return {QStringLiteral(" "), ScopeCharKind::Single};
     }

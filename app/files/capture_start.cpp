@@ -20,7 +20,7 @@ CaptureStartResult fileFailed(int error) {
     return CaptureStartResult::Failed;
 }
 
-}  // namespace
+} // namespace
 
 CaptureStartResult StartCapture(const CaptureRequest& request) {
     const QString name = request.name.trimmed();

@@ -12,20 +12,20 @@
 #include <cstdint>
 
 struct CaptureRequest {
-    QString folder;       // the picker's folder
-    QString name;         // the name box text, trimmed
-    int16_t mode = 0;     // LogMode
-    int32_t limitKB = 0;  // LogLimitKB: the receive poll ends the capture at limitKB * 1024
-    int32_t limitBytes = 0;  // the library's byte limit
+    QString folder;         // the picker's folder
+    QString name;           // the name box text, trimmed
+    int16_t mode = 0;       // LogMode
+    int32_t limitKB = 0;    // LogLimitKB: the receive poll ends the capture at limitKB * 1024
+    int32_t limitBytes = 0; // the library's byte limit
     CaptureMark mark = CaptureMark::None;
-    QString title;        // caption of the name and overwrite messages
+    QString title; // caption of the name and overwrite messages
 };
 
 enum class CaptureStartResult {
     Started,
-    NameEmpty,       // "ファイル名に誤りがあります" was shown
-    NotOverwritten,  // the user kept the existing file
-    Failed,          // the file could not be prepared or opened (message shown)
+    NameEmpty,      // "ファイル名に誤りがあります" was shown
+    NotOverwritten, // the user kept the existing file
+    Failed,         // the file could not be prepared or opened (message shown)
 };
 
 // Starts the capture the request describes. Nothing of the capture state

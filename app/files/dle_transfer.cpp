@@ -101,7 +101,8 @@ std::optional<int32_t> WaitDleReceive(const DleReceiveWatch& watch) {
     if (watch.cancelled()) return std::nullopt;
     const int32_t code = lib().ReadDLEend();
     // Only the end of the stream makes the library report the total as -1.
-    if (code == TOVALINE_DLE_OK && s.LogTotal != TOVALINE_LOG_ENDED) return TOVALINE_DLE_WRITE_ERROR;
+    if (code == TOVALINE_DLE_OK && s.LogTotal != TOVALINE_LOG_ENDED)
+        return TOVALINE_DLE_WRITE_ERROR;
     return code;
 }
 

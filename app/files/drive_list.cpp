@@ -33,7 +33,7 @@ bool isPrefixFolder(const QString& root, const QString& folder) {
     return folder == root || folder.startsWith(root + u'/');
 }
 
-}  // namespace
+} // namespace
 
 std::vector<DriveEntry> systemDrives() {
     std::vector<DriveEntry> drives;
@@ -52,7 +52,9 @@ std::vector<DriveEntry> pickerDrives() {
     return source ? source() : systemDrives();
 }
 
-void setDriveSource(DriveSource source) { installedSource() = std::move(source); }
+void setDriveSource(DriveSource source) {
+    installedSource() = std::move(source);
+}
 
 QString driveCaption(const DriveEntry& drive) {
     if (drive.volumeName.isEmpty()) return drive.root;
@@ -87,4 +89,6 @@ QString currentFolderOf(const QString& driveRoot) {
     return driveRoot;
 }
 
-void forgetShownFolders() { shownFolders().clear(); }
+void forgetShownFolders() {
+    shownFolders().clear();
+}

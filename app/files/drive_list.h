@@ -10,8 +10,8 @@
 #include <vector>
 
 struct DriveEntry {
-    QString root;        // absolute path, no trailing "/" except for "/" itself
-    QString volumeName;  // the file system's label; may be empty
+    QString root;       // absolute path, no trailing "/" except for "/" itself
+    QString volumeName; // the file system's label; may be empty
 };
 
 using DriveSource = std::function<std::vector<DriveEntry>()>;

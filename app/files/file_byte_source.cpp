@@ -13,9 +13,11 @@ namespace {
 
 constexpr size_t kBufferSize = 64 * 1024;
 
-}  // namespace
+} // namespace
 
-FileByteSource::~FileByteSource() { close(); }
+FileByteSource::~FileByteSource() {
+    close();
+}
 
 int FileByteSource::open(const QString& path) {
     close();

@@ -25,7 +25,10 @@ class FileByteSource {
 
     // False once `length` bytes were taken, and after a failed read.
     bool hasByte();
-    uint8_t takeByte() { --left_; return buffer_[next_++]; }
+    uint8_t takeByte() {
+        --left_;
+        return buffer_[next_++];
+    }
 
     // The program's file-error number of a failed read, 0 while none failed.
     int error() const { return error_; }

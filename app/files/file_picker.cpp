@@ -21,9 +21,11 @@ using namespace files_ui;
 namespace {
 
 constexpr int PathRole = Qt::UserRole;
-constexpr int Indent = 2;  // spaces a folder level
+constexpr int Indent = 2; // spaces a folder level
 
-QString cleanFolder(const QString& folder) { return QDir::cleanPath(folder); }
+QString cleanFolder(const QString& folder) {
+    return QDir::cleanPath(folder);
+}
 
 // The folders from the drive's root down to `folder`, root first.
 QStringList folderChain(const QString& driveRoot, const QString& folder) {
@@ -36,7 +38,7 @@ QStringList folderChain(const QString& driveRoot, const QString& folder) {
     return chain;
 }
 
-}  // namespace
+} // namespace
 
 FilePicker::FilePicker(QWidget* parent, QString& folderSetting, QString pattern,
                        const QString& fileStepCaption)
@@ -49,7 +51,8 @@ void FilePicker::buildControls(const QString& fileStepCaption) {
     driveStep = label(this, QStringLiteral("１．ドライブ名を指定"), 0, 0, WidthTw);
     Drive1 = new QComboBox(this);
     place(Drive1, 0, 270, WidthTw, 330);
-    folderStep = label(this, QStringLiteral("２．フォルダーを選択（ダブルクリック）"), 0, 690, WidthTw);
+    folderStep =
+        label(this, QStringLiteral("２．フォルダーを選択（ダブルクリック）"), 0, 690, WidthTw);
     Dir1 = new QListWidget(this);
     place(Dir1, 0, 960, WidthTw, 2280);
     fileStep = label(this, fileStepCaption, 0, 3330, WidthTw);
@@ -70,7 +73,9 @@ void FilePicker::buildControls(const QString& fileStepCaption) {
     connect(cmdMyFolder, &QPushButton::clicked, this, [this] { cmdMyFolder_Click(); });
 }
 
-void FilePicker::open() { showSettingOrProgramFolder(false); }
+void FilePicker::open() {
+    showSettingOrProgramFolder(false);
+}
 
 void FilePicker::close() {
     if (!filePath_.isEmpty()) folderSetting_ = filePath_;
@@ -106,7 +111,8 @@ void FilePicker::fillDriveList() {
     drives_ = pickerDrives();
     const QSignalBlocker quiet(Drive1);
     Drive1->clear();
-    for (const DriveEntry& drive : drives_) Drive1->addItem(driveCaption(drive), drive.root);
+    for (const DriveEntry& drive : drives_)
+        Drive1->addItem(driveCaption(drive), drive.root);
     Drive1->setCurrentIndex(-1);
 }
 
@@ -115,9 +121,13 @@ void FilePicker::selectDriveEntry(const QString& root) {
     Drive1->setCurrentIndex(Drive1->findData(root));
 }
 
-QString FilePicker::shownDrive() const { return driveOf(dirPath_, drives_); }
+QString FilePicker::shownDrive() const {
+    return driveOf(dirPath_, drives_);
+}
 
-QString FilePicker::programDrive() const { return driveOf(programFolderPath(), drives_); }
+QString FilePicker::programDrive() const {
+    return driveOf(programFolderPath(), drives_);
+}
 
 void FilePicker::pickDrive(const QString& root) {
     selectDriveEntry(root);
@@ -154,7 +164,9 @@ void FilePicker::Dir1_Change() {
     }
 }
 
-void FilePicker::Dir1_Click() { listDirFiles(); }
+void FilePicker::Dir1_Click() {
+    listDirFiles();
+}
 
 void FilePicker::listDirFiles() {
     if (const int error = setFilePath(dirPath_)) FileErrMsgNumber(error);

@@ -19,7 +19,7 @@ namespace {
 enum class EntryKind { Folder, File };
 
 bool isKind(const QByteArray& path, EntryKind kind) {
-    struct stat st{};
+    struct stat st {};
     // Links count as what they point to.
     if (::stat(path.constData(), &st) != 0) return false;
     return kind == EntryKind::Folder ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode);
@@ -52,7 +52,7 @@ FolderListing listEntries(const QString& folder, EntryKind kind, Accept accept) 
     return listing;
 }
 
-}  // namespace
+} // namespace
 
 int checkFolder(const QString& folder, const std::vector<DriveEntry>& drives) {
     const QString drive = driveOf(folder, drives);

@@ -15,8 +15,8 @@ inline constexpr int kDriveNotReady = 68;
 inline constexpr int kPathNotFound = 76;
 
 struct FolderListing {
-    int error = 0;      // 0 = listed
-    QStringList names;  // sorted, without folder
+    int error = 0;     // 0 = listed
+    QStringList names; // sorted, without folder
 };
 
 // 0 when `folder` (absolute) can be shown: its drive is ready, it exists and

@@ -27,7 +27,7 @@ using namespace files_ui;
 
 namespace {
 
-constexpr int Right = 4800;  // the column beside the picker
+constexpr int Right = 4800; // the column beside the picker
 
 struct ConversionChoice {
     const char* label;
@@ -46,11 +46,11 @@ const ConversionChoice kConversions[6] = {
 
 SendConversion conversionInForce() {
     const Settings& st = settings();
-    return {st.CrSendMode, st.LfSendMode, st.BsSendMode, st.DelSendMode,
+    return {st.CrSendMode,  st.LfSendMode,  st.BsSendMode,    st.DelSendMode,
             st.NulSendMode, st.SubSendMode, shared().FlowMode};
 }
 
-}  // namespace
+} // namespace
 
 void frms_File::Show(QWidget* parent) {
     frms_File window(parent);
@@ -77,7 +77,8 @@ void frms_File::buildControls() {
     place(Chk_Kuri, Right, 2880, 2300, 330);
     Txt_Kuri = new QLineEdit(this);
     place(Txt_Kuri, Right + 2400, 2880, 900, 330);
-    repeat = std::make_unique<RepeatSend>(Chk_Kuri, Txt_Kuri, settings().KuriFlg, settings().KuriCount);
+    repeat =
+        std::make_unique<RepeatSend>(Chk_Kuri, Txt_Kuri, settings().KuriFlg, settings().KuriCount);
     Check1 = new QCheckBox(QStringLiteral("送信終了後にＥＸＩＴ"), this);
     place(Check1, Right, 3300, 3000, 330);
 
@@ -112,8 +113,10 @@ void frms_File::buildConversionCombos() {
         label(this, QString::fromUtf8(kConversions[i].label), Right, top + 30, 1700);
         QComboBox* combo = new QComboBox(this);
         place(combo, Right + 1800, top, 2200, 330);
-        for (const char* entry : kConversions[i].entries) combo->addItem(QString::fromUtf8(entry));
-        connect(combo, &QComboBox::activated, this, [this, i](int entry) { Combo_Click(i, entry); });
+        for (const char* entry : kConversions[i].entries)
+            combo->addItem(QString::fromUtf8(entry));
+        connect(combo, &QComboBox::activated, this,
+                [this, i](int entry) { Combo_Click(i, entry); });
         Combo[size_t(i)] = combo;
     }
 }
@@ -128,7 +131,8 @@ void frms_File::Form_Load() {
     Label8->hide();
     picker->open();
     Command2->hide();
-    for (int i = 0; i < 6; ++i) Combo[size_t(i)]->setCurrentIndex(st.*kConversions[i].mode);
+    for (int i = 0; i < 6; ++i)
+        Combo[size_t(i)]->setCurrentIndex(st.*kConversions[i].mode);
     Check1->setChecked(st.FileSendExit == 1);
 }
 
@@ -136,11 +140,14 @@ void frms_File::Combo_Click(int combo, int entry) {
     if (entry >= 0) settings().*kConversions[combo].mode = int16_t(entry);
 }
 
-void frms_File::Chk_Kuri_Click() { repeat->tickClicked(); }
+void frms_File::Chk_Kuri_Click() {
+    repeat->tickClicked();
+}
 
 void frms_File::EnableFileSendCtl(bool enable) {
     picker->setBusy(!enable);
-    for (QComboBox* combo : Combo) combo->setEnabled(enable);
+    for (QComboBox* combo : Combo)
+        combo->setEnabled(enable);
     if (settings().KuriFlg == 1) Txt_Kuri->setEnabled(enable);
 }
 
@@ -230,7 +237,9 @@ void frms_File::sendFile(const QString& path, int32_t pass) {
     const SendConversion conversion = conversionInForce();
     SendProgress shown(file.length());
     ChunkSendParts parts = chunkSourceOf(file);
-    parts.convert = [&](uint8_t b, std::span<uint8_t, 2> out) { return convertSendByte(conversion, b, out); };
+    parts.convert = [&](uint8_t b, std::span<uint8_t, 2> out) {
+        return convertSendByte(conversion, b, out);
+    };
     parts.chunkStep = [&](int64_t placed) {
         if (!shown.chunkStarts()) return true;
         if (const std::optional<int> percent = shown.percent(placed)) progress.show(*percent);

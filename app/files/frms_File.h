@@ -31,22 +31,22 @@ class frms_File : public ToolWindow {
     explicit frms_File(QWidget* parent = nullptr);
     ~frms_File() override;
 
-    FilePicker* picker = nullptr;         // Drive1, Dir1, File1, cmdMyFolder
-    std::array<QComboBox*, 6> Combo{};    // Combo1..Combo6: CR, LF, BS, DEL, NUL, SUB
-    QCheckBox* Chk_Kuri = nullptr;        // "繰り返し送信する"
-    QLineEdit* Txt_Kuri = nullptr;        // repeat count
-    QCheckBox* Check1 = nullptr;          // "送信終了後にＥＸＩＴ"
-    QPushButton* Command1 = nullptr;      // "送信"
-    QPushButton* Command2 = nullptr;      // "キャンセル"
-    QPushButton* Command3 = nullptr;      // "画面消去"
-    QPushButton* Command4 = nullptr;      // "送信文字数クリア"
-    QPushButton* Command5 = nullptr;      // "受信文字数クリア"
+    FilePicker* picker = nullptr;      // Drive1, Dir1, File1, cmdMyFolder
+    std::array<QComboBox*, 6> Combo{}; // Combo1..Combo6: CR, LF, BS, DEL, NUL, SUB
+    QCheckBox* Chk_Kuri = nullptr;     // "繰り返し送信する"
+    QLineEdit* Txt_Kuri = nullptr;     // repeat count
+    QCheckBox* Check1 = nullptr;       // "送信終了後にＥＸＩＴ"
+    QPushButton* Command1 = nullptr;   // "送信"
+    QPushButton* Command2 = nullptr;   // "キャンセル"
+    QPushButton* Command3 = nullptr;   // "画面消去"
+    QPushButton* Command4 = nullptr;   // "送信文字数クリア"
+    QPushButton* Command5 = nullptr;   // "受信文字数クリア"
     QPushButton* Cmd_All_Clear = nullptr;
-    QLabel* Label8 = nullptr;             // "ファイルサイズ n Byte"
-    QFrame* Picture1 = nullptr;           // progress: the bar Label5, the percentage Label6
+    QLabel* Label8 = nullptr;   // "ファイルサイズ n Byte"
+    QFrame* Picture1 = nullptr; // progress: the bar Label5, the percentage Label6
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
-    QFrame* Pic_Kuri = nullptr;           // the pass: Lbl_Kuri
+    QFrame* Pic_Kuri = nullptr; // the pass: Lbl_Kuri
     QLabel* Lbl_Kuri = nullptr;
 
     // Event handlers under the program's names (tests drive them directly).

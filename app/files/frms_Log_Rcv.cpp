@@ -23,17 +23,18 @@
 #include <QPointer>
 #include <QSignalBlocker>
 
-
 using namespace files_ui;
 
 namespace {
 
 const QString kTitle = QStringLiteral("受信データのロギング");
-constexpr int Right = 4800;  // the column beside the picker
+constexpr int Right = 4800; // the column beside the picker
 
-QString freshName() { return defaultCaptureName(QStringLiteral("LOG"), QDateTime::currentDateTime()); }
+QString freshName() {
+    return defaultCaptureName(QStringLiteral("LOG"), QDateTime::currentDateTime());
+}
 
-}  // namespace
+} // namespace
 
 frms_Log_Rcv& frms_Log_Rcv::instance(QWidget* parent) {
     // Owned by its parent, the main window, which lives for the run.
@@ -77,15 +78,17 @@ void frms_Log_Rcv::buildControls() {
     // The help lines line up their figures with blanks: a fixed-pitch font.
     const QFont fixedPitch = fonts::programFont(QStringLiteral("ＭＳ ゴシック"), 9);
     for (int i = 0; i < 3; ++i) {
-        lblcoment[size_t(i)] = label(this, QString::fromUtf8(comments[i]), Right, 1680 + i * 240, 2800, 240);
+        lblcoment[size_t(i)] =
+            label(this, QString::fromUtf8(comments[i]), Right, 1680 + i * 240, 2800, 240);
         lblcoment[size_t(i)]->setFont(fixedPitch);
     }
     Label14 = label(this, QStringLiteral("1KB=1024byte"), Right + 3000, 1680, 2000, 240);
 
     Command1 = button(this, QStringLiteral("開始"), Right, 2640, 1500, 495);
     Command2 = button(this, QStringLiteral("中断"), Right, 2640, 1500, 495);
-    Picl1 = noticePanel(this, {QStringLiteral("×ボタンで"), QStringLiteral("ロギング継続中"),
-                               QStringLiteral("で ＥＸＩＴ できます｡")},
+    Picl1 = noticePanel(this,
+                        {QStringLiteral("×ボタンで"), QStringLiteral("ロギング継続中"),
+                         QStringLiteral("で ＥＸＩＴ できます｡")},
                         Right + 1680, 2520, 3300);
 
     progress = makePercentBar(this, Right, 3540);

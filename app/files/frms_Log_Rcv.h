@@ -30,28 +30,28 @@ class frms_Log_Rcv : public ToolWindow {
 
     explicit frms_Log_Rcv(QWidget* parent = nullptr);
 
-    FilePicker* picker = nullptr;  // Drive1, Dir1, File1, cmdMyFolder
-    QLabel* Label5 = nullptr;      // "ファイル名"
-    QLineEdit* Text1 = nullptr;    // file name, without folder
-    QLabel* Label6 = nullptr;      // "ロギング最大長 (KB)"
-    QLineEdit* Text2 = nullptr;    // size limit in KB
-    QComboBox* Combo1 = nullptr;   // "1MB" .. "100MB"
+    FilePicker* picker = nullptr; // Drive1, Dir1, File1, cmdMyFolder
+    QLabel* Label5 = nullptr;     // "ファイル名"
+    QLineEdit* Text1 = nullptr;   // file name, without folder
+    QLabel* Label6 = nullptr;     // "ロギング最大長 (KB)"
+    QLineEdit* Text2 = nullptr;   // size limit in KB
+    QComboBox* Combo1 = nullptr;  // "1MB" .. "100MB"
     std::array<QLabel*, 3> lblcoment{};
-    QLabel* Label14 = nullptr;     // "1KB=1024byte"
-    QPushButton* Command1 = nullptr;  // "開始"
-    QPushButton* Command2 = nullptr;  // "中断"
-    QFrame* Picl1 = nullptr;          // notice while a capture runs
-    QFrame* Picture1 = nullptr;       // progress bar
-    QLabel* Label2 = nullptr;         // the bar, clipped by its width
-    QLabel* Label4 = nullptr;         // percentage
-    QLabel* Label7 = nullptr;         // "受信文字数"
-    QLabel* Label8 = nullptr;         // bytes written
-    QLabel* Label15 = nullptr;        // "バイト"
-    QPushButton* Command3 = nullptr;  // "画面消去"
-    QPushButton* Command4 = nullptr;  // "送信文字数クリア"
-    QPushButton* Command5 = nullptr;  // "受信文字数クリア"
+    QLabel* Label14 = nullptr;       // "1KB=1024byte"
+    QPushButton* Command1 = nullptr; // "開始"
+    QPushButton* Command2 = nullptr; // "中断"
+    QFrame* Picl1 = nullptr;         // notice while a capture runs
+    QFrame* Picture1 = nullptr;      // progress bar
+    QLabel* Label2 = nullptr;        // the bar, clipped by its width
+    QLabel* Label4 = nullptr;        // percentage
+    QLabel* Label7 = nullptr;        // "受信文字数"
+    QLabel* Label8 = nullptr;        // bytes written
+    QLabel* Label15 = nullptr;       // "バイト"
+    QPushButton* Command3 = nullptr; // "画面消去"
+    QPushButton* Command4 = nullptr; // "送信文字数クリア"
+    QPushButton* Command5 = nullptr; // "受信文字数クリア"
     QPushButton* Cmd_All_Clear = nullptr;
-    VbTimer* Timer1 = nullptr;        // progress and end detection, 1 s
+    VbTimer* Timer1 = nullptr; // progress and end detection, 1 s
 
     // Event handlers under the program's names (tests drive them directly).
     void Form_Load();
@@ -71,6 +71,6 @@ class frms_Log_Rcv : public ToolWindow {
     void showProgress();
     void showSizeInList();
 
-    PercentBar progress;      // Picture1 with Label2 and Label4
-    int64_t limitBytes_ = 0;  // of the capture this window started
+    PercentBar progress;     // Picture1 with Label2 and Label4
+    int64_t limitBytes_ = 0; // of the capture this window started
 };

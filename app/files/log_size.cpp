@@ -10,11 +10,12 @@ constexpr int kEntryMegabytes[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                                    20, 30, 40, 50, 60, 70, 80, 90, 100};
 constexpr int kEntryCount = int(std::size(kEntryMegabytes));
 
-}  // namespace
+} // namespace
 
 QStringList logSizeEntries() {
     QStringList entries;
-    for (int mb : kEntryMegabytes) entries.append(QString::number(mb) + QStringLiteral("MB"));
+    for (int mb : kEntryMegabytes)
+        entries.append(QString::number(mb) + QStringLiteral("MB"));
     return entries;
 }
 

@@ -3,8 +3,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 
 namespace {

@@ -16,7 +16,7 @@ void setBarWidth(QLabel* bar, int widthTw) {
     files_ui::place(bar, BarLeft, BarTop, widthTw, BarHeight);
 }
 
-}  // namespace
+} // namespace
 
 PercentBar makePercentBar(QWidget* parent, int left, int top) {
     PercentBar b;
@@ -25,7 +25,8 @@ PercentBar makePercentBar(QWidget* parent, int left, int top) {
     b.panel->setFrameShadow(QFrame::Sunken);
     files_ui::place(b.panel, left, top, FullWidth + 900, 390);
     b.bar = files_ui::label(b.panel, QString(20, QChar(0x25A0)), BarLeft, BarTop, 1, BarHeight);
-    b.percent = files_ui::label(b.panel, QString(), BarLeft + FullWidth + 60, BarTop, 700, BarHeight);
+    b.percent =
+        files_ui::label(b.panel, QString(), BarLeft + FullWidth + 60, BarTop, 700, BarHeight);
     return b;
 }
 

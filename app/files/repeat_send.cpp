@@ -10,9 +10,12 @@ int32_t repeatCountFromText(const QString& text, int32_t previous) {
     return wholeNumberClamped(text, 1, kMaxRepeatCount).value_or(previous);
 }
 
-QString repeatPassText(int32_t pass) { return QString::number(pass) + QStringLiteral(" 回目送信中"); }
+QString repeatPassText(int32_t pass) {
+    return QString::number(pass) + QStringLiteral(" 回目送信中");
+}
 
-RepeatSend::RepeatSend(QCheckBox* tick, QLineEdit* countBox, int16_t& flagSetting, int32_t& countSetting)
+RepeatSend::RepeatSend(QCheckBox* tick, QLineEdit* countBox, int16_t& flagSetting,
+                       int32_t& countSetting)
     : tick_(tick), countBox_(countBox), flag_(flagSetting), count_(countSetting) {
     countBox_->setMaxLength(5);
 }
@@ -29,7 +32,9 @@ void RepeatSend::tickClicked() {
     countBox_->setEnabled(flag_ == 1);
 }
 
-void RepeatSend::storeCount() { count_ = repeatCountFromText(countBox_->text(), count_); }
+void RepeatSend::storeCount() {
+    count_ = repeatCountFromText(countBox_->text(), count_);
+}
 
 int32_t RepeatSend::takeCount() {
     storeCount();

@@ -38,7 +38,7 @@ int erase(int16_t mode, uint8_t b, uint8_t other, std::span<uint8_t, 2> out) {
     }
 }
 
-}  // namespace
+} // namespace
 
 int convertSendByte(const SendConversion& c, uint8_t b, std::span<uint8_t, 2> out) {
     if (c.flow == FlowSoftware && (b == ascii::XON || b == ascii::XOFF)) return 0;

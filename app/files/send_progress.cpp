@@ -7,9 +7,11 @@ namespace {
 constexpr int kChunksBetweenShows = 10;
 
 // A double holds placed × 100 exactly well beyond any file's size.
-double share(int64_t placed, int64_t length) { return double(placed) * 100.0 / double(length); }
+double share(int64_t placed, int64_t length) {
+    return double(placed) * 100.0 / double(length);
+}
 
-}  // namespace
+} // namespace
 
 bool SendProgress::chunkStarts() {
     const bool show = chunk_ > kChunksBetweenShows;

@@ -19,11 +19,13 @@ using twips::place;
 
 // A boxed panel of lines one under another (the notice a capture window
 // shows while its capture runs).
-inline QFrame* noticePanel(QWidget* parent, const QStringList& lines, int left, int top, int width) {
+inline QFrame* noticePanel(QWidget* parent, const QStringList& lines, int left, int top,
+                           int width) {
     auto* panel = new QFrame(parent);
     panel->setFrameShape(QFrame::Box);
     place(panel, left, top, width, 60 + int(lines.size()) * 240);
-    for (int i = 0; i < lines.size(); ++i) label(panel, lines[i], 60, 30 + i * 240, width - 200, 240);
+    for (int i = 0; i < lines.size(); ++i)
+        label(panel, lines[i], 60, 30 + i * 240, width - 200, 240);
     return panel;
 }
 
@@ -44,4 +46,4 @@ inline CountRow countRow(QWidget* parent, int left, int top) {
     return row;
 }
 
-}  // namespace files_ui
+} // namespace files_ui

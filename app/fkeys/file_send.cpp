@@ -10,7 +10,6 @@
 
 namespace {
 
-
 QString findSendFile(const QString& fileName) {
     if (fileName.isEmpty()) return {};
     if (QFileInfo(fileName).isFile()) return fileName;

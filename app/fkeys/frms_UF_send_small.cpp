@@ -157,10 +157,12 @@ void frms_UF_send_small::Command1_Click(int index) {
 }
 
 void frms_UF_send_small::cmdDTR_Click(int index) {
-    SwitchToolLine(index == 0 ? TOVALINE_LINE_DTR_ON : TOVALINE_LINE_DTR_OFF, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
+    SwitchToolLine(index == 0 ? TOVALINE_LINE_DTR_ON : TOVALINE_LINE_DTR_OFF,
+                   {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 void frms_UF_send_small::cmdRTS_Click(int index) {
-    SwitchToolLine(index == 0 ? TOVALINE_LINE_RTS_ON : TOVALINE_LINE_RTS_OFF, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
+    SwitchToolLine(index == 0 ? TOVALINE_LINE_RTS_ON : TOVALINE_LINE_RTS_OFF,
+                   {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void frms_UF_send_small::Command5_Click() {

@@ -34,14 +34,19 @@ void Frms_TxtSend::Run(QWidget* parent) {
     window.showModal();
 }
 
-QString Frms_TxtSend::wholeTextPath() { return programTempFilePath(QStringLiteral("TXTENT.TMP")); }
+QString Frms_TxtSend::wholeTextPath() {
+    return programTempFilePath(QStringLiteral("TXTENT.TMP"));
+}
 
-QString Frms_TxtSend::selectionPath() { return programTempFilePath(QStringLiteral("TXTSEL.TMP")); }
+QString Frms_TxtSend::selectionPath() {
+    return programTempFilePath(QStringLiteral("TXTSEL.TMP"));
+}
 
 Frms_TxtSend::Frms_TxtSend(QWidget* parent) : ToolWindow(parent) {
     keepPlaceIn(runSettings().TxtSendLeft, runSettings().TxtSendTop);
     buildControls();
-    repeat_ = std::make_unique<RepeatSend>(Chk_Kuri, Txt_Kuri, settings().TxtKuriFlg, settings().TxtKuriSu);
+    repeat_ = std::make_unique<RepeatSend>(Chk_Kuri, Txt_Kuri, settings().TxtKuriFlg,
+                                           settings().TxtKuriSu);
     connectHandlers();
 }
 
@@ -64,7 +69,8 @@ void Frms_TxtSend::connectHandlers() {
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Chk_Kuri, &QCheckBox::clicked, this, [this] { Chk_Kuri_Click(); });
     for (int i = 0; i < 2; ++i)
-        connect(Opt_Font[size_t(i)], &QRadioButton::clicked, this, [this, i] { Opt_Font_Click(i); });
+        connect(Opt_Font[size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { Opt_Font_Click(i); });
     connect(Cmd_Clear, &QPushButton::clicked, this, [this] { Cmd_Clear_Click(); });
     connect(Cmd_Save, &QPushButton::clicked, this, [this] { Cmd_Save_Click(); });
     connect(Cmd_Load, &QPushButton::clicked, this, [this] { Cmd_Load_Click(); });
@@ -110,7 +116,8 @@ void Frms_TxtSend::showCounts() {
 }
 
 void Frms_TxtSend::setEditButtonsEnabled(bool enabled) {
-    for (QPushButton* b : {Cmd_Clear, Cmd_Save, Cmd_Load}) b->setEnabled(enabled);
+    for (QPushButton* b : {Cmd_Clear, Cmd_Save, Cmd_Load})
+        b->setEnabled(enabled);
 }
 
 void Frms_TxtSend::Command1_Click() {
@@ -149,7 +156,8 @@ bool Frms_TxtSend::writeSendFiles() {
         changed_ = 0;
     }
     if (Text1->textCursor().hasSelection()) {
-        if (const int error = writeTextFile(selectionPath(), textBoxBytes(textBoxSelection(Text1)))) {
+        if (const int error =
+                writeTextFile(selectionPath(), textBoxBytes(textBoxSelection(Text1)))) {
             FileErrMsg(error);
             return false;
         }
@@ -204,7 +212,9 @@ void Frms_TxtSend::SendFileOnce(int32_t pass) {
     pumpEvents();
 }
 
-void Frms_TxtSend::Command2_Click() { shared().StopFlg = 1; }
+void Frms_TxtSend::Command2_Click() {
+    shared().StopFlg = 1;
+}
 
 void Frms_TxtSend::Cmd_Clear_Click() {
     Text1->clear();
@@ -235,7 +245,8 @@ void Frms_TxtSend::Chk_Kuri_Click() {
 void Frms_TxtSend::Opt_Font_Click(int index) {
     text_box_look::setFontChoice(Text1, index);
     settings().TxtSendFont = int16_t(index);
-    for (QRadioButton* b : Opt_Font) b->setFocusPolicy(Qt::ClickFocus);
+    for (QRadioButton* b : Opt_Font)
+        b->setFocusPolicy(Qt::ClickFocus);
     Text1->setFocus();
 }
 
@@ -255,7 +266,8 @@ bool Frms_TxtSend::eventFilter(QObject* watched, QEvent* event) {
 void Frms_TxtSend::Form_Unload() {
     // The whole text is written at every close; a failure is told and the
     // window closes all the same.
-    if (const int error = writeTextFile(wholeTextPath(), textBoxBytes(Text1->toPlainText()))) FileErrMsg(error);
+    if (const int error = writeTextFile(wholeTextPath(), textBoxBytes(Text1->toPlainText())))
+        FileErrMsg(error);
     QFile::remove(selectionPath());
     repeat_->storeCount();
     shared().StopFlg = 1;

@@ -38,22 +38,22 @@ class Frms_TxtSend : public ToolWindow {
     explicit Frms_TxtSend(QWidget* parent = nullptr);
     ~Frms_TxtSend() override;
 
-    QPlainTextEdit* Text1 = nullptr;           // the text
-    QPushButton* Command1 = nullptr;           // "すべて送信" / "指定範囲送信"
-    QPushButton* Command2 = nullptr;           // "キャンセル", only while sending
-    QCheckBox* Chk_Kuri = nullptr;             // "繰り返し送信する"
-    QLineEdit* Txt_Kuri = nullptr;             // the repeat count, then "回"
-    QFrame* Pic_Kuri = nullptr;                // while repeating: Lbl_Kuri
-    QLabel* Lbl_Kuri = nullptr;                // "n 回目送信中"
-    QLabel* Lbl_Total_su = nullptr;            // bytes of the whole text
-    QLabel* Lbl_Sel_su = nullptr;              // bytes of the selection
-    QPushButton* Cmd_Clear = nullptr;          // "Clear"
-    QPushButton* Cmd_Save = nullptr;           // "テキストファイルで保存"
-    QPushButton* Cmd_Load = nullptr;           // "テキストファイルを開く"
-    QPushButton* Cmd_All_Clear = nullptr;      // "全消去"
-    QPushButton* Cmd_Screen_Cls = nullptr;     // "画面消去"
-    QGroupBox* Frame1 = nullptr;               // "フォント"
-    std::array<QRadioButton*, 2> Opt_Font{};   // 0 "明朝", 1 "ゴシック"
+    QPlainTextEdit* Text1 = nullptr;         // the text
+    QPushButton* Command1 = nullptr;         // "すべて送信" / "指定範囲送信"
+    QPushButton* Command2 = nullptr;         // "キャンセル", only while sending
+    QCheckBox* Chk_Kuri = nullptr;           // "繰り返し送信する"
+    QLineEdit* Txt_Kuri = nullptr;           // the repeat count, then "回"
+    QFrame* Pic_Kuri = nullptr;              // while repeating: Lbl_Kuri
+    QLabel* Lbl_Kuri = nullptr;              // "n 回目送信中"
+    QLabel* Lbl_Total_su = nullptr;          // bytes of the whole text
+    QLabel* Lbl_Sel_su = nullptr;            // bytes of the selection
+    QPushButton* Cmd_Clear = nullptr;        // "Clear"
+    QPushButton* Cmd_Save = nullptr;         // "テキストファイルで保存"
+    QPushButton* Cmd_Load = nullptr;         // "テキストファイルを開く"
+    QPushButton* Cmd_All_Clear = nullptr;    // "全消去"
+    QPushButton* Cmd_Screen_Cls = nullptr;   // "画面消去"
+    QGroupBox* Frame1 = nullptr;             // "フォント"
+    std::array<QRadioButton*, 2> Opt_Font{}; // 0 "明朝", 1 "ゴシック"
 
     // Handlers under the program's names (tests drive them directly).
     void Form_Load();

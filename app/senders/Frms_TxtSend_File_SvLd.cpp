@@ -1,8 +1,8 @@
 #include "senders/Frms_TxtSend_File_SvLd.h"
 
 #include "core/error_messages.h"
-#include "core/msgbox.h"
 #include "core/file_io.h"
+#include "core/msgbox.h"
 #include "core/settings.h"
 #include "files/file_picker.h"
 #include "files/folder_listing.h"
@@ -42,15 +42,17 @@ void Frms_TxtSend_File_SvLd::TxtFileLoad(QPlainTextEdit* textBox, QWidget* paren
     dialog.showModal();
 }
 
-Frms_TxtSend_File_SvLd::Frms_TxtSend_File_SvLd(Mode mode, QWidget* parent) : ToolWindow(parent), mode_(mode) {
+Frms_TxtSend_File_SvLd::Frms_TxtSend_File_SvLd(Mode mode, QWidget* parent)
+    : ToolWindow(parent), mode_(mode) {
     buildControls();
 }
 
 void Frms_TxtSend_File_SvLd::buildControls() {
     setFixedSize(twips::toPixels(Right + 3240), twips::toPixels(FilePicker::HeightTw + 480));
     picker = new FilePicker(this, settings().TxtDirPath, QStringLiteral("*.txt"),
-                            mode_ == SaveMode ? QStringLiteral("３．ファイル名を入力または選択(クリック）")
-                                              : QStringLiteral("３．ファイル名を選択（クリック）"));
+                            mode_ == SaveMode
+                                ? QStringLiteral("３．ファイル名を入力または選択(クリック）")
+                                : QStringLiteral("３．ファイル名を選択（クリック）"));
     place(picker, 240, 240, FilePicker::WidthTw, FilePicker::HeightTw);
     picker->reenableDirAfterChange = true;
     picker->onFileClick = [this](const QString& name) { File1_Click(name); };
@@ -71,7 +73,8 @@ void Frms_TxtSend_File_SvLd::Form_Load() {
     Text1->setVisible(saving);
     Lbl_FileN->setVisible(saving);
     Cmd_Load->setVisible(!saving);
-    setWindowTitle(saving ? QStringLiteral("テキストファイルで保存します") : QStringLiteral("テキストファイルを開きます"));
+    setWindowTitle(saving ? QStringLiteral("テキストファイルで保存します")
+                          : QStringLiteral("テキストファイルを開きます"));
     picker->open();
 }
 
@@ -93,7 +96,8 @@ void Frms_TxtSend_File_SvLd::Cmd_Save_Click() {
         return;
     }
     if (QFileInfo::exists(path) &&
-        MsgBoxXAns(QStringLiteral("このファイルは既に存在します。上書きしますか？"), 4, QString()) != AnsYes)
+        MsgBoxXAns(QStringLiteral("このファイルは既に存在します。上書きしますか？"), 4,
+                   QString()) != AnsYes)
         return;
     if (const int error = writeTextFile(path, heldText)) {
         FileErrMsg(error);
@@ -120,7 +124,8 @@ void Frms_TxtSend_File_SvLd::Cmd_Load_Click() {
             return;
         }
         if (read.cut)
-            MsgBoxXShow(QStringLiteral("ファイルが大きすぎます。許容範囲までをロードします。"), 0, QString());
+            MsgBoxXShow(QStringLiteral("ファイルが大きすぎます。許容範囲までをロードします。"), 0,
+                        QString());
         if (loadTarget) loadTarget->setPlainText(textBoxShown(read.bytes));
     }
     close();

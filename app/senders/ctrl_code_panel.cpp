@@ -82,7 +82,8 @@ CtrlCodePanel::CtrlCodePanel(QWidget* parent, const QString& caption, const QStr
 
 void CtrlCodePanel::finishLayout(int left, int top, int width) {
     twips::place(common_, left, top, CommonWidth, CommonHeight);
-    setFixedSize(toPixels(std::max(width, left + CommonWidth + 120)), toPixels(top + CommonHeight + 120));
+    setFixedSize(toPixels(std::max(width, left + CommonWidth + 120)),
+                 toPixels(top + CommonHeight + 120));
     returnFocusTo(Text1);
 }
 
@@ -116,11 +117,13 @@ void CtrlCodePanel::crlfClick() {
 }
 
 void CtrlCodePanel::cmdDTR_Click(int index) {
-    SwitchToolLine(index == 0 ? TOVALINE_LINE_DTR_ON : TOVALINE_LINE_DTR_OFF, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
+    SwitchToolLine(index == 0 ? TOVALINE_LINE_DTR_ON : TOVALINE_LINE_DTR_OFF,
+                   {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void CtrlCodePanel::cmdRTS_Click(int index) {
-    SwitchToolLine(index == 0 ? TOVALINE_LINE_RTS_ON : TOVALINE_LINE_RTS_OFF, {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
+    SwitchToolLine(index == 0 ? TOVALINE_LINE_RTS_ON : TOVALINE_LINE_RTS_OFF,
+                   {cmdRTS[0], cmdRTS[1]}, {cmdDTR[0], cmdDTR[1]});
 }
 
 void CtrlCodePanel::Command1_Click() {

@@ -19,14 +19,14 @@ class CtrlCodePanel : public ToolWindow {
     Q_OBJECT
 
   public:
-    QLineEdit* Text1 = nullptr;             // the key box; always empty
-    std::array<QPushButton*, 2> cmdDTR{};   // "DTR ON", "DTR OFF"
-    std::array<QPushButton*, 2> cmdRTS{};   // "RTS ON", "RTS OFF"
-    QPushButton* Command1 = nullptr;        // "ﾌﾞﾚｰｸ信号送出"
-    QPushButton* Cmd_All_Clear = nullptr;   // "全消去"
-    QPushButton* Command2 = nullptr;        // "画面消去"
-    QPushButton* Command3 = nullptr;        // "送信文字数クリア"
-    QPushButton* Command4 = nullptr;        // "受信文字数クリア"
+    QLineEdit* Text1 = nullptr;           // the key box; always empty
+    std::array<QPushButton*, 2> cmdDTR{}; // "DTR ON", "DTR OFF"
+    std::array<QPushButton*, 2> cmdRTS{}; // "RTS ON", "RTS OFF"
+    QPushButton* Command1 = nullptr;      // "ﾌﾞﾚｰｸ信号送出"
+    QPushButton* Cmd_All_Clear = nullptr; // "全消去"
+    QPushButton* Command2 = nullptr;      // "画面消去"
+    QPushButton* Command3 = nullptr;      // "送信文字数クリア"
+    QPushButton* Command4 = nullptr;      // "受信文字数クリア"
 
     // 1 while a break pulse runs from this panel.
     int16_t BusyFlg = 0;

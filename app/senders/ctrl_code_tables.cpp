@@ -23,12 +23,18 @@ constexpr const char16_t* EntControlNames[32] = {
 QString entCaption(int code) {
     if (code < 0x20) return QString::fromUtf16(EntControlNames[code]);
     switch (code) {
-    case 0x20: return QStringLiteral("SP");
-    case 0x60: return QStringLiteral(",");
-    case 0x7E: return QStringLiteral("-");
-    case 0x7F: return QStringLiteral("DEL");
-    case 0xFF: return QStringLiteral("DEL/FFh");
-    default: return QString(QChar(code));
+    case 0x20:
+        return QStringLiteral("SP");
+    case 0x60:
+        return QStringLiteral(",");
+    case 0x7E:
+        return QStringLiteral("-");
+    case 0x7F:
+        return QStringLiteral("DEL");
+    case 0xFF:
+        return QStringLiteral("DEL/FFh");
+    default:
+        return QString(QChar(code));
     }
 }
 

@@ -9,9 +9,9 @@
 #include <span>
 
 struct CtrlCodeEntry {
-    int code;       // the byte the control sends
+    int code; // the byte the control sends
     QString caption;
-    int32_t color;  // 0x00BBGGRR, or the button face
+    int32_t color; // 0x00BBGGRR, or the button face
 };
 
 // frms_ent's labels in code order: 00h to 7Fh, then FFh.

@@ -26,14 +26,16 @@ void frms_CTRL::Show(QWidget* parent) {
 }
 
 frms_CTRL::frms_CTRL(QWidget* parent)
-    : CtrlCodePanel(parent, QStringLiteral("制御コード出力 2"), QStringLiteral("KeyBoard 入力も有効です｡"),
-                    runSettings().CtrlLeft, runSettings().CtrlTop) {
+    : CtrlCodePanel(parent, QStringLiteral("制御コード出力 2"),
+                    QStringLiteral("KeyBoard 入力も有効です｡"), runSettings().CtrlLeft,
+                    runSettings().CtrlTop) {
     const QFont codeFont = fonts::programFont(QStringLiteral("ＭＳ ゴシック"), 9);
     for (const CtrlCodeEntry& entry : ctrlCodeTable()) {
         // 00h-0Fh on the left, 10h-1Fh on the right; 7Fh and FFh one above
         // the other to the right of the bottom two rows.
         const int column = entry.code < 0x20 ? entry.code / Rows : 2;
-        const int row = entry.code < 0x20 ? entry.code % Rows : (entry.code == 0x7F ? Rows - 2 : Rows - 1);
+        const int row =
+            entry.code < 0x20 ? entry.code % Rows : (entry.code == 0x7F ? Rows - 2 : Rows - 1);
         QPushButton* b = codeButton(entry.caption, this, column, row);
         b->setFont(codeFont);
         vbcolor::setBackColor(b, entry.color);

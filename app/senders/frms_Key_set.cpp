@@ -14,7 +14,8 @@ namespace {
 
 template <size_t N>
 QGroupBox* optionFrame(QWidget* parent, const QString& title, std::array<QRadioButton*, N>& options,
-                       const std::array<const char16_t*, N>& captions, int left, int top, int width) {
+                       const std::array<const char16_t*, N>& captions, int left, int top,
+                       int width) {
     constexpr int Row = 330;
     auto* frame = new QGroupBox(title, parent);
     twips::place(frame, left, top, width, 300 + int(N) * Row + 120);
@@ -40,10 +41,10 @@ frms_Key_set::frms_Key_set(QWidget* parent) : ToolWindow(parent) {
                             {u"１文字毎に送信", u"１行 毎に送信 （Enter入力毎）"}, 120, 120, 3600);
     Frame3 = optionFrame<2>(this, QStringLiteral("Mode"), Option3, {u"通常出力", u"翻訳出力"}, 3840,
                             120, 2280);
-    Frame2 = optionFrame<4>(this, QStringLiteral("Enter Key 押下で"), Option2,
-                            {u"CR Code 送信", u"CR + LF Code 送信", u"Enter Key を送信しない",
-                             u"LF Code 送信"},
-                            120, 1260, 3600);
+    Frame2 = optionFrame<4>(
+        this, QStringLiteral("Enter Key 押下で"), Option2,
+        {u"CR Code 送信", u"CR + LF Code 送信", u"Enter Key を送信しない", u"LF Code 送信"}, 120,
+        1260, 3600);
     Command1 = twips::button(this, QStringLiteral("OK"), 4320, 2340, 1440, 480);
 
     for (int i = 0; i < 2; ++i)
@@ -54,7 +55,8 @@ frms_Key_set::frms_Key_set(QWidget* parent) : ToolWindow(parent) {
 void frms_Key_set::Form_Load() {
     const Settings& s = settings();
     Option1[s.KeySendUnit == 1 ? 1 : 0]->setChecked(true);
-    Option2[size_t(s.KeySendEnter >= 0 && s.KeySendEnter <= 3 ? s.KeySendEnter : 1)]->setChecked(true);
+    Option2[size_t(s.KeySendEnter >= 0 && s.KeySendEnter <= 3 ? s.KeySendEnter : 1)]->setChecked(
+        true);
     Option3[s.KeySendMode == 1 ? 1 : 0]->setChecked(true);
     Frame3->setVisible(s.KeySendUnit == 1);
 }
@@ -68,6 +70,9 @@ void frms_Key_set::Command1_Click() {
     Settings& s = settings();
     s.KeySendUnit = Option1[0]->isChecked() ? 0 : 1;
     s.KeySendMode = Option3[0]->isChecked() ? 0 : 1;
-    s.KeySendEnter = Option2[0]->isChecked() ? 0 : Option2[1]->isChecked() ? 1 : Option2[2]->isChecked() ? 2 : 3;
+    s.KeySendEnter = Option2[0]->isChecked()   ? 0
+                     : Option2[1]->isChecked() ? 1
+                     : Option2[2]->isChecked() ? 2
+                                               : 3;
     accept();
 }

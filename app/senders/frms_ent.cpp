@@ -31,8 +31,9 @@ void frms_ent::Show(QWidget* parent) {
 }
 
 frms_ent::frms_ent(QWidget* parent)
-    : CtrlCodePanel(parent, QStringLiteral("制御コード出力 1"), QStringLiteral("keyBorad 入力も有効です｡"),
-                    runSettings().EntLeft, runSettings().EntTop) {
+    : CtrlCodePanel(parent, QStringLiteral("制御コード出力 1"),
+                    QStringLiteral("keyBorad 入力も有効です｡"), runSettings().EntLeft,
+                    runSettings().EntTop) {
     for (const CtrlCodeEntry& entry : entCodeTable()) {
         // FFh stands beside the bottom row, right of the grid.
         const int column = entry.code == 0xFF ? Columns : entry.code / Rows;

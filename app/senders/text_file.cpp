@@ -1,8 +1,8 @@
 #include "senders/text_file.h"
 
+#include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/settings_file.h"
-#include "core/file_io.h"
 #include "fkeys/fkey_text_lines.h"
 #include "ui/event_pump.h"
 #include "ui/text_length_limit.h"
@@ -24,13 +24,16 @@ constexpr int LinesBetweenPumps = 201;
 // Each byte of a file stands for at least half a stored character of its
 // text (a double-byte character is one, a line end at least one); a line
 // end may be lost at the end. So this many bytes always fill the box.
-qsizetype bytesFilling(int maxStoredChars) { return 2 * qsizetype(maxStoredChars) + 8; }
+qsizetype bytesFilling(int maxStoredChars) {
+    return 2 * qsizetype(maxStoredChars) + 8;
+}
 
 } // namespace
 
 TextFileRead readTextForBox(const QString& path, int maxStoredChars) {
     TextFileRead result;
-    const FileStart start = readFileStart(path, maxStoredChars > 0 ? bytesFilling(maxStoredChars) : -1);
+    const FileStart start =
+        readFileStart(path, maxStoredChars > 0 ? bytesFilling(maxStoredChars) : -1);
     if ((result.error = start.error) != 0) return result;
     const QByteArray& file = start.bytes;
     const bool more = start.more;

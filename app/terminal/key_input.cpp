@@ -23,7 +23,9 @@ QByteArray bytesOfKey(int k) {
     return QByteArray(1, static_cast<char>(k & 0xFF));
 }
 
-bool isControl(int k) { return k >= 0 && k < 32; }
+bool isControl(int k) {
+    return k >= 0 && k < 32;
+}
 
 void linePerLine(int k, bool translated, const KeyInputActions& actions) {
     SharedState& s = shared();
@@ -31,7 +33,7 @@ void linePerLine(int k, bool translated, const KeyInputActions& actions) {
     if (k == KeyEnter && translated) {
         actions.SendTranslate();
         if (s.StopFlg == 1) {
-            s.KeyLineBuf.clear();  // a stopped line is dropped, Enter and all
+            s.KeyLineBuf.clear(); // a stopped line is dropped, Enter and all
             return;
         }
         s.LastKeyLine = s.KeyLineBuf;
@@ -53,10 +55,11 @@ void perCharacter(int k) {
     SharedState& s = shared();
     s.KeyLineBuf.clear();
     s.LastKeyLine = cp932::toUnicode(bytesOfKey(k));
-    const QByteArray bytes = k == KeyEnter ? enterCodeBytes(settings().KeySendEnter) : bytesOfKey(k);
+    const QByteArray bytes =
+        k == KeyEnter ? enterCodeBytes(settings().KeySendEnter) : bytesOfKey(k);
     appendUnderKeyLimit(s.KeySendBuf, bytes);
 }
-}  // namespace
+} // namespace
 
 int keyPress(int k, int16_t& keyBusyFlg, const KeyInputActions& actions) {
     SharedState& s = shared();
@@ -114,9 +117,10 @@ void resendLastLine(bool keyBoxEmpty, int16_t& keyBusyFlg, const KeyInputActions
             s.LastKeyLine = s.KeyLineBuf;
             if (!enter.isEmpty()) actions.SendBytesNow(enter);
         }
-        s.KeyLineBuf.clear();  // a stopped line must not lead the next line typed
+        s.KeyLineBuf.clear(); // a stopped line must not lead the next line typed
     } else {
-        const bool flowCode = s.LastKeyLine == QString(QChar(KeyXon)) || s.LastKeyLine == QString(QChar(KeyXoff));
+        const bool flowCode =
+            s.LastKeyLine == QString(QChar(KeyXon)) || s.LastKeyLine == QString(QChar(KeyXoff));
         if (s.FlowMode == FlowSoft && flowCode) {
             actions.SendByteNow(static_cast<uint8_t>(s.LastKeyLine[0].unicode()));
         } else {

@@ -12,12 +12,12 @@
 #include <functional>
 
 struct KeyInputActions {
-    std::function<bool()> ChkComOpen;           // false: the port is closed (warning shown)
-    std::function<void(uint8_t)> SendByteNow;   // SendDataByte; reports a failure itself
-    std::function<void()> SendTranslate;        // sends KeyLineBuf through the escape
-                                                // interpreter; empty when there is none
+    std::function<bool()> ChkComOpen;         // false: the port is closed (warning shown)
+    std::function<void(uint8_t)> SendByteNow; // SendDataByte; reports a failure itself
+    std::function<void()> SendTranslate;      // sends KeyLineBuf through the escape
+                                              // interpreter; empty when there is none
     std::function<void()> DispModemStatus;
-    std::function<void(const QByteArray&)> SendBytesNow;  // SendData; reports a failure itself
+    std::function<void(const QByteArray&)> SendBytesNow; // SendData; reports a failure itself
 };
 
 // Handles one typed character (code k) as the key handler of the key box

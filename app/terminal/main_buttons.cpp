@@ -38,7 +38,7 @@ constexpr int16_t DtrCode[2] = {TOVALINE_LINE_DTR_ON, TOVALINE_LINE_DTR_OFF};
 constexpr int16_t RtsCode[2] = {TOVALINE_LINE_RTS_ON, TOVALINE_LINE_RTS_OFF};
 
 // The modes whose colours the graph colour window sets.
-constexpr int16_t GraphColorModes[] = {DispAnalog, DispSquare, DispBar,      DispSquare2,
+constexpr int16_t GraphColorModes[] = {DispAnalog, DispSquare,   DispBar,    DispSquare2,
                                        DispScope,  DispBitCount, DispBitLamp};
 
 void setLineState(T_Term_frm& f, int16_t code) {
@@ -49,7 +49,7 @@ void setLineState(T_Term_frm& f, int16_t code) {
     f.focusKeyBox();
 }
 
-}  // namespace
+} // namespace
 
 void openToolWindow(T_Term_frm& f, bool sendingWindow, const std::function<void()>& open) {
     shared().StopFlg = 1;
@@ -163,14 +163,19 @@ void cmdKeyClear_Click(T_Term_frm& f) {
     f.focusKeyBox();
 }
 
-void cmdDTR_Click(T_Term_frm& f, int index) { setLineState(f, DtrCode[index]); }
+void cmdDTR_Click(T_Term_frm& f, int index) {
+    setLineState(f, DtrCode[index]);
+}
 
-void cmdRTS_Click(T_Term_frm& f, int index) { setLineState(f, RtsCode[index]); }
+void cmdRTS_Click(T_Term_frm& f, int index) {
+    setLineState(f, RtsCode[index]);
+}
 
 void cmdXONF_Click(T_Term_frm& f, int index) {
     if (ChkComOpen()) {
         SharedState& s = shared();
-        lib().SendDataByte(index == 0 ? ascii::XON : ascii::XOFF, 1, &s.SendDone, &s.SendDataByteOk);
+        lib().SendDataByte(index == 0 ? ascii::XON : ascii::XOFF, 1, &s.SendDone,
+                           &s.SendDataByteOk);
         if (s.SendDataByteOk == 0) ApiErrMsg();
         DispModemStatus();
     }
@@ -216,4 +221,4 @@ void Command19_Click(T_Term_frm& f) {
     openToolWindow(f, true, [&f] { frms_UF_send_small::Show(&f); });
 }
 
-}  // namespace main_buttons
+} // namespace main_buttons

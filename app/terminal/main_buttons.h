@@ -47,4 +47,4 @@ void Command13_Click(T_Term_frm& f);
 void Command6_Click(T_Term_frm& f);
 void Command19_Click(T_Term_frm& f);
 
-}  // namespace main_buttons
+} // namespace main_buttons

@@ -35,9 +35,12 @@ void T_Term_frm::connectSendToolButtons() {
             shared().LastKeyLine.clear();
         });
     });
-    button_wiring::onClick(Cmd_TxtSend, &f, [&f] { openToolWindow(f, false, [&f] { Frms_TxtSend::Run(&f); }); });
-    button_wiring::onClick(Command1, &f, [&f] { openToolWindow(f, false, [&f] { frms_ent::Show(&f); }); });
-    button_wiring::onClick(Command4, &f, [&f] { openToolWindow(f, false, [&f] { frms_CTRL::Show(&f); }); });
+    button_wiring::onClick(Cmd_TxtSend, &f,
+                           [&f] { openToolWindow(f, false, [&f] { Frms_TxtSend::Run(&f); }); });
+    button_wiring::onClick(Command1, &f,
+                           [&f] { openToolWindow(f, false, [&f] { frms_ent::Show(&f); }); });
+    button_wiring::onClick(Command4, &f,
+                           [&f] { openToolWindow(f, false, [&f] { frms_CTRL::Show(&f); }); });
 
     // The timed senders stop any running send first. The pattern sender
     // leaves the focus where its window put it.
@@ -45,5 +48,6 @@ void T_Term_frm::connectSendToolButtons() {
         shared().StopFlg = 1;
         frms_Rand_Send::Run();
     });
-    button_wiring::onClick(Command26, &f, [&f] { openToolWindow(f, false, [] { frms_Cur_Send::Show(); }); });
+    button_wiring::onClick(Command26, &f,
+                           [&f] { openToolWindow(f, false, [] { frms_Cur_Send::Show(); }); });
 }

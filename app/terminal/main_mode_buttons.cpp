@@ -12,7 +12,7 @@ constexpr int16_t ScopeSelectorButton[3] = {1, 2, 15};
 constexpr int16_t ValueGraphSelectorButton[4] = {7, 8, 9, 10};
 constexpr int16_t BitDisp2SelectorButton = 14;
 
-}  // namespace
+} // namespace
 
 void SelectHexDisp(int16_t button) {
     const int16_t mode = button == MouseLeft ? DispHex : DispBigHex;

@@ -27,16 +27,16 @@ constexpr int16_t FirstByteMode = 10;
 
 // How a caller of the step treats what it read.
 struct StepOptions {
-    bool skipWhenNothingRead = false;  // the poll: no bytes, no redraw
-    bool setMaxOnlyWhenRead = false;   // the scroll handler
-    bool valueToMax = false;           // the poll: the bar goes to the newest page
-    bool hideWhenShort = false;        // the refresh procedures
-    bool skipBarWhenNothingRead = false;  // RefreshMainScreenToEnd
+    bool skipWhenNothingRead = false;    // the poll: no bytes, no redraw
+    bool setMaxOnlyWhenRead = false;     // the scroll handler
+    bool valueToMax = false;             // the poll: the bar goes to the newest page
+    bool hideWhenShort = false;          // the refresh procedures
+    bool skipBarWhenNothingRead = false; // RefreshMainScreenToEnd
 };
 
 // Sets the bar while the scroll handler ignores the change it raises.
 class ProgramScrollChange {
-public:
+  public:
     ProgramScrollChange() { rcvView().ScrollSetFlg = 1; }
     ~ProgramScrollChange() { rcvView().ScrollSetFlg = 0; }
     ProgramScrollChange(const ProgramScrollChange&) = delete;
@@ -72,7 +72,9 @@ void showReceivedTotal() {
 
 // A text page that ends where a new line begins: its last line, the one
 // being filled, is still empty.
-bool endsAtLineStart(const QByteArray& page) { return page.isEmpty() || page.back() == '\n'; }
+bool endsAtLineStart(const QByteArray& page) {
+    return page.isEmpty() || page.back() == '\n';
+}
 
 // Whether the line being filled is still empty, which only the newest page
 // shows: read without taking bytes from the port.
@@ -80,7 +82,8 @@ bool newestTextLineEmpty() {
     QByteArray page(PageBufferSize, '\0');
     int32_t pageLen = 0, bytesRead = 0, total = 0, logTotal = 0;
     int16_t ok = 0;
-    lib().ReadDisp(page.data(), &pageLen, scroll_math::NewestData, &bytesRead, &total, 0, &logTotal, &ok, 0, 0);
+    lib().ReadDisp(page.data(), &pageLen, scroll_math::NewestData, &bytesRead, &total, 0, &logTotal,
+                   &ok, 0, 0);
     page.truncate(std::clamp(pageLen, 0, PageBufferSize));
     return endsAtLineStart(page);
 }
@@ -144,7 +147,8 @@ void readAndDraw(int32_t textStart, int32_t byteStart, const StepOptions& opt) {
         mode == DispChr &&
         (textStart == scroll_math::NewestData ? endsAtLineStart(page) : newestTextLineEmpty());
     const int32_t lines = scroll_math::pageLineCount(mode, total, newestLineEmpty);
-    setPageScrollBar(lines, opt.valueToMax || (opt.hideWhenShort && textStart == scroll_math::NewestData),
+    setPageScrollBar(lines,
+                     opt.valueToMax || (opt.hideWhenShort && textStart == scroll_math::NewestData),
                      opt.hideWhenShort);
 }
 
@@ -172,7 +176,7 @@ void refresh(bool toEnd) {
     readAndDraw(textStart, start.byteStart, opt);
 }
 
-}  // namespace
+} // namespace
 
 ReceiveView& rcvView() {
     static ReceiveView view;
@@ -195,23 +199,29 @@ void VScroll1_Change() {
     StepOptions opt;
     opt.setMaxOnlyWhenRead = true;
     if (settings().DispMode >= FirstByteMode) {
-        const int32_t byteStart = scroll_math::moveByteScroll(
-            settings().DispMode, v.DispScrollValue, bar->value(), bar->pageStep(), v.DispTopLine, v.DispMaxTop);
+        const int32_t byteStart =
+            scroll_math::moveByteScroll(settings().DispMode, v.DispScrollValue, bar->value(),
+                                        bar->pageStep(), v.DispTopLine, v.DispMaxTop);
         readAndDraw(scroll_math::NewestData, byteStart, opt);
         return;
     }
-    const int32_t textStart = bar->value() == bar->maximum() ? scroll_math::NewestData : bar->value();
+    const int32_t textStart =
+        bar->value() == bar->maximum() ? scroll_math::NewestData : bar->value();
     readAndDraw(textStart, scroll_math::NewestData, opt);
 }
 
-void RefreshMainScreen() { refresh(false); }
-void RefreshMainScreenToEnd() { refresh(true); }
+void RefreshMainScreen() {
+    refresh(false);
+}
+void RefreshMainScreenToEnd() {
+    refresh(true);
+}
 
 void UpdateMainScroll(int32_t total, int16_t page, int32_t pos) {
     ReceiveView& v = rcvView();
     QScrollBar* bar = mainForm().VScroll1;
-    const scroll_math::ByteScrollBar set =
-        scroll_math::byteScrollBar(total, page, pos, settings().DispMode, v.DispTopLine, v.DispMaxTop);
+    const scroll_math::ByteScrollBar set = scroll_math::byteScrollBar(
+        total, page, pos, settings().DispMode, v.DispTopLine, v.DispMaxTop);
     if (!set.visible) {
         bar->hide();
         return;

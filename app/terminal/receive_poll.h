@@ -13,11 +13,11 @@
 // What a byte-mode read delivers (RcvDispBytes, GraphDataLen) and what it
 // asks for (GraphPoints) are the display engine's, in display_state.h.
 struct ReceiveView {
-    int32_t RcvReadLen = 0;   // bytes the last read took from the driver
-    int32_t DispTopLine = 0;    // byte-mode scroll position (first shown byte)
-    int32_t DispMaxTop = 0;     // largest DispTopLine
-    int16_t DispScrollValue = 0;  // VScroll1 value as the program last set it
-    int16_t ScrollSetFlg = 0;     // 1 while the program itself moves VScroll1
+    int32_t RcvReadLen = 0;      // bytes the last read took from the driver
+    int32_t DispTopLine = 0;     // byte-mode scroll position (first shown byte)
+    int32_t DispMaxTop = 0;      // largest DispTopLine
+    int16_t DispScrollValue = 0; // VScroll1 value as the program last set it
+    int16_t ScrollSetFlg = 0;    // 1 while the program itself moves VScroll1
 };
 
 ReceiveView& rcvView();

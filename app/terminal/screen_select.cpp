@@ -279,9 +279,7 @@ void SelectDispScreen(int16_t index, int16_t button) {
     int16_t relayout = 0;
     if (index == 1 || index == 2 || index == 15) {
         RunSettings& run = runSettings();
-        const int16_t layout = button == MouseLeft    ? 0
-                               : button == MouseRight ? 1
-                                                       : run.ScopeLayout;
+        const int16_t layout = button == MouseLeft ? 0 : button == MouseRight ? 1 : run.ScopeLayout;
         if (layout != run.ScopeLayout) {
             run.ScopeLayout = layout;
             shared().PrevDispMode = NoDispLayout;

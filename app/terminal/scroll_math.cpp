@@ -9,9 +9,13 @@ namespace {
 constexpr int32_t LineRingLines = 2000;
 constexpr int32_t BytesPerStep = 10;
 
-bool isTextOrBitPage(int16_t mode) { return mode == 0 || mode == 5; }
-bool isPageMode(int16_t mode) { return mode >= 0 && mode < 10; }
-}  // namespace
+bool isTextOrBitPage(int16_t mode) {
+    return mode == 0 || mode == 5;
+}
+bool isPageMode(int16_t mode) {
+    return mode >= 0 && mode < 10;
+}
+} // namespace
 
 int32_t pageLineCount(int16_t dispMode, int32_t reportedTotal, bool newestLineEmpty) {
     if (dispMode == 0 && newestLineEmpty && reportedTotal < LineRingLines) {
@@ -42,7 +46,9 @@ RefreshStart keptPosition(int16_t dispMode, int16_t prevDispMode, int32_t scroll
     return start;
 }
 
-bool isSingleByteMode(int16_t dispMode) { return dispMode >= 40 && dispMode <= 43; }
+bool isSingleByteMode(int16_t dispMode) {
+    return dispMode >= 40 && dispMode <= 43;
+}
 
 ByteScrollBar byteScrollBar(int32_t total, int16_t page, int32_t pos, int16_t dispMode,
                             int32_t& topLine, int32_t& maxTop) {
@@ -96,4 +102,4 @@ int32_t moveByteScroll(int16_t dispMode, int32_t lastValue, int32_t value, int32
     return topLine >= maxTop ? NewestData : topLine;
 }
 
-}  // namespace scroll_math
+} // namespace scroll_math

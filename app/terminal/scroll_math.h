@@ -7,7 +7,7 @@
 
 namespace scroll_math {
 
-inline constexpr int32_t NewestData = -1;  // "start at the newest page or bytes"
+inline constexpr int32_t NewestData = -1; // "start at the newest page or bytes"
 inline constexpr int16_t PageLines = 16;
 
 // The lines (text page) or rows (numeric pages) the bar ranges over, so that
@@ -25,7 +25,7 @@ int32_t pageScrollMax(int32_t lineCount);
 struct RefreshStart {
     int32_t textStart;
     int32_t byteStart;
-    bool resetTopLine;  // DispTopLine goes back to 0
+    bool resetTopLine; // DispTopLine goes back to 0
 };
 RefreshStart keptPosition(int16_t dispMode, int16_t prevDispMode, int32_t scrollValue,
                           int32_t dispTopLine, bool scrollBarVisible);
@@ -49,4 +49,4 @@ int32_t moveByteScroll(int16_t dispMode, int32_t lastValue, int32_t value, int32
 // The large-value modes show one byte: no bar.
 bool isSingleByteMode(int16_t dispMode);
 
-}  // namespace scroll_math
+} // namespace scroll_math

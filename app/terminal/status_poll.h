@@ -12,8 +12,8 @@
 std::array<bool, 6> modemLampsOn(int32_t modemStatus);
 
 struct FlowState {
-    bool receiveOk = true;  // "受信可" in green, else "受信不可" in red
-    bool sendOk = true;     // "送信可" in green, else "送信不可" in red
+    bool receiveOk = true; // "受信可" in green, else "受信不可" in red
+    bool sendOk = true;    // "送信可" in green, else "送信不可" in red
 };
 FlowState flowState(int16_t flowMode, int32_t modemStatus);
 

@@ -41,7 +41,7 @@ std::unique_ptr<T_Term_frm>& formInstance() {
     return form;
 }
 
-}  // namespace
+} // namespace
 
 T_Term_frm& mainForm() {
     auto& form = formInstance();
@@ -137,7 +137,8 @@ void T_Term_frm::Form_Load() {
     Pic_Rcv_Data->BackColor = 0xFFFFFF;
 
     if (!(st.ComOnFlg == 1 && s.ComOpenFlg == 1)) ResetMainIndicators();
-    for (QPushButton* b : Cmd_Error_Sts) vbcolor::setBackColor(b, st.WindowColor);
+    for (QPushButton* b : Cmd_Error_Sts)
+        vbcolor::setBackColor(b, st.WindowColor);
     vbcolor::setBackColor(Command5, st.WindowColor);
     vbcolor::setBackColor(Command18, st.WindowColor);
     Label8->setText(QStringLiteral("0"));
@@ -179,10 +180,13 @@ void T_Term_frm::Timer_Screen_init_Timer() {
     LblDecHex->hide();
     RestoreDispMode();
     CalcFontMetrics();
-    for (QRadioButton* o : Opt_Font) o->setFocusPolicy(Qt::ClickFocus);
+    for (QRadioButton* o : Opt_Font)
+        o->setFocusPolicy(Qt::ClickFocus);
 }
 
-void T_Term_frm::Timer2_Timer() { shared().TimeUpFlg = 1; }
+void T_Term_frm::Timer2_Timer() {
+    shared().TimeUpFlg = 1;
+}
 
 void T_Term_frm::ShowPortCmdColor() {
     const int32_t windowColor = settings().WindowColor;
@@ -202,8 +206,9 @@ void T_Term_frm::ShowKeyInfo() {
     if (st.KeySendUnit == 0) {
         lblKeyinfo->setText(QStringLiteral("1文字毎送信"));
     } else {
-        lblKeyinfo->setText(QStringLiteral("1ライン毎送信\n") +
-                            (st.KeySendMode == 1 ? QStringLiteral(" 翻訳出力") : QStringLiteral(" 通常出力")));
+        lblKeyinfo->setText(
+            QStringLiteral("1ライン毎送信\n") +
+            (st.KeySendMode == 1 ? QStringLiteral(" 翻訳出力") : QStringLiteral(" 通常出力")));
     }
 }
 
@@ -212,19 +217,24 @@ void T_Term_frm::ApplyGraphBackColor() {
     vbcolor::setBackColor(Pic_Btn, back);
     vbcolor::setBackColor(LblBit1Hex, back);
     vbcolor::setBackColor(PicBit1Chr, back);
-    for (QLabel* l : LblBit1ChrCon) vbcolor::setBackColor(l, back);
+    for (QLabel* l : LblBit1ChrCon)
+        vbcolor::setBackColor(l, back);
     vbcolor::setBackColor(LblDecHex, back);
     // The labels over the graph background keep readable whatever it is;
     // the bit labels stand on the receive area, which the graph modes paint
     // in the same colour.
     const int32_t text = vbcolor::contrastingTextColor(back);
-    for (QLabel* l : LblBit1ChrCon) vbcolor::setForeColor(l, text);
-    for (QLabel* l : Lbl_Bit_cont) vbcolor::setForeColor(l, text);
+    for (QLabel* l : LblBit1ChrCon)
+        vbcolor::setForeColor(l, text);
+    for (QLabel* l : Lbl_Bit_cont)
+        vbcolor::setForeColor(l, text);
     vbcolor::setForeColor(LblBit1Hex, text);
     vbcolor::setForeColor(LblDecHex, text);
 }
 
-void T_Term_frm::focusKeyBox() { Text1->setFocus(Qt::OtherFocusReason); }
+void T_Term_frm::focusKeyBox() {
+    Text1->setFocus(Qt::OtherFocusReason);
+}
 
 void T_Term_frm::Cmd_Start_Click() {
     StartComm();
@@ -271,7 +281,8 @@ void T_Term_frm::connectHandlers() {
     Pic_Rcv_Data->setFocusPolicy(Qt::NoFocus);
     PicFont->setFocusPolicy(Qt::NoFocus);
     // Arrow keys never move the caret or reach a control.
-    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
     connectButtons();
 }
 

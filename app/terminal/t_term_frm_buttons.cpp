@@ -25,7 +25,8 @@ void T_Term_frm::connectButtons() {
 
     // A mouse button on a button stays with the button: a right click there
     // never reaches the window's own colour choice.
-    for (QPushButton* b : f.findChildren<QPushButton*>()) b->setAttribute(Qt::WA_NoMousePropagation);
+    for (QPushButton* b : f.findChildren<QPushButton*>())
+        b->setAttribute(Qt::WA_NoMousePropagation);
 
     auto onClick = [&f](QPushButton* b, std::function<void()> handler) {
         button_wiring::onClick(b, &f, std::move(handler));
@@ -39,16 +40,20 @@ void T_Term_frm::connectButtons() {
     onMouseUp(f.Cmd_DecNoSign, [&f](int16_t b) { Cmd_DecNoSign_MouseUp(f, b); });
     onMouseUp(f.Cmd_DecSign, [&f](int16_t b) { Cmd_DecSign_MouseUp(f, b); });
     onClick(f.Cmd_BIT, [&f] { Cmd_BIT_Click(f); });
-    for (int i = 0; i < 3; ++i) onMouseUp(f.Cmd_Disp_Pat[i], [&f, i](int16_t b) { Cmd_Disp_Pat_MouseUp(f, i, b); });
-    for (int i = 0; i < 8; ++i) onMouseUp(f.Cmd_Graph[i], [&f, i](int16_t b) { Cmd_Graph_MouseUp(f, i, b); });
-    for (int i = 0; i < 9; ++i) onClick(f.Cmd_Bit_Clear[i], [&f, i] { Cmd_Bit_Clear_Click(f, i); });
+    for (int i = 0; i < 3; ++i)
+        onMouseUp(f.Cmd_Disp_Pat[i], [&f, i](int16_t b) { Cmd_Disp_Pat_MouseUp(f, i, b); });
+    for (int i = 0; i < 8; ++i)
+        onMouseUp(f.Cmd_Graph[i], [&f, i](int16_t b) { Cmd_Graph_MouseUp(f, i, b); });
+    for (int i = 0; i < 9; ++i)
+        onClick(f.Cmd_Bit_Clear[i], [&f, i] { Cmd_Bit_Clear_Click(f, i); });
     onClick(f.Cmd_Scale, [&f] { Cmd_Scale_Click(f); });
 
     onClick(f.Cmd_All_Clear, [&f] { Cmd_All_Clear_Click(f); });
     onClick(f.Command17, [&f] { Command17_Click(f); });
     onClick(f.Command23, [&f] { Command23_Click(f); });
     onClick(f.Command24, [&f] { Command24_Click(f); });
-    for (int i = 0; i < 4; ++i) onClick(f.Cmd_Error_Sts[i], [&f, i] { Cmd_Error_Sts_Click(f, i); });
+    for (int i = 0; i < 4; ++i)
+        onClick(f.Cmd_Error_Sts[i], [&f, i] { Cmd_Error_Sts_Click(f, i); });
     onClick(f.cmdKeyClear, [&f] { cmdKeyClear_Click(f); });
 
     for (int i = 0; i < 2; ++i) {
@@ -71,7 +76,9 @@ void T_Term_frm::connectButtons() {
     connectFileToolButtons();
 }
 
-void T_Term_frm::RestoreDispMode() { RestoreSavedDispMode(); }
+void T_Term_frm::RestoreDispMode() {
+    RestoreSavedDispMode();
+}
 
 void T_Term_frm::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton) return;

@@ -3,8 +3,8 @@
 // text and for the 300 points of the analog graph.
 #include "terminal/t_term_frm.h"
 
-#include "ui/picture_box.h"
 #include "ui/fonts.h"
+#include "ui/picture_box.h"
 #include "ui/scrolling_layout.h"
 #include "ui/twips.h"
 #include "ui/twips_controls.h"
@@ -37,7 +37,7 @@ QPushButton* button(QWidget* parent, const QString& caption, int left, int top, 
                     int height, const QString& tip = QString()) {
     QPushButton* b = twips::button(parent, caption, left, top, width, height);
     b->setToolTip(tip);
-    b->setFocusPolicy(Qt::NoFocus);  // the key box keeps the focus
+    b->setFocusPolicy(Qt::NoFocus); // the key box keeps the focus
     return b;
 }
 
@@ -47,7 +47,7 @@ QPushButton* gridButton(QWidget* parent, int row, int col, const QString& captio
                   ButtonHeight, tip);
 }
 
-}  // namespace
+} // namespace
 
 void T_Term_frm::buildControls() {
     buildReceiveArea();
@@ -79,9 +79,10 @@ void T_Term_frm::buildReceiveArea() {
     // each beside its row: the bit displays put row r's baseline at (r + 2)
     // tenths of the picture's height (5100 twips), the marks just above it.
     for (int i = 0; i < 8; ++i) {
-        Lbl_Bit_cont[i] = label(Pic_R_Back, QStringLiteral("D%1%2").arg(i).arg(
-                                                i == 0 ? QStringLiteral(" LSB")
-                                                       : (i == 7 ? QStringLiteral(" MSB") : QString())));
+        Lbl_Bit_cont[i] =
+            label(Pic_R_Back, QStringLiteral("D%1%2").arg(i).arg(
+                                  i == 0 ? QStringLiteral(" LSB")
+                                         : (i == 7 ? QStringLiteral(" MSB") : QString())));
         place(Lbl_Bit_cont[i], 9480, (9 - i) * 510 - 300, 960, 300);
         Lbl_Bit_cont[i]->hide();
     }
@@ -125,7 +126,8 @@ void T_Term_frm::buildStatusArea() {
         // One lamp of each pair shows: grey while the line is off, red while on.
         lblmsd[i] = label(Picture3, QStringLiteral("●"));
         lblMSdo[i] = label(Picture3, QStringLiteral("●"));
-        for (QLabel* lamp : {lblmsd[i], lblMSdo[i]}) place(lamp, 210 + i * 780, 375, 420, 360);
+        for (QLabel* lamp : {lblmsd[i], lblMSdo[i]})
+            place(lamp, 210 + i * 780, 375, 420, 360);
         vbcolor::setForeColor(lblmsd[i], 0x808080);
         vbcolor::setForeColor(lblMSdo[i], 0x0000FF);
         lblMSdo[i]->hide();
@@ -143,11 +145,12 @@ void T_Term_frm::buildStatusArea() {
     lblFlow = label(this, QString());
     place(lblFlow, 9780, 7680, 1140, 390);
 
-    static const char* const errTips[4] = {"赤色：受信オーバーラン　エラー", "黄色：受信パリティ　エラー",
-                                           "黄色：受信フレーミング　エラー", "黄色：受信ブレーク信号検出"};
+    static const char* const errTips[4] = {
+        "赤色：受信オーバーラン　エラー", "黄色：受信パリティ　エラー",
+        "黄色：受信フレーミング　エラー", "黄色：受信ブレーク信号検出"};
     for (int i = 0; i < 4; ++i) {
-        Cmd_Error_Sts[i] = button(this, QString::fromUtf8(ErrorStsTitle[i]), 120 + i * 1470, 7680, 1410,
-                                  390, QString::fromUtf8(errTips[i]));
+        Cmd_Error_Sts[i] = button(this, QString::fromUtf8(ErrorStsTitle[i]), 120 + i * 1470, 7680,
+                                  1410, 390, QString::fromUtf8(errTips[i]));
     }
 
     Command24 = button(this, QStringLiteral("受信文字数"), 120, 8160, 1350, 390,
@@ -182,7 +185,8 @@ void T_Term_frm::buildStatusArea() {
     for (int i = 0; i < 2; ++i) {
         Opt_Font[i] = new QRadioButton(PicFont);
         place(Opt_Font[i], 60 + i * 1800, 75, 300, 300);
-        Lbl_font[i] = label(PicFont, QString::fromUtf8(fontNames[i]), Qt::AlignLeft | Qt::AlignVCenter);
+        Lbl_font[i] =
+            label(PicFont, QString::fromUtf8(fontNames[i]), Qt::AlignLeft | Qt::AlignVCenter);
         place(Lbl_font[i], 390 + i * 1800, 75, 1200, 300);
     }
 
@@ -194,7 +198,8 @@ void T_Term_frm::buildStatusArea() {
     place(Picl6, 6960, 9240, 2400, 450);
     Label1 = label(Picl6, QStringLiteral("ﾌｧｲﾙ垂流し受信中"));
     place(Label1, 60, 60, 2280, 330);
-    for (QLabel* l : {label5x, Label1}) vbcolor::setForeColor(l, 0x0000FF);
+    for (QLabel* l : {label5x, Label1})
+        vbcolor::setForeColor(l, 0x0000FF);
     Picl5->hide();
     Picl6->hide();
 }
@@ -220,21 +225,26 @@ void T_Term_frm::buildButtons() {
     Command10 = button(this, QStringLiteral("1ﾗｲﾝ再送"), 9360, 8580, 1560, 390);
 
     // Display modes.
-    Cmd_chr = gridButton(this, 0, 0, QStringLiteral("1 shift JIS"), QStringLiteral("受信漢字表示含む"));
-    Cmd_hex = gridButton(this, 0, 1, QStringLiteral("Hex"), QStringLiteral("受信１６進表示 クリック右･左"));
+    Cmd_chr =
+        gridButton(this, 0, 0, QStringLiteral("1 shift JIS"), QStringLiteral("受信漢字表示含む"));
+    Cmd_hex = gridButton(this, 0, 1, QStringLiteral("Hex"),
+                         QStringLiteral("受信１６進表示 クリック右･左"));
     Cmd_DecNoSign = gridButton(this, 0, 2, QStringLiteral("Dec1"),
                                QStringLiteral("受信１０進サインなし表示 (0～255) クリック右･左"));
     Cmd_DecSign = gridButton(this, 0, 3, QStringLiteral("Dec2"),
                              QStringLiteral("受信１０進サインあり表示 (-128～127) クリック右･左"));
-    Cmd_BIT = gridButton(this, 1, 0, QStringLiteral("VBC"), QStringLiteral("受信 Bit On Edge Counter"));
+    Cmd_BIT =
+        gridButton(this, 1, 0, QStringLiteral("VBC"), QStringLiteral("受信 Bit On Edge Counter"));
     static const char* const patCaptions[3] = {"JIS8", "ASCII", "2 shift JIS"};
-    static const char* const patTips[3] = {"受信ＪＩＳ８表示 クリック右･左", "受信ＡＳＣＩＩ表示 クリック右･左",
+    static const char* const patTips[3] = {"受信ＪＩＳ８表示 クリック右･左",
+                                           "受信ＡＳＣＩＩ表示 クリック右･左",
                                            "受信漢字表示含む(Scope Type) クリック右･左"};
     for (int i = 0; i < 3; ++i) {
         Cmd_Disp_Pat[i] = gridButton(this, 1, i + 1, QString::fromLatin1(patCaptions[i]),
                                      QString::fromUtf8(patTips[i]));
     }
-    static const char* const graphCaptions[8] = {"AG", "AGs", "BG", "BGs", "DG", "DG2", "Bit", "Bit2"};
+    static const char* const graphCaptions[8] = {"AG", "AGs", "BG",  "BGs",
+                                                 "DG", "DG2", "Bit", "Bit2"};
     static const char* const graphTips[8] = {
         "受信１Byteアナロググラフ サインなし", "受信１Byteアナロググラフ サインあり",
         "受信１Byte棒グラフ サインなし",       "受信１Byte棒グラフ サインあり",
@@ -245,15 +255,21 @@ void T_Term_frm::buildButtons() {
                                   QString::fromUtf8(graphTips[i]));
     }
 
-    Cmd_Scale = gridButton(this, 4, 0, QStringLiteral("Color"), QStringLiteral("グラフの線・バックの色を指定します"));
+    Cmd_Scale = gridButton(this, 4, 0, QStringLiteral("Color"),
+                           QStringLiteral("グラフの線・バックの色を指定します"));
     Cmd_All_Clear = gridButton(this, 4, 1, QStringLiteral("全消去"),
                                QStringLiteral("受信画面・メモリー・カウントをクリアします"));
-    Command17 = gridButton(this, 4, 2, QStringLiteral("画面消去"), QStringLiteral("受信画面・メモリーをクリアします"));
-    Command3 = gridButton(this, 4, 3, QStringLiteral("RS232C通信設定"), QStringLiteral("通信条件の設定"));
+    Command17 = gridButton(this, 4, 2, QStringLiteral("画面消去"),
+                           QStringLiteral("受信画面・メモリーをクリアします"));
+    Command3 =
+        gridButton(this, 4, 3, QStringLiteral("RS232C通信設定"), QStringLiteral("通信条件の設定"));
 
-    Command16 = gridButton(this, 5, 0, QStringLiteral("受信 復帰改行"), QStringLiteral("受信復帰・改行設定"));
-    Command20 = gridButton(this, 5, 1, QStringLiteral("受信 制御表示"), QStringLiteral("受信制御表示設定"));
-    Command8 = gridButton(this, 5, 2, QStringLiteral("キー送信設定"), QStringLiteral("キーボード送信設定"));
+    Command16 = gridButton(this, 5, 0, QStringLiteral("受信 復帰改行"),
+                           QStringLiteral("受信復帰・改行設定"));
+    Command20 =
+        gridButton(this, 5, 1, QStringLiteral("受信 制御表示"), QStringLiteral("受信制御表示設定"));
+    Command8 = gridButton(this, 5, 2, QStringLiteral("キー送信設定"),
+                          QStringLiteral("キーボード送信設定"));
     Cmd_KeySend = gridButton(this, 5, 3, QStringLiteral("１行編集送信"));
 
     Command1 = gridButton(this, 6, 0, QStringLiteral("制御コード出力 1"));
@@ -261,10 +277,12 @@ void T_Term_frm::buildButtons() {
     Cmd_TxtSend = gridButton(this, 6, 2, QStringLiteral("テキスト送信"));
     CmdSendRand = gridButton(this, 6, 3, QStringLiteral("ﾗﾝﾀﾞﾑ送信"));
 
-    Command26 = gridButton(this, 7, 0, QStringLiteral("ﾏｳｽ送信"), QStringLiteral("マウスで任意のデータを送信"));
+    Command26 = gridButton(this, 7, 0, QStringLiteral("ﾏｳｽ送信"),
+                           QStringLiteral("マウスで任意のデータを送信"));
     Command2 = gridButton(this, 7, 1, QStringLiteral("ファイル垂流し送信"));
     Command18 = gridButton(this, 7, 2, QStringLiteral("ファイル垂流し受信"));
-    Command5 = gridButton(this, 7, 3, QStringLiteral("ロギング設定"), QStringLiteral("全受信文字ファイル書込み"));
+    Command5 = gridButton(this, 7, 3, QStringLiteral("ロギング設定"),
+                          QStringLiteral("全受信文字ファイル書込み"));
 
     Command15 = gridButton(this, 8, 0, QStringLiteral("ファイル送受信"));
     CmdCsv = gridButton(this, 8, 1, QStringLiteral("Binary to CSV"));
@@ -275,21 +293,27 @@ void T_Term_frm::buildButtons() {
     Command6 = gridButton(this, 9, 1, QStringLiteral("UF送信w"));
     Command19 = gridButton(this, 9, 2, QStringLiteral("UF送信s"));
     Cmd_User = gridButton(this, 9, 3, QString());
-    Cmd_User->hide();  // a place kept in the designer layout; it does nothing
+    Cmd_User->hide(); // a place kept in the designer layout; it does nothing
 
-    Command14 = gridButton(this, 10, 0, QStringLiteral("ﾀﾞﾝﾌﾟ Hex"), QStringLiteral("受信メモリーダンプ Ｈｅｘ"));
-    Command25 = gridButton(this, 10, 1, QStringLiteral("Memory Scope"), QStringLiteral("受信メモリー スコープ"));
+    Command14 = gridButton(this, 10, 0, QStringLiteral("ﾀﾞﾝﾌﾟ Hex"),
+                           QStringLiteral("受信メモリーダンプ Ｈｅｘ"));
+    Command25 = gridButton(this, 10, 1, QStringLiteral("Memory Scope"),
+                           QStringLiteral("受信メモリー スコープ"));
     Command21 = gridButton(this, 10, 2, QStringLiteral("ﾀﾞﾝﾌﾟ Chr."),
                            QStringLiteral("受信メモリーダンプ Ｃｈｒ．  クリック右･左"));
-    Cmd_File_DS = gridButton(this, 10, 3, QStringLiteral("File Scope"), QStringLiteral("ファイルスコープ"));
-    Command7 = gridButton(this, 11, 0, QStringLiteral("File Dump"), QStringLiteral("ファイルダンプ"));
+    Cmd_File_DS =
+        gridButton(this, 10, 3, QStringLiteral("File Scope"), QStringLiteral("ファイルスコープ"));
+    Command7 =
+        gridButton(this, 11, 0, QStringLiteral("File Dump"), QStringLiteral("ファイルダンプ"));
 
     // The bit on-edge counter's clear buttons, shown in that mode only.
     Pic_Btn = panel(this, QFrame::Box);
     place(Pic_Btn, GridLeft, GridTop + 12 * RowStep + 120, 4 * ColStep - 60, 1380);
     for (int i = 0; i < 9; ++i) {
-        const QString caption = i < 8 ? QStringLiteral("D%1 Clear").arg(7 - i) : QStringLiteral("All Clear");
-        Cmd_Bit_Clear[i] = button(Pic_Btn, caption, 60 + (i % 4) * 1680, 60 + (i / 4) * 420, 1620, 390);
+        const QString caption =
+            i < 8 ? QStringLiteral("D%1 Clear").arg(7 - i) : QStringLiteral("All Clear");
+        Cmd_Bit_Clear[i] =
+            button(Pic_Btn, caption, 60 + (i % 4) * 1680, 60 + (i / 4) * 420, 1620, 390);
         Cmd_Bit_Clear[i]->hide();
     }
     Pic_Btn->hide();

@@ -25,7 +25,7 @@ constexpr int KeyBoxLimit = 32000;
 
 // Shown in place of a control code: a mark the Japanese fonts draw, and one
 // no typed character has, so it is never taken for text.
-constexpr QChar ControlCodeMark(0x2297);  // ⊗
+constexpr QChar ControlCodeMark(0x2297); // ⊗
 
 // What the pointer (and the menu key) does to a text box: a click moves the
 // insertion point or selects, a middle click pastes, a drop inserts, the
@@ -39,8 +39,10 @@ bool isPointerEdit(const QEvent* event) {
     case QEvent::ContextMenu:
     case QEvent::DragEnter:
     case QEvent::DragMove:
-    case QEvent::Drop: return true;
-    default: return false;
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -56,14 +58,15 @@ const KeyInputActions& keyActions() {
         [] { DispModemStatus(); },
         [](const QByteArray& bytes) {
             SharedState& s = shared();
-            lib().SendData(bytes.constData(), static_cast<int32_t>(bytes.size()), &s.SendDone, &s.SendDataOk);
+            lib().SendData(bytes.constData(), static_cast<int32_t>(bytes.size()), &s.SendDone,
+                           &s.SendDataOk);
             if (s.SendDataOk == 0) ApiErrMsg();
         },
     };
     return actions;
 }
 
-}  // namespace
+} // namespace
 
 int T_Term_frm::Text1_KeyPress(int k) {
     const int before = static_cast<int>(Text1->toPlainText().size());
@@ -75,7 +78,7 @@ int T_Term_frm::Text1_KeyPress(int k) {
 void T_Term_frm::Command10_Click() {
     focusKeyBox();
     resendLastLine(Text1->toPlainText().isEmpty(), KeyBusyFlg, keyActions());
-    focusKeyBox();  // the translated line pumps events on its way
+    focusKeyBox(); // the translated line pumps events on its way
 }
 
 void T_Term_frm::checkKeyBoxLimits(int length) {
@@ -92,10 +95,17 @@ void T_Term_frm::showTypedKey(int shown) {
     QTextCursor cursor(Text1->document());
     cursor.movePosition(QTextCursor::End);
     switch (shown) {
-    case 0: return;
-    case 8: cursor.deletePreviousChar(); break;
-    case 13: cursor.insertText(QStringLiteral("\n")); break;
-    case 127: cursor.insertText(QString(ControlCodeMark)); break;
+    case 0:
+        return;
+    case 8:
+        cursor.deletePreviousChar();
+        break;
+    case 13:
+        cursor.insertText(QStringLiteral("\n"));
+        break;
+    case 127:
+        cursor.insertText(QString(ControlCodeMark));
+        break;
     default: {
         QByteArray bytes;
         if (shown < 0) {
@@ -116,7 +126,8 @@ bool T_Term_frm::keyBoxEvent(QObject* watched, QEvent* event) {
     // reaches the box.
     if (isPointerEdit(event)) return true;
     if (watched != Text1) return false;
-    if (passTypedKeys(Text1, event, [this](int k) { showTypedKey(Text1_KeyPress(k)); })) return true;
+    if (passTypedKeys(Text1, event, [this](int k) { showTypedKey(Text1_KeyPress(k)); }))
+        return true;
     // A key that types nothing (Home, End, the page keys, Shift+Insert) would
     // move the insertion point or paste.
     return event->type() == QEvent::KeyPress;

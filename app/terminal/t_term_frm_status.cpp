@@ -30,7 +30,7 @@ void showFlowLabel(QLabel* label, bool ok, const QString& okText, const QString&
 bool isRed(const QPushButton* b) {
     return vbcolor::fromQColor(b->palette().color(QPalette::Button)) == Red;
 }
-}  // namespace
+} // namespace
 
 void T_Term_frm::MainTimer3() {
     SharedState& s = shared();
@@ -60,7 +60,7 @@ void T_Term_frm::MainTimer3() {
     for (int i = 0; i < 4; ++i) {
         if (flags[i] != 1) continue;
         QPushButton* b = Cmd_Error_Sts[i];
-        if (!isRed(b)) QApplication::beep();  // the first detection after a reset
+        if (!isRed(b)) QApplication::beep(); // the first detection after a reset
         vbcolor::setBackColor(b, Red);
         b->setEnabled(true);
         if (countErrorTick(ErrStsCount[i])) {

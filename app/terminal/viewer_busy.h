@@ -6,7 +6,7 @@
 #include <cstdint>
 
 class ViewerBusyGuard {
-public:
+  public:
     // Takes the flag when it is free (0); acquired() tells whether it did.
     explicit ViewerBusyGuard(int16_t& viewerBusyFlg) : flag_(viewerBusyFlg) {
         if (flag_ == 0) {
@@ -22,7 +22,7 @@ public:
 
     bool acquired() const { return acquired_; }
 
-private:
+  private:
     int16_t& flag_;
     bool acquired_ = false;
 };

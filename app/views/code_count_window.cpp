@@ -34,7 +34,7 @@ void paintCount(QLabel* label, int64_t count) {
     vbcolor::setForeColor(label, code_counts::atCap(count) ? vbcolors::Red : vbcolors::Black);
 }
 
-}  // namespace
+} // namespace
 
 CodeCountWindow::CodeCountWindow(int16_t side, const QString& caption, const QString& totalCaption,
                                  int32_t& placeLeft, int32_t& placeTop, QWidget* parent)
@@ -75,7 +75,9 @@ void CodeCountWindow::Form_Load() {
     DispCodeCount();
 }
 
-void CodeCountWindow::ReadCounts() { lib().ReadCodeCounter(counts_.data(), side_); }
+void CodeCountWindow::ReadCounts() {
+    lib().ReadCodeCounter(counts_.data(), side_);
+}
 
 void CodeCountWindow::DispCodeCount() {
     for (int j = 0; j < code_counts::PageSize; ++j) {
@@ -105,7 +107,9 @@ void CodeCountWindow::Command3_Click() {
     DispCodeCount();
 }
 
-void frms_Code_disp_snd::Show(QWidget* parent) { showFreshWindow<frms_Code_disp_snd>(parent); }
+void frms_Code_disp_snd::Show(QWidget* parent) {
+    showFreshWindow<frms_Code_disp_snd>(parent);
+}
 
 frms_Code_disp_snd::frms_Code_disp_snd(QWidget* parent)
     : CodeCountWindow(SentSide, QStringLiteral("送信カウント表示"), QStringLiteral("全送信文字数"),
@@ -120,11 +124,14 @@ void frms_Code_disp_snd::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void frms_Code_disp::Show(QWidget* parent) { showFreshWindow<frms_Code_disp>(parent); }
+void frms_Code_disp::Show(QWidget* parent) {
+    showFreshWindow<frms_Code_disp>(parent);
+}
 
 frms_Code_disp::frms_Code_disp(QWidget* parent)
-    : CodeCountWindow(ReceivedSide, QStringLiteral("受信カウント表示"), QStringLiteral("全受信文字数"),
-                      runSettings().CodeDispLeft, runSettings().CodeDispTop, parent),
+    : CodeCountWindow(ReceivedSide, QStringLiteral("受信カウント表示"),
+                      QStringLiteral("全受信文字数"), runSettings().CodeDispLeft,
+                      runSettings().CodeDispTop, parent),
       Timer1(new VbTimer(this, 500, true)) {
     Timer1->setHandler([this] { Timer1_Timer(); });
 }

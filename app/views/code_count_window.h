@@ -18,13 +18,13 @@ class CodeCountWindow : public ToolWindow {
     Q_OBJECT
 
   public:
-    std::array<QLabel*, code_counts::PageSize> lblt{};  // the values of the page
-    std::array<QLabel*, code_counts::PageSize> lbld{};  // their counts
-    QLabel* Label1 = nullptr;                           // caption of the total
-    QLabel* Label2 = nullptr;                           // the total
-    QPushButton* Command1 = nullptr;                    // "≪"
-    QPushButton* Command2 = nullptr;                    // "≫"
-    QPushButton* Command3 = nullptr;                    // "カウント クリア"
+    std::array<QLabel*, code_counts::PageSize> lblt{}; // the values of the page
+    std::array<QLabel*, code_counts::PageSize> lbld{}; // their counts
+    QLabel* Label1 = nullptr;                          // caption of the total
+    QLabel* Label2 = nullptr;                          // the total
+    QPushButton* Command1 = nullptr;                   // "≪"
+    QPushButton* Command2 = nullptr;                   // "≫"
+    QPushButton* Command3 = nullptr;                   // "カウント クリア"
 
     int page() const { return page_; }
 
@@ -69,6 +69,6 @@ class frms_Code_disp : public CodeCountWindow {
     static void Show(QWidget* parent = nullptr);
     explicit frms_Code_disp(QWidget* parent = nullptr);
 
-    VbTimer* Timer1 = nullptr;  // 500 ms while the window is open
+    VbTimer* Timer1 = nullptr; // 500 ms while the window is open
     void Timer1_Timer();
 };

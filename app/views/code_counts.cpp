@@ -18,10 +18,16 @@ int32_t cappedTotal(const Counts& counts) {
     return static_cast<int32_t>(total);
 }
 
-bool atCap(int64_t count) { return count >= TOVALINE_COUNT_MAX; }
+bool atCap(int64_t count) {
+    return count >= TOVALINE_COUNT_MAX;
+}
 
-int previousPage(int page) { return (page + Pages - 1) % Pages; }
+int previousPage(int page) {
+    return (page + Pages - 1) % Pages;
+}
 
-int nextPage(int page) { return (page + 1) % Pages; }
+int nextPage(int page) {
+    return (page + 1) % Pages;
+}
 
-}  // namespace code_counts
+} // namespace code_counts

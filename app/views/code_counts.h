@@ -28,4 +28,4 @@ bool atCap(int64_t count);
 int previousPage(int page);
 int nextPage(int page);
 
-}  // namespace code_counts
+} // namespace code_counts

@@ -7,9 +7,10 @@
 
 namespace {
 
-
 // Single bytes that are neither a character of the code page nor a lead byte.
-bool isUndefinedByte(uint8_t b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
+bool isUndefinedByte(uint8_t b) {
+    return b == 0x80 || b == 0xA0 || b >= 0xFD;
+}
 
 // A tenth, to the nearest whole number, halves to the even one.
 int32_t tenthRoundedEven(int32_t n) {
@@ -19,7 +20,7 @@ int32_t tenthRoundedEven(int32_t n) {
     return q;
 }
 
-}  // namespace
+} // namespace
 
 DispLineStore& dispLineStore() {
     static DispLineStore store;
@@ -52,9 +53,11 @@ std::vector<QByteArray> SplitDispLines(QByteArrayView text) {
     return lines;
 }
 
-std::vector<QString> dispPageRows(const std::vector<QByteArray>& lines, int32_t count, int32_t top) {
+std::vector<QString> dispPageRows(const std::vector<QByteArray>& lines, int32_t count,
+                                  int32_t top) {
     std::vector<QString> rows;
-    const auto end = std::min<int64_t>({int64_t(top) + DispLinesPerPage, count, int64_t(lines.size())});
+    const auto end =
+        std::min<int64_t>({int64_t(top) + DispLinesPerPage, count, int64_t(lines.size())});
     for (int64_t k = std::max(top, 0); k < end; ++k) {
         QByteArrayView line = lines[size_t(k)];
         if (line.endsWith("\r\n")) line.chop(2);

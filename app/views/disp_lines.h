@@ -36,8 +36,8 @@ std::vector<QString> dispPageRows(const std::vector<QByteArray>& lines, int32_t 
 
 // The scroll bar over `lineCount` lines, as the view sets it when it opens.
 struct DispLineScroll {
-    bool visible = false;  // only from a full page on
-    int32_t top = 0;       // the first line shown, also the bar's value
+    bool visible = false; // only from a full page on
+    int32_t top = 0;      // the first line shown, also the bar's value
     int32_t max = 0;
     int32_t largeStep = 1;
 };

@@ -34,9 +34,11 @@ constexpr size_t StoreTextBytes = size_t(MaxDispLines) * 256;
 constexpr int PageColumns = 80;
 constexpr int MarginPx = 4;
 
-}  // namespace
+} // namespace
 
-void frms_Disp_Line::Show(QWidget* parent) { showFreshWindow<frms_Disp_Line>(parent); }
+void frms_Disp_Line::Show(QWidget* parent) {
+    showFreshWindow<frms_Disp_Line>(parent);
+}
 
 frms_Disp_Line::frms_Disp_Line(QWidget* parent) : ToolWindow(parent) {
     setWindowTitle(QStringLiteral("受信ダンプ Chr. Type A"));
@@ -51,21 +53,24 @@ void frms_Disp_Line::buildControls() {
     QSize page;
     for (const QString& font : FontNames) {
         Pic_Data->FontName = font;
-        page = page.expandedTo(QSize(int(Pic_Data->TextWidth(QString(PageColumns, QLatin1Char('0')))) + 1,
-                                     int(Pic_Data->TextHeight() * DispLinesPerPage) + 1));
+        page = page.expandedTo(
+            QSize(int(Pic_Data->TextWidth(QString(PageColumns, QLatin1Char('0')))) + 1,
+                  int(Pic_Data->TextHeight() * DispLinesPerPage) + 1));
     }
     Pic_Data->FontName = FontNames[0];
 
     Pic_Back = new QFrame(this);
     Pic_Back->setFrameShape(QFrame::Box);
-    Pic_Back->setGeometry(toPixels(120), toPixels(120), page.width() + 2 * MarginPx, page.height() + 2 * MarginPx);
+    Pic_Back->setGeometry(toPixels(120), toPixels(120), page.width() + 2 * MarginPx,
+                          page.height() + 2 * MarginPx);
     Pic_Back->setFocusPolicy(Qt::StrongFocus);
     Pic_Data->setParent(Pic_Back);
     Pic_Data->setGeometry(MarginPx, MarginPx, page.width(), page.height());
 
     VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setGeometry(Pic_Back->geometry().right() + 1, Pic_Back->y(), toPixels(255), Pic_Back->height());
-    VScroll1->setTracking(false);  // a drag shows nothing until the thumb is let go
+    VScroll1->setGeometry(Pic_Back->geometry().right() + 1, Pic_Back->y(), toPixels(255),
+                          Pic_Back->height());
+    VScroll1->setTracking(false); // a drag shows nothing until the thumb is let go
     VScroll1->hide();
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 
@@ -76,7 +81,8 @@ void frms_Disp_Line::buildControls() {
     twips::place(Opt_Font[1], 120, 240, 1200, 300);
     Opt_Font[0] = new QRadioButton(QStringLiteral("明朝"), Frame1);
     twips::place(Opt_Font[0], 1440, 240, 960, 300);
-    for (int i = 0; i < 2; ++i) connect(Opt_Font[i], &QRadioButton::clicked, this, [this, i] { Opt_Font_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        connect(Opt_Font[i], &QRadioButton::clicked, this, [this, i] { Opt_Font_Click(i); });
 
     Cmd_F_Color = new QPushButton(QStringLiteral("Color"), this);
     Cmd_F_Color->setGeometry(toPixels(2820), below + toPixels(150), toPixels(1080), toPixels(420));
@@ -143,7 +149,8 @@ void frms_Disp_Line::applyColors() {
 
 void frms_Disp_Line::DrawDispLines() {
     Pic_Data->Cls();
-    for (const QString& row : dispPageRows(dispLineStore().DispLines, lineCount_, top_)) Pic_Data->Print(row);
+    for (const QString& row : dispPageRows(dispLineStore().DispLines, lineCount_, top_))
+        Pic_Data->Print(row);
 }
 
 void frms_Disp_Line::VScroll1_Change() {
@@ -168,7 +175,9 @@ void frms_Disp_Line::Cmd_F_Color_Click() {
     Pic_Back->setFocus();
 }
 
-void frms_Disp_Line::Command1_Click() { frms_Disp_Line_file::Show(this); }
+void frms_Disp_Line::Command1_Click() {
+    frms_Disp_Line_file::Show(this);
+}
 
 void frms_Disp_Line::done(int result) {
     viewState().DrawAbortFlg = 1;

@@ -56,5 +56,5 @@ class frms_Disp_Line : public ToolWindow {
 
     int32_t lineCount_ = 0;
     int32_t top_ = 0;
-    bool scrollGuard_ = false;  // the window moves the bar itself
+    bool scrollGuard_ = false; // the window moves the bar itself
 };

@@ -41,13 +41,13 @@ class frms_Disp_Line2 : public ToolWindow {
     explicit frms_Disp_Line2(QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1 = nullptr;
-    QLabel* Label1 = nullptr;                // "フォント名"
+    QLabel* Label1 = nullptr; // "フォント名"
     QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 2> Option1{};  // 0 "明朝", 1 "ゴシック"
-    QLabel* Label2 = nullptr;                // "フォントサイズ"
-    QComboBox* CmbFontSize = nullptr;        // "8" to "50"
-    QPushButton* Cmd_F_Color = nullptr;      // "Color"
-    QLabel* Label3 = nullptr;                // "MAX 28672 Byte (28KB)"
+    std::array<QRadioButton*, 2> Option1{}; // 0 "明朝", 1 "ゴシック"
+    QLabel* Label2 = nullptr;               // "フォントサイズ"
+    QComboBox* CmbFontSize = nullptr;       // "8" to "50"
+    QPushButton* Cmd_F_Color = nullptr;     // "Color"
+    QLabel* Label3 = nullptr;               // "MAX 28672 Byte (28KB)"
 
     void Form_Load();
     void CmbFontSize_Click();

@@ -34,12 +34,14 @@ int closeFile(std::FILE* file, int error) {
     return error != 0 ? error : closed;
 }
 
-}  // namespace
+} // namespace
 
 QString trimBlanks(const QString& text) {
     qsizetype first = 0, last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
     return text.mid(first, last - first);
 }
 
@@ -51,7 +53,8 @@ QString saveTargetPath(const QString& typed, const QString& defaultName) {
 
 SaveData rawSaveData(const QByteArray& snapshot) {
     SaveData data{snapshot, {}};
-    for (qsizetype end = 1; end < snapshot.size(); end += RawPumpBytes) data.blockEnds.push_back(end);
+    for (qsizetype end = 1; end < snapshot.size(); end += RawPumpBytes)
+        data.blockEnds.push_back(end);
     if (!snapshot.isEmpty()) data.blockEnds.push_back(snapshot.size());
     return data;
 }

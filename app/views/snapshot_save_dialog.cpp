@@ -32,7 +32,7 @@ QByteArray receiveSnapshot() {
     return QByteArray(reinterpret_cast<const char*>(view.RcvDumpData.data()) + 1, view.RcvDumpLen);
 }
 
-}  // namespace
+} // namespace
 
 SnapshotSaveDialog::SnapshotSaveDialog(SaveData data, const QString& defaultName,
                                        const QString& noteName, const QString& noteTail,
@@ -108,12 +108,14 @@ void SnapshotSaveDialog::Command1_Click() {
     }
     if (const int error = writeTargetError(path)) return failed(error);
     // Closing a question answers No: nothing is written without a Yes.
-    const QString confirm = QStringLiteral("ファイル名  ") + path + QStringLiteral(" でセーブします｡");
+    const QString confirm =
+        QStringLiteral("ファイル名  ") + path + QStringLiteral(" でセーブします｡");
     if (MsgBoxXAns(confirm, 4, SaveCaption) != AnsYes) return;
     if (!pumpAndGoOn()) return;
 
     if (Option1[0]->isChecked() && QFileInfo::exists(path)) {
-        const QString overwrite = QStringLiteral("このファイルはすでにあります｡\r\n上書きしてもいいですか｡");
+        const QString overwrite =
+            QStringLiteral("このファイルはすでにあります｡\r\n上書きしてもいいですか｡");
         if (MsgBoxXAns(overwrite, 4, SaveCaption) != AnsYes) return;
         if (!pumpAndGoOn()) return;
         if (const int error = createEmptyFile(path)) return failed(error);
@@ -122,24 +124,30 @@ void SnapshotSaveDialog::Command1_Click() {
     showWriting(true);
     BusyFlg = 1;
     if (!pumpAndGoOn()) return;
-    if (const int error = appendSaveData(path, data_, [this] { return pumpAndGoOn(); })) return failed(error);
+    if (const int error = appendSaveData(path, data_, [this] { return pumpAndGoOn(); }))
+        return failed(error);
     BusyFlg = 0;
     accept();
 }
 
 void SnapshotSaveDialog::done(int result) {
-    if (BusyFlg == 1) return;  // not while the file is written
+    if (BusyFlg == 1) return; // not while the file is written
     CancelFlg = 1;
     ToolWindow::done(result);
 }
 
-void frms_Disp_Hex_file::Show(QWidget* parent) { showFreshWindow<frms_Disp_Hex_file>(parent); }
+void frms_Disp_Hex_file::Show(QWidget* parent) {
+    showFreshWindow<frms_Disp_Hex_file>(parent);
+}
 
 frms_Disp_Hex_file::frms_Disp_Hex_file(QWidget* parent)
     : SnapshotSaveDialog(rawSaveData(receiveSnapshot()), QStringLiteral("CONSOLE.BIN"),
-                         QStringLiteral("CONSOLE．BIN"), QStringLiteral("         で書き込みします｡"), parent) {}
+                         QStringLiteral("CONSOLE．BIN"),
+                         QStringLiteral("         で書き込みします｡"), parent) {}
 
-void frms_Disp_Line_file::Show(QWidget* parent) { showFreshWindow<frms_Disp_Line_file>(parent); }
+void frms_Disp_Line_file::Show(QWidget* parent) {
+    showFreshWindow<frms_Disp_Line_file>(parent);
+}
 
 frms_Disp_Line_file::frms_Disp_Line_file(QWidget* parent)
     : SnapshotSaveDialog(lineSaveData(dispLineStore().DispLines, dispLineStore().DispLineCount),

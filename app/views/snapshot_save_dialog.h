@@ -22,18 +22,18 @@ class SnapshotSaveDialog : public ToolWindow {
     Q_OBJECT
 
   public:
-    QLabel* Label1 = nullptr;                // "ファイル名"
-    QLineEdit* Text1 = nullptr;              // the name typed
+    QLabel* Label1 = nullptr;   // "ファイル名"
+    QLineEdit* Text1 = nullptr; // the name typed
     QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 2> Option1{};  // 0 "新規作成モード", 1 "追加作成モード"
-    QPushButton* Command1 = nullptr;         // "書込み"
-    QFrame* Picture2 = nullptr;              // what an empty name means
+    std::array<QRadioButton*, 2> Option1{}; // 0 "新規作成モード", 1 "追加作成モード"
+    QPushButton* Command1 = nullptr;        // "書込み"
+    QFrame* Picture2 = nullptr;             // what an empty name means
     std::array<QLabel*, 3> Picture2Label{};
-    QFrame* Picture1 = nullptr;              // "ファイルセーブ中", while writing
+    QFrame* Picture1 = nullptr; // "ファイルセーブ中", while writing
     QLabel* Picture1Label = nullptr;
 
-    int16_t BusyFlg = 0;    // 1 while the file is written: the dialog stays
-    int16_t CancelFlg = 0;  // 1 once the dialog closed during the save
+    int16_t BusyFlg = 0;   // 1 while the file is written: the dialog stays
+    int16_t CancelFlg = 0; // 1 once the dialog closed during the save
 
     // The whole save.
     void Command1_Click();

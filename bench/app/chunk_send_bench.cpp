@@ -77,7 +77,8 @@ void BM_ChunkSendHeldLine(benchmark::State& state) {
         const double before = threadCpuSeconds();
         SendChunkBytes(data);
         const double cpu = threadCpuSeconds() - before;
-        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        const double wall =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
         share = cpu / wall * 100;
     }
     state.counters["cpu_percent_of_a_core"] = share;

@@ -35,4 +35,4 @@ void BM_CsvConversion(benchmark::State& state) {
 }
 BENCHMARK(BM_CsvConversion)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-}  // namespace
+} // namespace

@@ -116,4 +116,4 @@ BENCHMARK(BM_DleTransfer)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
 
-}  // namespace
+} // namespace

@@ -36,7 +36,8 @@ constexpr int32_t kLogLimitKB = 30000;
 
 QByteArray patternBytes(int length) {
     QByteArray bytes(length, '\0');
-    for (int i = 0; i < length; ++i) bytes[i] = char(i * 7 % 251);
+    for (int i = 0; i < length; ++i)
+        bytes[i] = char(i * 7 % 251);
     return bytes;
 }
 
@@ -75,7 +76,12 @@ void BM_FileSend(benchmark::State& state) {
     lib().CloseCommPort();
     shared().ComOpenFlg = 0;
 }
-BENCHMARK(BM_FileSend)->Arg(0)->Arg(1)->ArgName("CrAsCrLf")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FileSend)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("CrAsCrLf")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 double cpuSeconds() {
     rusage usage{};
@@ -113,20 +119,23 @@ void BM_Logging(benchmark::State& state) {
         // dropped on the way, so the file must hold every byte.
         std::thread writer([&] {
             for (qsizetype done = 0; done < stream.size();) {
-                const ssize_t n = ::write(far.fd(), stream.constData() + done, size_t(stream.size() - done));
+                const ssize_t n =
+                    ::write(far.fd(), stream.constData() + done, size_t(stream.size() - done));
                 if (n > 0) done += n;
             }
         });
         // The program's own wait: events as they come, no spinning. The
         // writer's CPU counts too; it blocks while the line is full.
-        while (shared().LogTotal < kLogBytes && wall.elapsed() < 1800000) pumpEventsWaiting(50);
+        while (shared().LogTotal < kLogBytes && wall.elapsed() < 1800000)
+            pumpEventsWaiting(50);
         writer.join();
         cpuShare = (cpuSeconds() - cpuBefore) / (double(wall.elapsed()) / 1000.0);
         lib().LogStop();
         shared().LogFlg = 0;
         QFile file(dir.filePath("log.bin"));
         file.open(QIODevice::ReadOnly);
-        if (file.readAll() != stream) state.SkipWithError("the capture file differs from what was written");
+        if (file.readAll() != stream)
+            state.SkipWithError("the capture file differs from what was written");
     }
     form.Timer1->setEnabled(false);
     state.counters["cpu_share_percent"] = cpuShare * 100;
@@ -136,4 +145,4 @@ void BM_Logging(benchmark::State& state) {
 }
 BENCHMARK(BM_Logging)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
-}  // namespace
+} // namespace

@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_application.h"
-#include "fake_port_driver.h"
 #include "core/file_io.h"
+#include "fake_port_driver.h"
 #include "tovaline.h"
 #include "ui/event_pump.h"
 #include "views/code_count_window.h"
@@ -34,7 +34,8 @@ struct FullStores {
         OpenCommPort("COM1");
         OpenDisp(16, WidestColumns, 10, 10, 1, 0);
         std::string table;
-        for (int k = 0; k < 32; ++k) table += k == 0x0D || k == 0x0A ? "\xFF\xFF" : "\xFF.";
+        for (int k = 0; k < 32; ++k)
+            table += k == 0x0D || k == 0x0A ? "\xFF\xFF" : "\xFF.";
         SetControlCodeDisp(table.c_str());
         std::string text;
         for (int k = 0; text.size() < size_t(MaxDispLines + 100) * WidestColumns; ++k)
@@ -93,7 +94,9 @@ void saveEachIteration(benchmark::State& state, const SaveData& data) {
     state.SetBytesProcessed(int64_t(state.iterations()) * data.bytes.size());
 }
 
-void BM_RawSaveOfAFullSnapshot(benchmark::State& state) { saveEachIteration(state, rawSaveData(stores().raw)); }
+void BM_RawSaveOfAFullSnapshot(benchmark::State& state) {
+    saveEachIteration(state, rawSaveData(stores().raw));
+}
 BENCHMARK(BM_RawSaveOfAFullSnapshot)->Unit(benchmark::kMillisecond);
 
 void BM_LineSaveOfAFullStore(benchmark::State& state) {
@@ -106,8 +109,9 @@ BENCHMARK(BM_LineSaveOfAFullStore)->Unit(benchmark::kMillisecond);
 void BM_CounterPageDrawn(benchmark::State& state) {
     ensureBenchApplication();
     frms_Code_disp_snd window;
-    for (auto _ : state) window.Command2_Click();
+    for (auto _ : state)
+        window.Command2_Click();
 }
 BENCHMARK(BM_CounterPageDrawn)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

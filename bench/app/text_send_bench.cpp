@@ -27,7 +27,8 @@ namespace {
 QString fullBoxText() {
     const QString line = QStringLiteral("Sensor 12: 温度 23.5 度、湿度 45 %、状態正常 OK\n");
     QString text;
-    while (storedLength(text) + storedLength(line) <= kTxtSendMaxChars) text += line;
+    while (storedLength(text) + storedLength(line) <= kTxtSendMaxChars)
+        text += line;
     return text + QString(kTxtSendMaxChars - storedLength(text), u'x');
 }
 
@@ -50,7 +51,8 @@ BENCHMARK(BM_TextCounts)->Unit(benchmark::kMicrosecond);
 void BM_TextToCp932(benchmark::State& state) {
     ensureBenchApplication();
     const QString text = fullBoxText();
-    for (auto _ : state) benchmark::DoNotOptimize(textBoxBytes(text));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(textBoxBytes(text));
     state.SetBytesProcessed(int64_t(state.iterations()) * textBoxBytes(text).size());
 }
 BENCHMARK(BM_TextToCp932)->Unit(benchmark::kMicrosecond);
@@ -64,7 +66,8 @@ void BM_TempFileRoundTrip(benchmark::State& state) {
     for (auto _ : state) {
         writeTextFile(path, textBoxBytes(text));
         const TextFileRead read = readTextForBox(path, kTxtSendMaxChars);
-        if (read.cut || textBoxShown(read.bytes) != text) state.SkipWithError("the text came back changed");
+        if (read.cut || textBoxShown(read.bytes) != text)
+            state.SkipWithError("the text came back changed");
     }
 }
 BENCHMARK(BM_TempFileRoundTrip)->Unit(benchmark::kMicrosecond);

@@ -182,8 +182,8 @@ TOVALINE_API void ResetErrorStatus(int32_t ignored);
  * 10 RTS off, 11 DTR off, 12-15 falling edges of CTS, DSR, DCD, RI. */
 TOVALINE_API void ReadCount(int32_t* c0, int32_t* c1, int32_t* c2, int32_t* c3, int32_t* c4,
                             int32_t* c5, int32_t* c6, int32_t* c7, int32_t* c8, int32_t* c9,
-                            int32_t* c10, int32_t* c11, int32_t* c12, int32_t* c13,
-                            int32_t* c14, int32_t* c15);
+                            int32_t* c10, int32_t* c11, int32_t* c12, int32_t* c13, int32_t* c14,
+                            int32_t* c15);
 /* index 0..15 stores value unchanged; -1 clears all sixteen; others nothing. */
 TOVALINE_API void SetClearCount(int16_t index, int32_t value);
 
@@ -244,8 +244,8 @@ TOVALINE_API void SetControlCodeDisp(const char* table64);
 TOVALINE_API void ReadDispAll(char* buf, int32_t* length, int32_t ignored1, int32_t ignored2,
                               int32_t* lines);
 /* The whole raw ring, oldest first (buf holds 327,680 bytes). Returns 1. */
-TOVALINE_API int16_t ReadDispHex(uint8_t* buf, int32_t* count, int32_t ignored1,
-                                 int32_t ignored2, int32_t ignored3);
+TOVALINE_API int16_t ReadDispHex(uint8_t* buf, int32_t* count, int32_t ignored1, int32_t ignored2,
+                                 int32_t ignored3);
 /* The newest n raw bytes, oldest first; with dotFlag 1 bytes 00h-1Fh other
  * than CR and LF come back as ".". Returns 1; -1 with *count 0 when refused. */
 TOVALINE_API int32_t ReadDispHexLen(char* buf, int32_t* count, int32_t n, int16_t dotFlag);

@@ -13,9 +13,9 @@ namespace tovaline {
 // LogMode.
 enum LogMode : int16_t {
     kLogRawLimited = TOVALINE_LOG_RAW_LIMITED, // raw bytes up to the limit (LogCont: without limit)
-    kLogDleFrame = TOVALINE_LOG_DLE, // DLE-framed transfer, decoded
-    kLogUpToEof = TOVALINE_LOG_UP_TO_EOF, // LogCont only: bytes up to the first 1Ah
-    kLogRaw = TOVALINE_LOG_RAW, // raw bytes without limit (receive calls only)
+    kLogDleFrame = TOVALINE_LOG_DLE,           // DLE-framed transfer, decoded
+    kLogUpToEof = TOVALINE_LOG_UP_TO_EOF,      // LogCont only: bytes up to the first 1Ah
+    kLogRaw = TOVALINE_LOG_RAW,                // raw bytes without limit (receive calls only)
 };
 
 // The logTotal that tells the receive poll the capture ended.

@@ -30,7 +30,7 @@ DleDecoded decode(const uint8_t* in, size_t n, uint8_t* out, int16_t& dleState,
             }
             continue;
         }
-        if (in[i] == kDle) {  // doubled DLEs come in runs: no search needed
+        if (in[i] == kDle) { // doubled DLEs come in runs: no search needed
             dleState = 1;
             ++i;
             continue;

@@ -18,4 +18,4 @@ void resetLibState() {
     std::construct_at(&g_lib);
 }
 
-}  // namespace tovaline
+} // namespace tovaline

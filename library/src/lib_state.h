@@ -25,8 +25,8 @@ struct Counters {
     int32_t line[16] = {};
     int32_t rcvCodes[256] = {};
     int32_t sndCodes[256] = {};
-    int32_t bitOn[8] = {};  // index 0 = bit 7
-    uint8_t prevByte = 0;   // for bit-edge counting; survives OpenDisp
+    int32_t bitOn[8] = {}; // index 0 = bit 7
+    uint8_t prevByte = 0;  // for bit-edge counting; survives OpenDisp
     int32_t sentTotal = 0;
     uint32_t modemBaseline = 0;
 };
@@ -61,7 +61,7 @@ struct DispParams {
 };
 
 struct CaptureState {
-    int fd = -1;  // capture file; -1 = none
+    int fd = -1; // capture file; -1 = none
     int16_t mode = 0;
     int32_t limit = 0;
     int32_t total = 0;
@@ -88,4 +88,4 @@ inline void bump(int32_t& counter) {
     if (counter < TOVALINE_COUNT_MAX) ++counter;
 }
 
-}  // namespace tovaline
+} // namespace tovaline

@@ -33,12 +33,12 @@ constexpr uint32_t kErrFraming = TOVALINE_ERROR_FRAMING;
 constexpr uint32_t kErrBreak = TOVALINE_ERROR_BREAK;
 
 struct WriteResult {
-    bool ok = false;     // false: the write failed outright
-    size_t taken = 0;    // bytes the line took (may be fewer than asked when the time-out ran out)
+    bool ok = false;  // false: the write failed outright
+    size_t taken = 0; // bytes the line took (may be fewer than asked when the time-out ran out)
 };
 
 class PortDriver {
-public:
+  public:
     virtual ~PortDriver() = default;
 
     // Opens the named port ("COMn" or a device path), raw, exclusive, non-blocking.
@@ -77,6 +77,6 @@ public:
 
 // The driver every export works through: the termios driver unless a test installed another.
 PortDriver& driver();
-void setDriver(PortDriver* replacement);  // nullptr restores the termios driver
+void setDriver(PortDriver* replacement); // nullptr restores the termios driver
 
-}  // namespace tovaline
+} // namespace tovaline

@@ -13,12 +13,14 @@ namespace {
 
 constexpr char16_t kUndecodable = u'\u30FB';
 
-bool isTrailByte(uint8_t b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+bool isTrailByte(uint8_t b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
 
 // One descriptor per direction for the life of the process; the program has
 // one UI thread, tests may have more, so each thread opens its own.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (valid()) iconv_close(cd_);
@@ -32,18 +34,18 @@ public:
     // cannot convert, with in/out advanced to it.
     bool convert(char*& in, size_t& inLeft, char*& out, size_t& outLeft) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        return iconv(cd_, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1) || errno == E2BIG;
+        return iconv(cd_, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1) ||
+               errno == E2BIG;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
 // The main thread's converter is never destroyed: an end that comes through
 // exit() runs the end procedure from an exit handler, after the thread's own
 // objects are gone, and it still writes the settings in cp932.
-template <const char* To, const char* From>
-Converter& converter() {
+template <const char* To, const char* From> Converter& converter() {
     if (gettid() == getpid()) {
         static Converter* const mainThreadConverter = new Converter(To, From);
         return *mainThreadConverter;
@@ -55,10 +57,14 @@ Converter& converter() {
 constexpr char kCp932[] = "CP932";
 constexpr char kUtf16[] = "UTF-16LE";
 
-Converter& decoder() { return converter<kUtf16, kCp932>(); }
-Converter& encoder() { return converter<kCp932, kUtf16>(); }
+Converter& decoder() {
+    return converter<kUtf16, kCp932>();
+}
+Converter& encoder() {
+    return converter<kCp932, kUtf16>();
+}
 
-}  // namespace
+} // namespace
 
 qsizetype charCount(QByteArrayView bytes) {
     qsizetype count = 0;
@@ -81,7 +87,8 @@ QString toUnicode(QByteArrayView bytes) {
         // Stopped at a byte it cannot decode: one "・" for it (and for its
         // trail byte when it is a lead byte followed by one).
         const uint8_t b = static_cast<uint8_t>(*in);
-        const size_t skip = (isLeadByte(b) && inLeft > 1 && isTrailByte(static_cast<uint8_t>(in[1]))) ? 2 : 1;
+        const size_t skip =
+            (isLeadByte(b) && inLeft > 1 && isTrailByte(static_cast<uint8_t>(in[1]))) ? 2 : 1;
         *reinterpret_cast<char16_t*>(out) = kUndecodable;
         out += 2;
         outLeft -= 2;
@@ -131,4 +138,4 @@ bool hasCp932Form(QStringView text) {
     return ok;
 }
 
-}  // namespace cp932
+} // namespace cp932

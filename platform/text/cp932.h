@@ -17,12 +17,16 @@
 namespace cp932 {
 
 // The first byte of a double-byte character: 81h-9Fh and E0h-FCh.
-constexpr bool isLeadByte(uint8_t b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+constexpr bool isLeadByte(uint8_t b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // A character that cp932 writes in one byte: ASCII and the half-width
 // katakana U+FF61-U+FF9F. Every other character takes two bytes, and two
 // cells of a fixed-pitch display.
-constexpr bool isSingleByteChar(char16_t c) { return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F); }
+constexpr bool isSingleByteChar(char16_t c) {
+    return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F);
+}
 
 // The characters of a byte string by the lead-byte rule: a lead byte and the
 // byte after it are one character, every other byte is one. A lead byte at the
@@ -50,4 +54,4 @@ QByteArray fromUnicode(QStringView text, bool* ok = nullptr);
 // typed key that has none).
 bool hasCp932Form(QStringView text);
 
-}  // namespace cp932
+} // namespace cp932

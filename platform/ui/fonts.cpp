@@ -14,7 +14,7 @@ const std::array<std::pair<const char16_t*, const char16_t*>, 3> kSubstitutes{{
     {u"ＭＳ 明朝", u"IPAMincho"},
 }};
 
-}  // namespace
+} // namespace
 
 QString drawnFamily(const QString& programName) {
     for (const auto& [name, drawn] : kSubstitutes)
@@ -33,4 +33,4 @@ QFont programFont(const QString& programName, double pointSize) {
     return font;
 }
 
-}  // namespace fonts
+} // namespace fonts

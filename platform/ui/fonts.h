@@ -18,4 +18,4 @@ void installSubstitutions();
 // A font by program name and point size.
 QFont programFont(const QString& programName, double pointSize);
 
-}  // namespace fonts
+} // namespace fonts

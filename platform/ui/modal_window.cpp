@@ -4,7 +4,8 @@
 
 ModalWindow::ModalWindow(QWidget* parent) : QDialog(parent) {
     // A title bar with a close box and nothing else, as the tool windows had.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 }
 
 void ModalWindow::showModal() {

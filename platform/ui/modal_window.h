@@ -6,7 +6,7 @@
 
 class ModalWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ModalWindow(QWidget* parent = nullptr);
 
     // Shows the window modally; returns when it has closed.

@@ -36,7 +36,7 @@ void onEndSignal(int sig) {
     errno = savedErrno;
 }
 
-}  // namespace
+} // namespace
 
 void endProcessNow(int status) {
     std::fflush(nullptr);
@@ -62,7 +62,8 @@ void installExternalEnd(std::function<void()> endProcedure) {
         action.sa_handler = onEndSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        for (const int sig : {SIGTERM, SIGHUP, SIGINT}) sigaction(sig, &action, nullptr);
+        for (const int sig : {SIGTERM, SIGHUP, SIGINT})
+            sigaction(sig, &action, nullptr);
     }
 
     // The session is ending: save and leave without asking.

@@ -15,7 +15,7 @@ class QWidget;
 class ScrollingLayout : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Moves the controls built on the window so far onto the surface.
     ScrollingLayout(QWidget* window, QSize designed);
 
@@ -25,10 +25,10 @@ public:
 
     QScrollArea* scrollArea() const { return area_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void fit();
 
     QWidget* window_;

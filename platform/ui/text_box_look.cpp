@@ -13,7 +13,8 @@ constexpr int MinFontSize = 8, MaxFontSize = 50;
 }
 
 void setFontChoice(QPlainTextEdit* box, int choice) {
-    const QString name = choice == 0 ? QStringLiteral("ＭＳ 明朝") : QStringLiteral("ＭＳ ゴシック");
+    const QString name =
+        choice == 0 ? QStringLiteral("ＭＳ 明朝") : QStringLiteral("ＭＳ ゴシック");
     box->setFont(fonts::programFont(name, box->font().pointSizeF()));
 }
 

@@ -20,12 +20,14 @@ qsizetype fittingLength(QStringView shown, qsizetype maxStoredChars) {
     return shown.size();
 }
 
-TextLengthLimit::TextLengthLimit(QPlainTextEdit* box, int maxStoredChars, std::function<bool()> active)
+TextLengthLimit::TextLengthLimit(QPlainTextEdit* box, int maxStoredChars,
+                                 std::function<bool()> active)
     : QObject(box), box_(box), max_(maxStoredChars), active_(std::move(active)) {
-    connect(box->document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
-        insertedFrom_ = position;
-        insertedCount_ = added;
-    });
+    connect(box->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) {
+                insertedFrom_ = position;
+                insertedCount_ = added;
+            });
     connect(box, &QPlainTextEdit::textChanged, this, [this] { enforce(); });
 }
 

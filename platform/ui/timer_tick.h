@@ -8,7 +8,7 @@
 
 // Marks the extent of one timer tick (VbTimer sets it around its handler).
 class TimerTickScope {
-public:
+  public:
     TimerTickScope();
     ~TimerTickScope();
     TimerTickScope(const TimerTickScope&) = delete;
@@ -18,13 +18,13 @@ public:
 // Marks code that a tick runs through a nested event loop (an event pump):
 // handlers dispatched from there are not part of the tick.
 class OutsideTickScope {
-public:
+  public:
     OutsideTickScope();
     ~OutsideTickScope();
     OutsideTickScope(const OutsideTickScope&) = delete;
     OutsideTickScope& operator=(const OutsideTickScope&) = delete;
 
-private:
+  private:
     int savedDepth_;
 };
 

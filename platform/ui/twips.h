@@ -13,6 +13,8 @@ constexpr int toPixels(double tw) {
     return static_cast<int>(px < 0 ? px - 0.5 : px + 0.5);
 }
 
-constexpr int fromPixels(int px) { return px * kPerPixel; }
+constexpr int fromPixels(int px) {
+    return px * kPerPixel;
+}
 
-}  // namespace twips
+} // namespace twips

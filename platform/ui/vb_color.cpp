@@ -11,22 +11,34 @@ namespace {
 // The system colours the program uses, by their index, as palette roles.
 QPalette::ColorRole systemRole(uint32_t index) {
     switch (index) {
-    case 0x05: return QPalette::Base;            // window background
-    case 0x08: return QPalette::Text;            // window text
-    case 0x0D: return QPalette::Highlight;
-    case 0x0E: return QPalette::HighlightedText;
-    case 0x12: return QPalette::ButtonText;
-    case 0x14: return QPalette::Light;           // 3D highlight
-    case 0x10: return QPalette::Dark;            // button shadow
-    case 0x18: return QPalette::ToolTipBase;
-    case 0x17: return QPalette::ToolTipText;
-    default: return QPalette::Button;            // 0x0F button face, 0x04 menu, ...
+    case 0x05:
+        return QPalette::Base; // window background
+    case 0x08:
+        return QPalette::Text; // window text
+    case 0x0D:
+        return QPalette::Highlight;
+    case 0x0E:
+        return QPalette::HighlightedText;
+    case 0x12:
+        return QPalette::ButtonText;
+    case 0x14:
+        return QPalette::Light; // 3D highlight
+    case 0x10:
+        return QPalette::Dark; // button shadow
+    case 0x18:
+        return QPalette::ToolTipBase;
+    case 0x17:
+        return QPalette::ToolTipText;
+    default:
+        return QPalette::Button; // 0x0F button face, 0x04 menu, ...
     }
 }
 
-bool isButton(const QWidget* widget) { return qobject_cast<const QAbstractButton*>(widget) != nullptr; }
+bool isButton(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) != nullptr;
+}
 
-}  // namespace
+} // namespace
 
 QColor toQColor(int32_t value) {
     const auto v = static_cast<uint32_t>(value);
@@ -36,7 +48,8 @@ QColor toQColor(int32_t value) {
 
 int32_t fromQColor(const QColor& color) {
     const QColor rgb = color.toRgb();
-    return static_cast<int32_t>(uint32_t(rgb.red()) | (uint32_t(rgb.green()) << 8) | (uint32_t(rgb.blue()) << 16));
+    return static_cast<int32_t>(uint32_t(rgb.red()) | (uint32_t(rgb.green()) << 8) |
+                                (uint32_t(rgb.blue()) << 16));
 }
 
 void setBackColor(QWidget* widget, int32_t value) {
@@ -69,4 +82,4 @@ void setForeColor(QWidget* widget, int32_t value) {
     widget->setPalette(pal);
 }
 
-}  // namespace vbcolor
+} // namespace vbcolor

@@ -12,7 +12,9 @@ namespace vbcolor {
 
 inline constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000Fu);
 
-constexpr bool isSystemColor(int32_t value) { return (static_cast<uint32_t>(value) & 0x80000000u) != 0; }
+constexpr bool isSystemColor(int32_t value) {
+    return (static_cast<uint32_t>(value) & 0x80000000u) != 0;
+}
 
 // A stored value as a colour; a system colour comes from the application's
 // palette (the button face is the palette's button colour).
@@ -30,7 +32,7 @@ void setForeColor(QWidget* widget, int32_t value);
 // (by its perceived brightness), black on a light one.
 int32_t contrastingTextColor(int32_t background);
 
-}  // namespace vbcolor
+} // namespace vbcolor
 
 // The pure colours the windows paint with, by name.
 namespace vbcolors {
@@ -42,4 +44,4 @@ inline constexpr int32_t Blue = 0xFF0000;
 inline constexpr int32_t Yellow = 0x00FFFF;
 inline constexpr int32_t Cyan = 0xFFFF00;
 inline constexpr int32_t Silver = 0xC0C0C0;
-}  // namespace vbcolors
+} // namespace vbcolors

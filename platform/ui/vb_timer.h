@@ -12,7 +12,7 @@
 
 class VbTimer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit VbTimer(QObject* parent = nullptr, int interval = 0, bool enabled = false);
 
     void setEnabled(bool enabled);
@@ -27,7 +27,7 @@ public:
     // The program's Timer event.
     void setHandler(std::function<void()> handler) { handler_ = std::move(handler); }
 
-private:
+  private:
     void restart();
     void tick();
 

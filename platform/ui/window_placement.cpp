@@ -71,7 +71,9 @@ QMargins expectedFrame(QWidget* window) {
 }
 
 QPoint keptWithin(const QRect& outer, const QRect& area) {
-    const int x = std::max(area.left(), std::min(outer.x(), area.x() + area.width() - outer.width()));
-    const int y = std::max(area.top(), std::min(outer.y(), area.y() + area.height() - outer.height()));
+    const int x =
+        std::max(area.left(), std::min(outer.x(), area.x() + area.width() - outer.width()));
+    const int y =
+        std::max(area.top(), std::min(outer.y(), area.y() + area.height() - outer.height()));
     return {x, y};
 }

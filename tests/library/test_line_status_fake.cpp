@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "counting.h"
-#include "receive_store.h"
 #include "fake_port_driver.h"
 #include "lib_state.h"
 #include "library_test_helpers.h"
+#include "receive_store.h"
 
 using namespace tovaline;
 

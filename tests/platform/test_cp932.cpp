@@ -6,7 +6,8 @@ namespace {
 
 QByteArray bytes(std::initializer_list<uint8_t> list) {
     QByteArray out;
-    for (uint8_t b : list) out.append(static_cast<char>(b));
+    for (uint8_t b : list)
+        out.append(static_cast<char>(b));
     return out;
 }
 
@@ -27,8 +28,8 @@ TEST(Cp932Decode, EveryLeadByteRangeAndHalfWidthKana) {
     EXPECT_EQ(cp932::toUnicode(bytes({0xE0, 0x40})), QStringLiteral("漾"));
     EXPECT_EQ(cp932::toUnicode(bytes({0xFC, 0x4B})), QStringLiteral("黑"));
     EXPECT_EQ(cp932::toUnicode(bytes({0xEA, 0xA4})), QStringLiteral("熙"));
-    EXPECT_EQ(cp932::toUnicode(bytes({0x87, 0x40})), QStringLiteral("①"));     // NEC special row
-    EXPECT_EQ(cp932::toUnicode(bytes({0xFA, 0x40})), QStringLiteral("ⅰ"));     // IBM extension
+    EXPECT_EQ(cp932::toUnicode(bytes({0x87, 0x40})), QStringLiteral("①")); // NEC special row
+    EXPECT_EQ(cp932::toUnicode(bytes({0xFA, 0x40})), QStringLiteral("ⅰ")); // IBM extension
     // Half-width kana stay single bytes, both ways.
     EXPECT_EQ(cp932::toUnicode(bytes({0xA1, 0xB1, 0xDF})), QStringLiteral("｡ｱﾟ"));
     EXPECT_EQ(cp932::fromUnicode(QStringLiteral("ｻﾌﾟﾚｽ")), bytes({0xBB, 0xCC, 0xDF, 0xDA, 0xBD}));
@@ -95,4 +96,4 @@ TEST(Cp932CharCount, CountsByTheLeadByteRule) {
     EXPECT_EQ(cp932::charCount(bytes({'a', 0xE0})), 2);
 }
 
-}  // namespace
+} // namespace

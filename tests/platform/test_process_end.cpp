@@ -26,12 +26,13 @@ namespace {
     std::raise(sig);
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < kConditionDeadlineMs) pumpEventsWaiting(10);
-    std::_Exit(1);  // the procedure never ran
+    while (t.elapsed() < kConditionDeadlineMs)
+        pumpEventsWaiting(10);
+    std::_Exit(1); // the procedure never ran
 }
 
 class ProcessEnd : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
@@ -40,7 +41,8 @@ TEST_P(ProcessEnd, SignalRunsTheEndProcedureOnTheEventLoop) {
 }
 
 TEST_P(ProcessEnd, SecondSignalWhileEndingTakesTheDefaultAction) {
-    EXPECT_EXIT(raiseAndPump(GetParam(), true), ::testing::KilledBySignal(GetParam()), "end procedure ran");
+    EXPECT_EXIT(raiseAndPump(GetParam(), true), ::testing::KilledBySignal(GetParam()),
+                "end procedure ran");
 }
 
 INSTANTIATE_TEST_SUITE_P(OutsideEnds, ProcessEnd, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
@@ -54,7 +56,8 @@ TEST(ProcessEndExit, AnExitFromOtherCodeRunsTheEndProcedureInstead) {
             // the thread's own objects are destroyed.
             const QByteArray before = cp932::fromUnicode(u"システム");
             installExternalEnd([before] {
-                if (cp932::fromUnicode(u"システム") == before) std::fprintf(stderr, "end procedure ran\n");
+                if (cp932::fromUnicode(u"システム") == before)
+                    std::fprintf(stderr, "end procedure ran\n");
                 endProcessNow(7);
             });
             std::exit(1);
@@ -72,4 +75,4 @@ TEST(ProcessEndNow, LeavesWithTheStatusAtOnce) {
         ::testing::ExitedWithCode(5), "");
 }
 
-}  // namespace
+} // namespace

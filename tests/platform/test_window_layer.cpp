@@ -19,7 +19,7 @@
 namespace {
 
 class WindowLayer : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ensureTestApplication(); }
 };
 
@@ -33,14 +33,15 @@ TEST(Twips, FifteenToThePixel) {
 }
 
 TEST_F(WindowLayer, ColoursConvertBothWaysAndSystemColoursComeFromThePalette) {
-    EXPECT_EQ(vbcolor::toQColor(0x0000FF), QColor(255, 0, 0));  // red is 0x0000FF
+    EXPECT_EQ(vbcolor::toQColor(0x0000FF), QColor(255, 0, 0)); // red is 0x0000FF
     EXPECT_EQ(vbcolor::toQColor(0xFF0000), QColor(0, 0, 255));
     EXPECT_EQ(vbcolor::toQColor(0x3A3A1D), QColor(0x1D, 0x3A, 0x3A));
     EXPECT_EQ(vbcolor::fromQColor(QColor(0x1D, 0x3A, 0x3A)), 0x3A3A1D);
     EXPECT_EQ(vbcolor::fromQColor(vbcolor::toQColor(0x123456)), 0x123456);
     EXPECT_TRUE(vbcolor::isSystemColor(vbcolor::kButtonFace));
     EXPECT_EQ(vbcolor::kButtonFace, -2147483633);
-    EXPECT_EQ(vbcolor::toQColor(vbcolor::kButtonFace), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(vbcolor::toQColor(vbcolor::kButtonFace),
+              QApplication::palette().color(QPalette::Button));
 }
 
 TEST_F(WindowLayer, TextOnABackgroundIsWhiteWhenItIsDarkAndBlackWhenLight) {
@@ -48,7 +49,7 @@ TEST_F(WindowLayer, TextOnABackgroundIsWhiteWhenItIsDarkAndBlackWhenLight) {
         int32_t back;
         int32_t text;
     } cases[] = {
-        {0x3A3A1D, 0xFFFFFF}, // the default graph background
+        {0x3A3A1D, 0xFFFFFF},                       // the default graph background
         {0x000000, 0xFFFFFF}, {0xFF0000, 0xFFFFFF}, // black, pure blue
         {0xFFFFFF, 0x000000}, {0x00FFFF, 0x000000}, // white, yellow
         {0x00FF00, 0x000000}, {0x808080, 0x000000}, // green, middle grey
@@ -67,7 +68,7 @@ TEST_F(WindowLayer, BackColourPaintsButtonsAndLabelsInTheirOwnRoles) {
     EXPECT_EQ(label.palette().color(QPalette::Window), QColor(255, 255, 0));
     EXPECT_TRUE(label.autoFillBackground());
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    vbcolor::setBackColor(nullptr, 0);  // a missing control is skipped
+    vbcolor::setBackColor(nullptr, 0); // a missing control is skipped
 }
 
 TEST_F(WindowLayer, ProgramFontNamesDrawWithTheIpaFontsAndKeepTheirNames) {
@@ -76,7 +77,8 @@ TEST_F(WindowLayer, ProgramFontNamesDrawWithTheIpaFontsAndKeepTheirNames) {
     EXPECT_EQ(fonts::drawnFamily(QStringLiteral("ＭＳ 明朝")), QStringLiteral("IPAMincho"));
     EXPECT_EQ(fonts::drawnFamily(QStringLiteral("Courier")), QStringLiteral("Courier"));
     fonts::installSubstitutions();
-    EXPECT_EQ(QFont::substitute(QStringLiteral("ＭＳ 明朝")).toLower(), QStringLiteral("ipamincho"));
+    EXPECT_EQ(QFont::substitute(QStringLiteral("ＭＳ 明朝")).toLower(),
+              QStringLiteral("ipamincho"));
     const QFont f = fonts::programFont(QStringLiteral("ＭＳ ゴシック"), 12);
     EXPECT_EQ(f.pointSizeF(), 12);
     EXPECT_EQ(QFontInfo(f).family(), QStringLiteral("IPAGothic"));
@@ -118,7 +120,7 @@ TEST_F(WindowLayer, PlacedWindowRemembersWhereItWasCentred) {
 
 TEST_F(WindowLayer, TimerRunsOnlyWhileEnabledWithAnInterval) {
     VbTimer timer(nullptr, 0, true);
-    EXPECT_FALSE(timer.isRunning());  // interval 0: not running
+    EXPECT_FALSE(timer.isRunning()); // interval 0: not running
     timer.setInterval(5);
     EXPECT_TRUE(timer.isRunning());
     timer.setEnabled(false);
@@ -146,7 +148,8 @@ TEST_F(WindowLayer, TickDoesNotRunInsideItselfAndPumpedHandlersAreOutsideTheTick
         maxDepth = std::max(maxDepth, ++depth);
         if (ticks == 1) {
             QTimer::singleShot(0, [&] { insideDuringPump = insideTimerTick(); });
-            for (int i = 0; i < 20; ++i) pumpEventsWaiting(2);
+            for (int i = 0; i < 20; ++i)
+                pumpEventsWaiting(2);
         }
         --depth;
     });
@@ -161,7 +164,8 @@ TEST_F(WindowLayer, ActionAskedForInsideATickRunsAfterIt) {
     std::vector<std::string> order;
     timer.setHandler([&] {
         timer.setEnabled(false);
-        runAfterTick([&] { order.push_back(insideTimerTick() ? "posted inside" : "posted after"); });
+        runAfterTick(
+            [&] { order.push_back(insideTimerTick() ? "posted inside" : "posted after"); });
         order.push_back("tick end");
     });
     EXPECT_TRUE(pumpUntil([&] { return order.size() == 2; }));
@@ -177,4 +181,4 @@ TEST_F(WindowLayer, WaitingPumpReturnsForAnEventAndOtherwiseAfterItsLimit) {
     pumpEvents();
 }
 
-}  // namespace
+} // namespace

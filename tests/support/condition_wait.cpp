@@ -6,7 +6,7 @@
 
 namespace {
 constexpr int kPollMs = 5;
-}  // namespace
+} // namespace
 
 bool pumpUntil(const std::function<bool()>& done, int deadlineMs) {
     const QDeadlineTimer deadline(deadlineMs);

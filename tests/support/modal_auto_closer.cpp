@@ -22,4 +22,6 @@ ModalAutoCloser::ModalAutoCloser() : poll_(new QTimer) {
     poll_->start();
 }
 
-ModalAutoCloser::~ModalAutoCloser() { delete poll_; }
+ModalAutoCloser::~ModalAutoCloser() {
+    delete poll_;
+}

@@ -9,7 +9,7 @@
 class QTimer;
 
 class ModalAutoCloser {
-public:
+  public:
     ModalAutoCloser();
     ~ModalAutoCloser();
     ModalAutoCloser(const ModalAutoCloser&) = delete;
@@ -19,7 +19,7 @@ public:
     // The texts of every label of each window closed, joined by newlines.
     const QStringList& texts() const { return texts_; }
 
-private:
+  private:
     QTimer* poll_;
     QStringList texts_;
 };

@@ -23,7 +23,8 @@ class TestApplicationEnvironment : public ::testing::Environment {
         // calls on the application when it goes, which is gone by then.
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible()) continue;
-            for (QWidget* w : window->findChildren<QWidget*>()) w->setAttribute(Qt::WA_WState_Visible, false);
+            for (QWidget* w : window->findChildren<QWidget*>())
+                w->setAttribute(Qt::WA_WState_Visible, false);
         }
         delete app_;
     }

@@ -72,7 +72,8 @@ class NotRegularFiles {
     void makeDevice(const QString& path) {
         const QByteArray name = QFile::encodeName(path);
         if (::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 5)) == 0) return;
-        ASSERT_EQ(::symlink(QFile::encodeName(terminal_.slavePath()).constData(), name.constData()), 0);
+        ASSERT_EQ(::symlink(QFile::encodeName(terminal_.slavePath()).constData(), name.constData()),
+                  0);
     }
     void makeSocket(const QString& path) {
         sockaddr_un address{};
@@ -99,4 +100,6 @@ inline std::pair<mode_t, ino_t> nodeOf(const QString& path) {
     return {st.st_mode, st.st_ino};
 }
 
-inline NotRegularFiles notRegularFiles(const QString& folder) { return NotRegularFiles(folder); }
+inline NotRegularFiles notRegularFiles(const QString& folder) {
+    return NotRegularFiles(folder);
+}

@@ -13,4 +13,6 @@ const TovalineApi& realTovalineApi() {
     return table;
 }
 
-void installRealTovalineApi() { installTovalineApi(&realTovalineApi()); }
+void installRealTovalineApi() {
+    installTovalineApi(&realTovalineApi());
+}

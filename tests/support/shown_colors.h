@@ -17,7 +17,11 @@ inline int32_t textColor(const QWidget* w) {
 }
 
 // A stored colour as a control shows it: a system colour resolved.
-inline int32_t shownColor(int32_t color) { return vbcolor::fromQColor(vbcolor::toQColor(color)); }
+inline int32_t shownColor(int32_t color) {
+    return vbcolor::fromQColor(vbcolor::toQColor(color));
+}
 
 // A button that is not marked.
-inline int32_t buttonFace() { return shownColor(vbcolor::kButtonFace); }
+inline int32_t buttonFace() {
+    return shownColor(vbcolor::kButtonFace);
+}

@@ -21,11 +21,11 @@ TEST(CtrlCodeTable, EntriesBySymbol) {
 
 TEST(CtrlCodeTable, WhatTheTableCannotCarryShowsADot) {
     EXPECT_EQ(entry(QString()), QByteArray("\xFF."));
-    EXPECT_EQ(entry(QStringLiteral("A")), QByteArray("\xFF."));         // single byte
-    EXPECT_EQ(entry(QStringLiteral("ｱ")), QByteArray("\xFF."));         // half-width kana
-    EXPECT_EQ(entry(QStringLiteral("あい")), QByteArray("\xFF."));      // two characters
-    EXPECT_EQ(entry(QStringLiteral("€")), QByteArray("\xFF."));         // no cp932 form
-    EXPECT_EQ(entry(QStringLiteral("ｻﾌﾟﾚｽ ")), QByteArray("\xFF."));    // not the exact word
+    EXPECT_EQ(entry(QStringLiteral("A")), QByteArray("\xFF."));      // single byte
+    EXPECT_EQ(entry(QStringLiteral("ｱ")), QByteArray("\xFF."));      // half-width kana
+    EXPECT_EQ(entry(QStringLiteral("あい")), QByteArray("\xFF."));   // two characters
+    EXPECT_EQ(entry(QStringLiteral("€")), QByteArray("\xFF."));      // no cp932 form
+    EXPECT_EQ(entry(QStringLiteral("ｻﾌﾟﾚｽ ")), QByteArray("\xFF.")); // not the exact word
 }
 
 TEST(CtrlCodeTable, WholeTableIsSixtyFourBytesInCodeOrder) {
@@ -43,11 +43,13 @@ TEST(FixedTables, ControlCodeNamesAndBitMasks) {
     EXPECT_EQ(CtrlCodeName[0], QStringLiteral("NUL  "));
     EXPECT_EQ(CtrlCodeName[13], QStringLiteral("CR   "));
     EXPECT_EQ(CtrlCodeName[32], QStringLiteral("SP   "));
-    for (const QString& name : CtrlCodeName) EXPECT_EQ(name.size(), 5);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(BitMaskTbl[i].Mask, 0x80 >> i);
+    for (const QString& name : CtrlCodeName)
+        EXPECT_EQ(name.size(), 5);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(BitMaskTbl[i].Mask, 0x80 >> i);
     EXPECT_EQ(BitMaskTbl[0].Color, 0xFFFF00);
     EXPECT_EQ(BitMaskTbl[3].Color, 0x00FF00);
     EXPECT_EQ(BitMaskTbl[8].Mask, 0);
 }
 
-}  // namespace
+} // namespace

@@ -21,12 +21,14 @@
 
 namespace {
 
-QByteArray sjis(const char* utf8) { return cp932::fromUnicode(QString::fromUtf8(utf8)); }
+QByteArray sjis(const char* utf8) {
+    return cp932::fromUnicode(QString::fromUtf8(utf8));
+}
 
 // The end procedure ends the process, so it runs in a forked child. The
 // child's standard error goes to a file, to show that the end says nothing.
 class EndProcedureTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         setProgramFolderForTests(QFile::encodeName(folder_.path()).toStdString());
@@ -36,9 +38,8 @@ protected:
         shared().LogFlg = 0;
         installTovalineApi(&settings_test::library());
         settings_test::clearLibraryCounters();
-        settings_test::g_eventFd =
-            ::open(QFile::encodeName(side_.filePath("events")).constData(),
-                   O_WRONLY | O_CREAT | O_TRUNC | O_APPEND, 0644);
+        settings_test::g_eventFd = ::open(QFile::encodeName(side_.filePath("events")).constData(),
+                                          O_WRONLY | O_CREAT | O_TRUNC | O_APPEND, 0644);
         ASSERT_GE(settings_test::g_eventFd, 0);
     }
     void TearDown() override {
@@ -79,8 +80,8 @@ protected:
         return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
 
-    QTemporaryDir folder_;  // the program's folder
-    QTemporaryDir side_;    // the test's own records
+    QTemporaryDir folder_; // the program's folder
+    QTemporaryDir side_;   // the test's own records
 };
 
 TEST_F(EndProcedureTest, EndWithoutASettingsFileWritesTheFirstRunsValues) {
@@ -89,7 +90,7 @@ TEST_F(EndProcedureTest, EndWithoutASettingsFileWritesTheFirstRunsValues) {
     EXPECT_EQ(filesInFolder(), QStringList{"VELDRAKON.OVR"});
 
     const QList<QByteArray> lines = settingsFile().split('\n');
-    ASSERT_EQ(lines.size(), 59);  // 58 lines, each ended by CR LF
+    ASSERT_EQ(lines.size(), 59); // 58 lines, each ended by CR LF
     EXPECT_EQ(lines[58], "");
     EXPECT_EQ(lines[2], sjis("0,COM1,9600,なし,8 ビット,1 ビット,なし\r"));
     QList<QByteArray> symbols = lines[6].chopped(1).split(',');
@@ -101,7 +102,7 @@ TEST_F(EndProcedureTest, EndWithoutASettingsFileWritesTheFirstRunsValues) {
 }
 
 TEST_F(EndProcedureTest, PortAndCaptureAreClosedBeforeTheCountersAreSaved) {
-    ::SetClearCount(11, 4);  // DTR off, before the port is closed
+    ::SetClearCount(11, 4); // DTR off, before the port is closed
     ::ClearCodeCounter(0x41, 123, 0);
     ::ClearCodeCounter(0xFF, 2100000000, 1);
     shared().ComOpenFlg = 1;
@@ -157,4 +158,4 @@ TEST_F(EndProcedureTest, EndThatCannotWriteIsSilentAndKeepsTheOldFile) {
     EXPECT_EQ(filesInFolder(), QStringList{"VELDRAKON.OVR"});
 }
 
-}  // namespace
+} // namespace

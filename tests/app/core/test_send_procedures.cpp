@@ -22,16 +22,18 @@ using tovaline::kModemCts;
 
 QByteArray bytes(std::initializer_list<uint8_t> list) {
     QByteArray out;
-    for (uint8_t b : list) out.append(static_cast<char>(b));
+    for (uint8_t b : list)
+        out.append(static_cast<char>(b));
     return out;
 }
 
 QByteArray wire(const tovaline::FakePortDriver& fake) {
-    return QByteArray(reinterpret_cast<const char*>(fake.written.data()), qsizetype(fake.written.size()));
+    return QByteArray(reinterpret_cast<const char*>(fake.written.data()),
+                      qsizetype(fake.written.size()));
 }
 
 class SendProcedures : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ensureTestApplication();
         installRealTovalineApi();
@@ -52,7 +54,9 @@ protected:
 
     // Runs the action from the send's own event pumping, which only a send
     // that is held back does.
-    static void whileHeld(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
+    static void whileHeld(std::function<void()> action) {
+        QTimer::singleShot(0, std::move(action));
+    }
 
     FakeDriverScope scope;
 };
@@ -86,7 +90,7 @@ TEST_F(SendProcedures, DoubleByteCharacterLeavesInOneCallUnlessTheLineTakesPart)
 
 TEST_F(SendProcedures, FlowHoldWaitsUntilTheLineClears) {
     setFlow(1);
-    scope.fake.modem = 0;  // CTS off: held
+    scope.fake.modem = 0; // CTS off: held
     whileHeld([this] { scope.fake.modem = kModemCts; });
     int32_t length = 0, written = 0;
     EXPECT_TRUE(SendStrData(QByteArray("OK"), length, written));
@@ -148,7 +152,7 @@ TEST_F(SendProcedures, FailedWriteEndsTheSendWithOneMessage) {
     shared().StopFlg = 0;
     ASSERT_TRUE(ChkComOpen());
     EXPECT_FALSE(SendOneByte(0x41, written));
-    EXPECT_EQ(boxes.count(), 2);  // none for retries
+    EXPECT_EQ(boxes.count(), 2); // none for retries
     EXPECT_TRUE(boxes.texts().value(0).contains(QStringLiteral("APIに異常がありました｡")));
 }
 
@@ -170,12 +174,13 @@ TEST_F(SendProcedures, KeyQueueTakesKeysUpTo128Characters) {
     setFlow(0);
 
     // 127 double-byte characters are 127 characters, not 254.
-    for (int i = 0; i < 127; ++i) SendKeyByte(0x82A0);
+    for (int i = 0; i < 127; ++i)
+        SendKeyByte(0x82A0);
     EXPECT_EQ(shared().KeySendBuf.size(), 254);
     EXPECT_EQ(shared().KeySendBuf.left(2), bytes({0x82, 0xA0}));
     SendKeyByte('x');
     EXPECT_EQ(shared().KeySendBuf.size(), 255);
-    SendKeyByte('y');  // full: dropped
+    SendKeyByte('y'); // full: dropped
     EXPECT_EQ(shared().KeySendBuf.size(), 255);
     EXPECT_TRUE(scope.fake.written.empty());
     // The lamps were refreshed all the same: RTS is on.
@@ -205,4 +210,4 @@ TEST_F(SendProcedures, KeyWithThePortClosedWarnsAndQueuesNothing) {
     EXPECT_EQ(boxes.count(), 1);
 }
 
-}  // namespace
+} // namespace

@@ -14,7 +14,9 @@ namespace {
 
 using settings_test::clearLibraryCounters;
 
-QByteArray sjis(const char* utf8) { return cp932::fromUnicode(QString::fromUtf8(utf8)); }
+QByteArray sjis(const char* utf8) {
+    return cp932::fromUnicode(QString::fromUtf8(utf8));
+}
 
 QList<QByteArray> splitLines(const QByteArray& text) {
     QList<QByteArray> lines = text.split('\n');
@@ -26,14 +28,18 @@ QList<QByteArray> splitLines(const QByteArray& text) {
 
 QByteArray joinLines(const QList<QByteArray>& lines) {
     QByteArray text;
-    for (const QByteArray& line : lines) text += line + "\r\n";
+    for (const QByteArray& line : lines)
+        text += line + "\r\n";
     return text;
 }
 
-SavedCounters libraryCounters() { return readLibraryCounters(); }
+SavedCounters libraryCounters() {
+    return readLibraryCounters();
+}
 
 void fillLibraryCounters(int32_t value) {
-    for (int16_t i = 0; i < 16; ++i) ::SetClearCount(i, value);
+    for (int16_t i = 0; i < 16; ++i)
+        ::SetClearCount(i, value);
     for (int16_t code = 0; code < 256; ++code) {
         ::ClearCodeCounter(code, value, 0);
         ::ClearCodeCounter(code, value, 1);
@@ -41,7 +47,7 @@ void fillLibraryCounters(int32_t value) {
 }
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         setProgramFolderForTests(QFile::encodeName(folder_.path()).toStdString());
@@ -80,12 +86,13 @@ TEST_F(SettingsFileTest, DefaultFileHasFiftyEightLinesAndTheTablesValues) {
     const QByteArray text = settingsFileText(Settings{}, SavedCounters{});
     ASSERT_TRUE(text.endsWith("\r\n"));
     EXPECT_EQ(text.count("\r\n"), 58);
-    EXPECT_EQ(text.count('\n'), 58);  // no bare line feeds
+    EXPECT_EQ(text.count('\n'), 58); // no bare line feeds
 
     const QList<QByteArray> lines = splitLines(text);
     ASSERT_EQ(lines.size(), 58);
     qsizetype values = 0;
-    for (const QByteArray& line : lines) values += line.count(',') + 1;
+    for (const QByteArray& line : lines)
+        values += line.count(',') + 1;
     EXPECT_EQ(values, 707);
 
     EXPECT_EQ(lines[0], sjis("システムファイルです｡"));
@@ -93,7 +100,7 @@ TEST_F(SettingsFileTest, DefaultFileHasFiftyEightLinesAndTheTablesValues) {
     EXPECT_EQ(lines[3], "0,1,0");
     EXPECT_EQ(lines[5], "0,1");
     EXPECT_EQ(lines[9].count(',') + 1, 258);
-    EXPECT_EQ(lines[11], "");  // folders stay empty until start-up fills them
+    EXPECT_EQ(lines[11], ""); // folders stay empty until start-up fills them
     EXPECT_EQ(lines[17], ",1");
     EXPECT_EQ(lines[18], "1024");
     EXPECT_EQ(lines[28], "65280,65280,65280");
@@ -172,8 +179,9 @@ TEST_F(SettingsFileTest, FileCutInsideTheReceivedCountsZeroesTheRestAndKeepsLate
     QList<QByteArray> lines = defaultLines();
     lines[2] = "1,COM7,19200,a,b,c,d";
     QList<QByteArray> received;
-    for (int i = 0; i < 100; ++i) received << QByteArray::number(i + 1);
-    QByteArray text = joinLines(lines.mid(0, 8)) + received.join(',');  // no line end
+    for (int i = 0; i < 100; ++i)
+        received << QByteArray::number(i + 1);
+    QByteArray text = joinLines(lines.mid(0, 8)) + received.join(','); // no line end
     writeFile(text);
     fillLibraryCounters(777);
     settings().LogSizeKB = 555;
@@ -230,15 +238,15 @@ TEST_F(SettingsFileTest, ReadingStopsSilentlyAtTheFirstValueThatDoesNotConvert) 
 
 TEST_F(SettingsFileTest, OutOfRangeChoicesAndSizesFallBackToTheirDefaults) {
     QList<QByteArray> lines = defaultLines();
-    lines[3] = "5,4,-1";                       // KeySendUnit, KeySendEnter, KeySendMode
-    lines[16] = "7,12";                        // FileDumpDispMode, RcvDumpDispMode
-    lines[27] = "5,1,1";                       // DispMode 5 is no mode
-    lines[34] = "0,2,0,0,0,0,-1,0";            // FontChoice, UFEditFont
-    lines[40] = "-5,1,2,3,4,1,-1,30";          // the send list's sizes
-    lines[52] = "9";                           // RandPattern
-    lines[53] = "3,0,2,9,1,2,-100,200";        // the line-send window
-    lines[54] = "1,7";                         // CsvSignMode, CsvKugiri
-    lines[57] = "nan,1,2,3,4";                 // a single that is no number stops here
+    lines[3] = "5,4,-1";                // KeySendUnit, KeySendEnter, KeySendMode
+    lines[16] = "7,12";                 // FileDumpDispMode, RcvDumpDispMode
+    lines[27] = "5,1,1";                // DispMode 5 is no mode
+    lines[34] = "0,2,0,0,0,0,-1,0";     // FontChoice, UFEditFont
+    lines[40] = "-5,1,2,3,4,1,-1,30";   // the send list's sizes
+    lines[52] = "9";                    // RandPattern
+    lines[53] = "3,0,2,9,1,2,-100,200"; // the line-send window
+    lines[54] = "1,7";                  // CsvSignMode, CsvKugiri
+    lines[57] = "nan,1,2,3,4";          // a single that is no number stops here
     writeFile(joinLines(lines));
 
     LoadSetting();
@@ -293,7 +301,7 @@ TEST_F(SettingsFileTest, TextsThatTheSeparatorsWouldSpoilAreQuotedAndComeBack) {
     EXPECT_EQ(lines[12], "\"/data/\"\"q\"\"\"");
     EXPECT_EQ(lines[13], "\"  /data/leading\"");
     EXPECT_TRUE(text.contains("\"/data/two\r\nlines\"\r\n"));
-    EXPECT_TRUE(text.contains("\r\n" + sjis("/データ/普通") + "\r\n"));  // ordinary: plain
+    EXPECT_TRUE(text.contains("\r\n" + sjis("/データ/普通") + "\r\n")); // ordinary: plain
 
     const Settings written = settings();
     settings() = Settings{};
@@ -372,7 +380,7 @@ TEST_F(SettingsFileTest, AFileOfAnyOtherKindIsReadAsNoneAndLeftAsItIsAtTheEnd) {
 TEST_F(SettingsFileTest, TheStandardFileSeedsOnlyACopyUnderAnotherTitleWithoutItsOwnFile) {
     EXPECT_EQ(ownSettingsFileName("VELDRAKON"), "VELDRAKON.OVR");
     EXPECT_EQ(seedSettingsFileName("VELDRAKON", folder_.path()), "");
-    EXPECT_EQ(seedSettingsFileName("Bench2", folder_.path()), "");  // nothing to seed from
+    EXPECT_EQ(seedSettingsFileName("Bench2", folder_.path()), ""); // nothing to seed from
     writeFile("x");
     EXPECT_EQ(seedSettingsFileName("VELDRAKON", folder_.path()), "");
     EXPECT_EQ(seedSettingsFileName("Bench2", folder_.path()), "VELDRAKON.OVR");
@@ -395,4 +403,4 @@ TEST_F(SettingsFileTest, StartUpLoadSeedsFromTheStandardFileAndKeepsItsOwnName) 
     QCoreApplication::setApplicationName(previousName);
 }
 
-}  // namespace
+} // namespace

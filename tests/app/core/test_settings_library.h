@@ -38,8 +38,8 @@ inline int32_t logStopStandIn() {
 
 inline void readCountRecorded(int32_t* c0, int32_t* c1, int32_t* c2, int32_t* c3, int32_t* c4,
                               int32_t* c5, int32_t* c6, int32_t* c7, int32_t* c8, int32_t* c9,
-                              int32_t* c10, int32_t* c11, int32_t* c12, int32_t* c13,
-                              int32_t* c14, int32_t* c15) {
+                              int32_t* c10, int32_t* c11, int32_t* c12, int32_t* c13, int32_t* c14,
+                              int32_t* c15) {
     recordEvent("ReadCount");
     ::ReadCount(c0, c1, c2, c3, c4, c5, c6, c7, c8, c9, c10, c11, c12, c13, c14, c15);
 }
@@ -72,4 +72,4 @@ inline void clearLibraryCounters() {
     }
 }
 
-}  // namespace settings_test
+} // namespace settings_test

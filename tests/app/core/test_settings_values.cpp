@@ -6,8 +6,8 @@
 
 namespace {
 
-using settings_values::ValueReader;
 using settings_values::toNumber;
+using settings_values::ValueReader;
 
 // Every value the reader gives, until the end or the first it cannot take
 // (marked "<bad>").

@@ -8,9 +8,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/stat.h>
-#include <sys/file.h>
 #include <stdlib.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@
 namespace {
 
 class StartUp : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ensureTestApplication();
         installRealTovalineApi();
@@ -62,11 +62,11 @@ protected:
     }
 
     QTemporaryDir folder;
-    ModalAutoCloser boxes;  // start-up shows no message on any path
+    ModalAutoCloser boxes; // start-up shows no message on any path
 };
 
 class StartUpOnFake : public StartUp {
-protected:
+  protected:
     tovaline::FakeDriverScope scope;
 };
 
@@ -97,7 +97,9 @@ TEST_F(StartUpOnFake, FirstStartWithoutASettingsFile) {
     const QByteArray left = cp932::fromUnicode(QStringLiteral("←"));
     for (int code = 0; code < 32; ++code) {
         const QByteArray expected = code == 10 ? down : code == 13 ? left : QByteArray("\xFF.");
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(disp.ctrlCodeTable) + 2 * code, 2), expected) << code;
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(disp.ctrlCodeTable) + 2 * code, 2),
+                  expected)
+            << code;
     }
     EXPECT_EQ(boxes.count(), 0);
 
@@ -123,7 +125,7 @@ TEST_F(StartUpOnFake, StoredValuesAndTheFixUpsAfterTheLoad) {
     EXPECT_EQ(s.GraphScaleFlg, 1);
     EXPECT_EQ(s.SendFileFolder, folder.path());
     EXPECT_EQ(s.LogFolder, QStringLiteral("/var/log/bench"));
-    EXPECT_TRUE(s.TxtDirPath.isEmpty());  // no fix-up for this one
+    EXPECT_TRUE(s.TxtDirPath.isEmpty()); // no fix-up for this one
     EXPECT_EQ(s.AppDrive, folder.path().left(2));
     EXPECT_EQ(tovaline::g_lib.disp.crFlag, 1);
     EXPECT_EQ(tovaline::g_lib.disp.ctrlCodeTable[14], 0xFF);
@@ -138,7 +140,7 @@ TEST_F(StartUpOnFake, CopyUnderAnotherTitleStartsFromTheStandardFile) {
 
     EXPECT_TRUE(runMain());
     EXPECT_EQ(settings().ComPortName, QStringLiteral("COM7"));
-    EXPECT_EQ(OvrFileName, QStringLiteral("BENCH2.OVR"));  // its own file is written at the end
+    EXPECT_EQ(OvrFileName, QStringLiteral("BENCH2.OVR")); // its own file is written at the end
 
     // Once its own file exists, that is the one read.
     Settings own;
@@ -170,8 +172,9 @@ TEST_F(StartUpOnFake, PortIsOpenedConfiguredClosedAndOpenedAgain) {
 }
 
 TEST_F(StartUpOnFake, AStoredSpeedThatIsNotANumberIsTheDefaultSpeedAndMovesNoField) {
-    for (const QString& speed : {QStringLiteral("9600,2"), QStringLiteral("96OO"), QStringLiteral(""),
-                                QStringLiteral("-9600"), QStringLiteral(" 9600")}) {
+    for (const QString& speed :
+         {QStringLiteral("9600,2"), QStringLiteral("96OO"), QStringLiteral(""),
+          QStringLiteral("-9600"), QStringLiteral(" 9600")}) {
         SCOPED_TRACE(speed.toStdString());
         settings() = Settings{};
         tovaline::resetLibState();
@@ -277,4 +280,4 @@ TEST_F(StartUp, SecondCopyInTheSameFolderEndsWithoutReadingAnything) {
     EXPECT_TRUE(acquireSingleInstanceLock(folder.path().toStdString()));
 }
 
-}  // namespace
+} // namespace

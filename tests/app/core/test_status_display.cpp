@@ -37,7 +37,8 @@ namespace {
 const QColor kGreen(0, 255, 0), kRed(255, 0, 0), kYellow(255, 255, 0);
 
 QColor back(const QWidget& w) {
-    return w.palette().color(qobject_cast<const QPushButton*>(&w) ? QPalette::Button : QPalette::Window);
+    return w.palette().color(qobject_cast<const QPushButton*>(&w) ? QPalette::Button
+                                                                  : QPalette::Window);
 }
 
 // Stand-ins for every control the procedures paint.
@@ -83,7 +84,7 @@ struct StandInMainWindow {
 };
 
 class StatusDisplay : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ensureTestApplication();
         installRealTovalineApi();
@@ -95,13 +96,13 @@ protected:
     void TearDown() override { installTovalineApi(nullptr); }
 
     void openPort() {
-        ASSERT_NE(lib().OpenCommPort("COM1"), 0);  // raises DTR and RTS
+        ASSERT_NE(lib().OpenCommPort("COM1"), 0); // raises DTR and RTS
         shared().ComOpenFlg = 1;
     }
 
     struct ApplicationFirst {
         ApplicationFirst() { ensureTestApplication(); }
-    } applicationFirst;  // the stand-in widgets need the application
+    } applicationFirst; // the stand-in widgets need the application
     tovaline::FakeDriverScope scope;
     StandInMainWindow w;
     const QColor window{0x80, 0x80, 0x80};
@@ -115,13 +116,13 @@ TEST_F(StatusDisplay, ModemLampsFollowTheLibraryWhileThePortIsOpen) {
     EXPECT_EQ(back(w.rts[0]), kGreen);
     EXPECT_EQ(back(w.rts[1]), window);
     EXPECT_EQ(back(w.dtr[0]), kGreen);
-    EXPECT_EQ(back(w.xonf[0]), kGreen);  // no XOFF sent
+    EXPECT_EQ(back(w.xonf[0]), kGreen); // no XOFF sent
     EXPECT_EQ(back(w.xonf[1]), window);
 
-    ASSERT_NE(lib().SetLineSt(1), 0);  // RTS off
+    ASSERT_NE(lib().SetLineSt(1), 0); // RTS off
     int32_t written = 0;
     int16_t ok = 0;
-    lib().SendDataByte(0x13, 1, &written, &ok);  // we sent XOFF
+    lib().SendDataByte(0x13, 1, &written, &ok); // we sent XOFF
     DispModemStatus();
     EXPECT_EQ(back(w.rts[0]), window);
     EXPECT_EQ(back(w.rts[1]), kRed);
@@ -141,7 +142,7 @@ TEST_F(StatusDisplay, ModemLampsWithThePortClosedKeepTheClosedLook) {
 TEST_F(StatusDisplay, OtherWindowsPairsUseTheButtonFace) {
     openPort();
     QPushButton on, off, dOn, dOff;
-    ASSERT_NE(lib().SetLineSt(2), 0);  // DTR off
+    ASSERT_NE(lib().SetLineSt(2), 0); // DTR off
     DispDtrRtsColor({&on, &off}, {&dOn, &dOff});
     const QColor face = vbcolor::toQColor(vbcolor::kButtonFace);
     EXPECT_EQ(back(on), kGreen);
@@ -167,7 +168,7 @@ TEST_F(StatusDisplay, FlowModeCaptionsAndButtons) {
     DispFlowMode();
     EXPECT_EQ(w.flow.text(), QStringLiteral("ﾊｰﾄﾞ ﾌﾛｰ"));
 
-    settings().ComFlow = QStringLiteral("?");  // unknown: caption unchanged
+    settings().ComFlow = QStringLiteral("?"); // unknown: caption unchanged
     DispFlowMode();
     EXPECT_EQ(w.flow.text(), QStringLiteral("ﾊｰﾄﾞ ﾌﾛｰ"));
 }
@@ -209,7 +210,7 @@ TEST_F(StatusDisplay, PortParametersShowOnlyWhenTheFlagIsOne) {
     DispPortParam();
     EXPECT_EQ(w.parity.text(), QStringLiteral("ﾊﾟﾘﾃｨなし"));
 
-    shared().ComOpenFlg = 2;  // open as far as the port check goes, not here
+    shared().ComOpenFlg = 2; // open as far as the port check goes, not here
     DispPortParam();
     EXPECT_TRUE(w.com.text().isEmpty());
     EXPECT_TRUE(w.stop.text().isEmpty());
@@ -260,7 +261,7 @@ TEST_F(StatusDisplay, ClearsEmptyTheStoreAndTheCounts) {
     EXPECT_TRUE(w.decHex.isHidden());
     EXPECT_TRUE(w.scroll.isHidden());
 
-    settings().DispMode = 30;  // the bit-edge counter keeps its picture
+    settings().DispMode = 30; // the bit-edge counter keeps its picture
     ClearDispBuffer();
     EXPECT_EQ(w.cleared, 1);
     EXPECT_EQ(w.scrollReset, 2);
@@ -282,7 +283,8 @@ TEST_F(StatusDisplay, ClearsEmptyTheStoreAndTheCounts) {
 TEST(FileErrors, TextsByNumberAndErrno) {
     EXPECT_EQ(fileErrMsgText(53), QStringLiteral("ファイルがみつかりません｡"));
     EXPECT_EQ(fileErrMsgText(56), QStringLiteral("予期せぬエラーが発生しました｡ 56"));
-    EXPECT_EQ(fileErrMsgText(kFileWriteFailed), QStringLiteral("ファイルへの書込み中にエラーが発生しました｡"));
+    EXPECT_EQ(fileErrMsgText(kFileWriteFailed),
+              QStringLiteral("ファイルへの書込み中にエラーが発生しました｡"));
     EXPECT_EQ(fileErrorNumber(ENOENT), 53);
     EXPECT_EQ(fileErrorNumber(EEXIST), 58);
     EXPECT_EQ(fileErrorNumber(ENOSPC), 61);
@@ -332,9 +334,10 @@ TEST(ApiError, NoSecondBoxWhileOneIsOpen) {
     ensureTestApplication();
     int nested = 0;
     whenNextModalOpens([&nested](QWidget* box) {
-        ApiErrMsg();  // the first box is up: nothing
+        ApiErrMsg(); // the first box is up: nothing
         const auto windows = QApplication::topLevelWidgets();
-        nested = int(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+        nested = int(std::count_if(windows.begin(), windows.end(),
+                                   [](QWidget* w) { return w->isVisible(); }));
         box->close();
     });
     ApiErrMsg();
@@ -350,7 +353,7 @@ TEST(ApiError, AskedForInsideATickTheBoxOpensAfterTheTick) {
     timer.setHandler([&] {
         if (++ticks == 1) {
             ApiErrMsg();
-            ApiErrMsg();  // already waiting: not posted twice
+            ApiErrMsg(); // already waiting: not posted twice
             boxesDuringTick = boxes.count();
         }
     });
@@ -361,4 +364,4 @@ TEST(ApiError, AskedForInsideATickTheBoxOpensAfterTheTick) {
     EXPECT_GE(ticks, 5);
 }
 
-}  // namespace
+} // namespace

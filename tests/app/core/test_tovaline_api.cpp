@@ -40,7 +40,8 @@ TEST(TovalineBinding, MissingLibraryEndsTheProgramWithAMessage) {
             int32_t bps = 0;
             lib().ReadBPS(&bps);
         },
-        ::testing::ExitedWithCode(EXIT_FAILURE), "cannot load the serial-port library .*libtovaline.so");
+        ::testing::ExitedWithCode(EXIT_FAILURE),
+        "cannot load the serial-port library .*libtovaline.so");
     setProgramFolderForTests({});
 }
 
@@ -49,10 +50,13 @@ TEST(TovalineBinding, LibraryWithoutAnExportEndsTheProgramNamingIt) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     // Any loadable shared object that lacks the exports stands in.
-    ASSERT_EQ(symlink("/lib/x86_64-linux-gnu/libm.so.6", (folder.path() + "/libtovaline.so").toLocal8Bit().constData()), 0);
+    ASSERT_EQ(symlink("/lib/x86_64-linux-gnu/libm.so.6",
+                      (folder.path() + "/libtovaline.so").toLocal8Bit().constData()),
+              0);
     setProgramFolderForTests(folder.path().toStdString());
-    EXPECT_EXIT(lib().CloseCommPort(), ::testing::ExitedWithCode(EXIT_FAILURE), "lacks OpenCommPort");
+    EXPECT_EXIT(lib().CloseCommPort(), ::testing::ExitedWithCode(EXIT_FAILURE),
+                "lacks OpenCommPort");
     setProgramFolderForTests({});
 }
 
-}  // namespace
+} // namespace

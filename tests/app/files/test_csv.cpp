@@ -270,7 +270,8 @@ TEST_F(CsvWindowTest, TheStepsEndAsTheUserAndTheFilesAllow) {
         // still opens once.
         runSteps();
         QStringList titles{kSourceTitle};
-        while (titles.size() < c.choices.size()) titles << kDestinationTitle;
+        while (titles.size() < c.choices.size())
+            titles << kDestinationTitle;
         EXPECT_EQ(dialogs.titles(), titles.mid(0, c.choices.size())) << c.name;
         EXPECT_EQ(answers.texts(), c.messages) << c.name;
         EXPECT_EQ(fileBytes(inFolder(c.written)), c.content) << c.name;

@@ -6,11 +6,11 @@
 #include "condition_wait.h"
 #include "core/count_text.h"
 #include "dle.h"
+#include "file_size_limit.h"
 #include "files/dle_frame.h"
 #include "files/dle_transfer.h"
 #include "files/file_picker.h"
 #include "files/frms_File_Original.h"
-#include "file_size_limit.h"
 #include "files_fixture.h"
 #include "modal_auto_closer.h"
 #include "recording_send_line.h"
@@ -354,11 +354,11 @@ TEST_F(DleWindowTest, ALineThatGoesAwayIsToldOnceAndEndsTheSend) {
     form->Timer1->setEnabled(true);
     const QByteArray file = countingBytes(64000);
     auto w = window("long.bin", false, &file);
-    WhenTrue hangUp([&w] { return !w->Label7->text().isEmpty(); },
-                    [this] { peer.closeMaster(); });
+    WhenTrue hangUp([&w] { return !w->Label7->text().isEmpty(); }, [this] { peer.closeMaster(); });
     ModalAutoCloser boxes;
     w->Command4_Click();
-    for (int tick = 0; tick < 3; ++tick) Timer1_Timer();
+    for (int tick = 0; tick < 3; ++tick)
+        Timer1_Timer();
     EXPECT_EQ(boxes.texts(), QStringList({"APIに異常がありました｡"}));
     EXPECT_TRUE(shownIdle(*w));
 }

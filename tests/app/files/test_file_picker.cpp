@@ -24,7 +24,8 @@ namespace {
 
 QStringList texts(const QListWidget* list) {
     QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text().trimmed();
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text().trimmed();
     return out;
 }
 
@@ -80,7 +81,7 @@ TEST(FilePickerDrives, AFolderBelongsToTheListedDriveThatIsItsLongestPrefix) {
         {"/etc", "/"},
         {"/home/u", "/home/u"},
         {"/home/u/work/../x", "/home/u"},
-        {"/home/user2", "/"},  // a prefix of the text, not of the path
+        {"/home/user2", "/"}, // a prefix of the text, not of the path
         {"/media/u/CARD/DCIM", "/media/u/CARD"},
         {"C:\\VELDRAKON", ""},
         {"relative/path", ""},
@@ -92,7 +93,8 @@ TEST(FilePickerDrives, AFolderBelongsToTheListedDriveThatIsItsLongestPrefix) {
 
 TEST_F(FilePickerTest, ListsShowPlainFilesByPatternAndNoDotNamedEntries) {
     ASSERT_EQ(::symlink(path("A/other/x.bin").toLocal8Bit().constData(),
-                        path("A/prog/link.bin").toLocal8Bit().constData()), 0);
+                        path("A/prog/link.bin").toLocal8Bit().constData()),
+              0);
     EXPECT_EQ(listFiles(path("A/prog"), "*.*").names,
               QStringList({"a.txt", "B.TXT", "link.bin", "notes.log"}));
     EXPECT_EQ(listFiles(path("A/prog"), "*.txt").names, QStringList({"a.txt", "B.TXT"}));
@@ -240,4 +242,4 @@ TEST_F(FilePickerTest, AFileClickHandsTheNameToTheWindowAndBusyLocksTheLists) {
     EXPECT_FALSE(p.cmdMyFolder->isHidden());
 }
 
-}  // namespace
+} // namespace

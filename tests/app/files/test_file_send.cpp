@@ -71,7 +71,8 @@ TEST(SendConversionTable, EveryModeOfEveryCode) {
         {{.cr = 2, .lf = 2, .bs = 3, .del = 3, .nul = 1, .sub = 1, .flow = 2}, 0x41, {0x41}},
         {{.cr = 2, .lf = 2, .bs = 3, .del = 3, .nul = 1, .sub = 1, .flow = 2}, 0xFF, {0xFF}},
     };
-    for (const auto& c : cases) EXPECT_EQ(convert(c.c, c.in), c.out) << int(c.in);
+    for (const auto& c : cases)
+        EXPECT_EQ(convert(c.c, c.in), c.out) << int(c.in);
 }
 
 TEST(SendProgressSteps, ShownAtEveryEleventhChunkWhileAtMostAHundredPercent) {
@@ -85,14 +86,16 @@ TEST(SendProgressSteps, ShownAtEveryEleventhChunkWhileAtMostAHundredPercent) {
     EXPECT_EQ(progress.percent(37), 37);
     EXPECT_EQ(progress.percent(100), 100);
     EXPECT_EQ(progress.percent(120), std::nullopt) << "CR LF expansion beyond the length";
-    EXPECT_EQ(SendProgress(200).percent(1), 0);   // 0.5
-    EXPECT_EQ(SendProgress(200).percent(3), 2);   // 1.5
+    EXPECT_EQ(SendProgress(200).percent(1), 0); // 0.5
+    EXPECT_EQ(SendProgress(200).percent(3), 2); // 1.5
     const int64_t fiveGiB = int64_t(5) << 30;
     EXPECT_EQ(SendProgress(fiveGiB).percent(fiveGiB / 4), 25) << "no 32-bit overflow";
 }
 
 // File contents that never hold the far side's marker byte.
-QByteArray fileBytes(int length) { return countingBytes(length, 200); }
+QByteArray fileBytes(int length) {
+    return countingBytes(length, 200);
+}
 const QByteArray kConvertedFile("\x41\x0D\x0A\x42\x08\x7F\x00\x1A\x11\x13", 10);
 
 class FileSendTest : public FilesWindowTest {
@@ -283,9 +286,9 @@ TEST_F(FileSendTest, RepeatRulesFollowTheBoxAsThePassesEnd) {
         const char* name;
         bool tickedAtStart;
         const char* count;
-        const char* during;  // the pass whose first pump acts
+        const char* during; // the pass whose first pump acts
         bool tick, untick, cancel;
-        int fullPasses;      // passes sent whole; -1: the send was cut short
+        int fullPasses; // passes sent whole; -1: the send was cut short
     } cases[] = {
         {"untick in pass 2 of 5", true, "5", "2 回目送信中", false, true, false, 2},
         {"tick in a single send", false, "2", "1 回目送信中", true, false, false, 3},
@@ -325,7 +328,8 @@ TEST_F(FileSendTest, ALineThatGoesAwayIsToldOnceAndEndsTheSend) {
     duringPass(*w, "1 回目送信中", [this] { peer.closeMaster(); });
     ModalAutoCloser boxes;
     w->Command1_Click();
-    for (int tick = 0; tick < 3; ++tick) Timer1_Timer();
+    for (int tick = 0; tick < 3; ++tick)
+        Timer1_Timer();
     EXPECT_EQ(boxes.texts(), QStringList({"APIに異常がありました｡"}));
     EXPECT_EQ(w->busyFlag(), 0);
     EXPECT_EQ(shared().StopFlg, 1);
@@ -370,7 +374,7 @@ TEST_F(FileSendTest, ClosingKeepsTheFolderAndTheTypedCount) {
     }
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -380,7 +384,7 @@ TEST(FileByteSourceReads, TheWholeLengthAndNothingElse) {
     {
         QFile f(big);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(f.resize((int64_t(1) << 31) + 10));  // sparse, over 2 GiB
+        ASSERT_TRUE(f.resize((int64_t(1) << 31) + 10)); // sparse, over 2 GiB
     }
     FileByteSource source;
     ASSERT_EQ(source.open(big), 0);
@@ -391,7 +395,8 @@ TEST(FileByteSourceReads, TheWholeLengthAndNothingElse) {
     ASSERT_EQ(source.open(shrinking), 0);
     ASSERT_TRUE(QFile(shrinking).resize(2));
     QByteArray got;
-    while (source.hasByte()) got += char(source.takeByte());
+    while (source.hasByte())
+        got += char(source.takeByte());
     EXPECT_EQ(got, "ab");
     EXPECT_EQ(source.error(), kFileReadFailed) << "a file cut short is not sent as complete";
 
@@ -400,4 +405,4 @@ TEST(FileByteSourceReads, TheWholeLengthAndNothingElse) {
         EXPECT_NE(source.open(name.path), 0) << name.kind;
 }
 
-}  // namespace
+} // namespace

@@ -14,11 +14,10 @@
 #include "modal_auto_closer.h"
 #include "senders/Frms_TxtSend_File_SvLd.h"
 
+#include "ui/twips.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include "ui/twips.h"
-
 
 namespace {
 
@@ -56,8 +55,8 @@ TEST(LogSize, TheSameWhereTheUsersDecimalMarkIsAComma) {
 TEST(LogSize, PercentagesRoundHalvesToEvenAndDoNotOverflow) {
     EXPECT_EQ(logPercent(0, 1024), 0);
     EXPECT_EQ(logPercent(379, 1024), 37);
-    EXPECT_EQ(logPercent(1, 200), 0);  // 0.5
-    EXPECT_EQ(logPercent(3, 200), 2);  // 1.5
+    EXPECT_EQ(logPercent(1, 200), 0); // 0.5
+    EXPECT_EQ(logPercent(3, 200), 2); // 1.5
     EXPECT_EQ(logPercent(1024, 1024), 100);
     EXPECT_EQ(logPercent(2100000000, int64_t(kMaxLogSizeKB) * 1024), 98);
 }
@@ -125,11 +124,17 @@ TEST_F(LoggingTest, TheSizeIsReadTrimmedRoundedAndRangeChecked) {
     openPort();
     const struct {
         const char* typed;
-        int32_t limitKB;  // 0: refused
+        int32_t limitKB; // 0: refused
         const char* shown;
-    } cases[] = {{" 1500 ", 1500, "1500"}, {"2.5", 2, "2.5"},   {"1.5", 2, "1.5"},
-                 {"0", 0, "0"},            {"-3", 0, "-3"},     {"2097152", 0, "2097152"},
-                 {"1e99", 0, "1e99"},      {"abc", 0, "abc"},   {"", 0, ""}};
+    } cases[] = {{" 1500 ", 1500, "1500"},
+                 {"2.5", 2, "2.5"},
+                 {"1.5", 2, "1.5"},
+                 {"0", 0, "0"},
+                 {"-3", 0, "-3"},
+                 {"2097152", 0, "2097152"},
+                 {"1e99", 0, "1e99"},
+                 {"abc", 0, "abc"},
+                 {"", 0, ""}};
     for (const auto& c : cases) {
         settings().LogSizeKB = 1024;
         QFile::remove(inFolder("cap.log"));
@@ -212,7 +217,8 @@ TEST_F(LoggingTest, ClosedDuringACaptureItReopensOnTheRunningCapture) {
     window->Command2_Click();
     EXPECT_TRUE(shownIdle());
     EXPECT_TRUE(form->Picl5->isHidden());
-    EXPECT_EQ(buttonColor(form->Command5), vbcolor::fromQColor(vbcolor::toQColor(settings().WindowColor)));
+    EXPECT_EQ(buttonColor(form->Command5),
+              vbcolor::fromQColor(vbcolor::toQColor(settings().WindowColor)));
     EXPECT_TRUE(window->Text1->text().startsWith("LOG"));
     EXPECT_FALSE(window->picker->File1->findItems("long.log", Qt::MatchExactly).isEmpty());
     EXPECT_EQ(fileBytes(inFolder("long.log")), countingBytes(3000));
@@ -321,4 +327,4 @@ TEST_F(LoggingTest, StartsThatMustNotBeginLeaveEverythingAsItWas) {
     window->Command2_Click();
 }
 
-}  // namespace
+} // namespace

@@ -11,8 +11,8 @@
 #include "modal_dialog_driver.h"
 #include "pty_key_port.h"
 #include "real_tovaline_api.h"
-#include "test_files.h"
 #include "terminal/t_term_frm.h"
+#include "test_files.h"
 #include "ui/vb_timer.h"
 
 #include <QByteArray>

@@ -1,10 +1,10 @@
 // Function keys end to end over a pseudo-terminal: the library (linked in)
 // opens the slave as its port, the program's own procedures and main window
 // drive it, and the test plays the far side at the master.
+#include "condition_wait.h"
 #include "fkeys/fkey_files.h"
 #include "fkeys/program_send_host.h"
 #include "fkeys/script_window.h"
-#include "condition_wait.h"
 #include "key_folder_fixture.h"
 #include "ui/vb_timer.h"
 

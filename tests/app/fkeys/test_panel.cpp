@@ -169,11 +169,12 @@ TEST_F(PanelSend, TheReceiveFrameStandsCentredAndOpaqueOverTheKeys) {
     panel.show();
     QRect frame;
     QWidget* atCentre = nullptr;
-    const WhenTrue receiving([] { return shared().PortInputOwned; }, [&] {
-        frame = panel.fra_FR->geometry();
-        atCentre = panel.childAt(panel.rect().center());
-        shared().FRStopFlg = 1;
-    });
+    const WhenTrue receiving([] { return shared().PortInputOwned; },
+                             [&] {
+                                 frame = panel.fra_FR->geometry();
+                                 atCentre = panel.childAt(panel.rect().center());
+                                 shared().FRStopFlg = 1;
+                             });
     panel.Command1_Click(2);
     EXPECT_LE((frame.center() - panel.rect().center()).manhattanLength(), 2);
     EXPECT_TRUE(panel.fra_FR->autoFillBackground());

@@ -70,7 +70,8 @@ TEST_F(StoredWindowSize, IsHeldToTheScreenWithItsFrameOnTheFirstShow) {
             if (c.keptAsStored)
                 EXPECT_EQ(window->size(), QSize(toPixels(c.width), toPixels(c.height))) << what;
             else
-                EXPECT_EQ(window->frameGeometry().height(), area.height()) << what << ": fills the height";
+                EXPECT_EQ(window->frameGeometry().height(), area.height())
+                    << what << ": fills the height";
         }
     }
 }

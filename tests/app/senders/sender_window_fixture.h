@@ -14,8 +14,8 @@
 #include "pty_key_port.h"
 #include "real_tovaline_api.h"
 #include "shown_colors.h"
-#include "test_files.h"
 #include "terminal/t_term_frm.h"
+#include "test_files.h"
 #include "ui/twips.h"
 #include "ui/vb_color.h"
 #include "ui/vb_timer.h"
@@ -68,8 +68,8 @@ class SendsToPty : public SenderWindowTest {
         int16_t ok = 0;
         lib().SendData(&Marker, 1, &written, &ok);
         QByteArray got = port_->farSideReceives(count + 1);
-        EXPECT_TRUE(got.endsWith(Marker)) << "more or fewer bytes than expected: "
-                                          << got.toHex(' ').toStdString();
+        EXPECT_TRUE(got.endsWith(Marker))
+            << "more or fewer bytes than expected: " << got.toHex(' ').toStdString();
         got.chop(1);
         return got;
     }

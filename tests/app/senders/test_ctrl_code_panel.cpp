@@ -20,8 +20,8 @@ namespace {
 
 void click(QWidget* w) {
     const QPointF at(3, 3);
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
@@ -41,10 +41,10 @@ TEST(CtrlCodeTables, CaptionsAndColoursAsThePanelsShowThem) {
         int index;
         const char* text;
     };
-    for (const Caption& c : {Caption{0x00, "NUL"}, Caption{0x0B, "HM/VT"}, Caption{0x13, "DC3/XOFF"},
-                             Caption{0x1F, "IS1(US)"}, Caption{0x20, "SP"}, Caption{0x26, "&"},
-                             Caption{0x2C, ","}, Caption{0x60, ","}, Caption{0x7E, "-"},
-                             Caption{0x7F, "DEL"}, Caption{128, "DEL/FFh"}})
+    for (const Caption& c :
+         {Caption{0x00, "NUL"}, Caption{0x0B, "HM/VT"}, Caption{0x13, "DC3/XOFF"},
+          Caption{0x1F, "IS1(US)"}, Caption{0x20, "SP"}, Caption{0x26, "&"}, Caption{0x2C, ","},
+          Caption{0x60, ","}, Caption{0x7E, "-"}, Caption{0x7F, "DEL"}, Caption{128, "DEL/FFh"}})
         EXPECT_EQ(ent[size_t(c.index)].caption, QString::fromUtf8(c.text)) << c.index;
 
     const auto ctrl = ctrlCodeTable();
@@ -57,10 +57,10 @@ TEST(CtrlCodeTables, CaptionsAndColoursAsThePanelsShowThem) {
         int code;
         int32_t color;
     };
-    for (const Colour& c : {Colour{0, 0x00, vbcolor::kButtonFace}, Colour{1, 0x01, 0xFF00FF},
-                            Colour{7, 0x07, 0x00FFFF}, Colour{0x11, 0x11, 0xFFFF00},
-                            Colour{0x13, 0x13, 0x0000FF}, Colour{32, 0x7F, 0x00FF00},
-                            Colour{33, 0xFF, 0x00FF00}}) {
+    for (const Colour& c :
+         {Colour{0, 0x00, vbcolor::kButtonFace}, Colour{1, 0x01, 0xFF00FF},
+          Colour{7, 0x07, 0x00FFFF}, Colour{0x11, 0x11, 0xFFFF00}, Colour{0x13, 0x13, 0x0000FF},
+          Colour{32, 0x7F, 0x00FF00}, Colour{33, 0xFF, 0x00FF00}}) {
         EXPECT_EQ(ctrl[c.index].code, c.code);
         EXPECT_EQ(ctrl[c.index].color, c.color) << c.code;
     }
@@ -163,8 +163,10 @@ TEST_F(CtrlPanelClosedPort, EveryPortActionWarnsOnceAndDoesNothing) {
     for (QPushButton* line : {two.cmdDTR[0], two.cmdDTR[1], two.cmdRTS[0], two.cmdRTS[1]})
         EXPECT_EQ(buttonColor(line), vbcolor::fromQColor(vbcolor::toQColor(vbcolor::kButtonFace)));
     const std::function<void()> actions[] = {
-        [&] { two.cmdF[0x1B]->click(); }, [&] { two.cmdCRLF->click(); },
-        [&] { two.cmdDTR[1]->click(); },  [&] { two.Command1->click(); },
+        [&] { two.cmdF[0x1B]->click(); },
+        [&] { two.cmdCRLF->click(); },
+        [&] { two.cmdDTR[1]->click(); },
+        [&] { two.Command1->click(); },
         [&] { type(two.Text1, Qt::Key_A, Qt::NoModifier, "A"); },
     };
     for (const auto& action : actions) {
@@ -187,7 +189,8 @@ TEST_F(CtrlPanelFake, LineButtonsSwitchTheLineAndShowItsState) {
     one.cmdDTR[1]->click();
     EXPECT_FALSE(scope.fake.dtr);
     EXPECT_EQ(buttonColor(one.cmdDTR[1]), vbcolors::Red);
-    EXPECT_EQ(buttonColor(one.cmdDTR[0]), vbcolor::fromQColor(vbcolor::toQColor(vbcolor::kButtonFace)));
+    EXPECT_EQ(buttonColor(one.cmdDTR[0]),
+              vbcolor::fromQColor(vbcolor::toQColor(vbcolor::kButtonFace)));
     EXPECT_EQ(buttonColor(form->cmdDTR[1]), vbcolors::Red) << "the main window's pair too";
     one.cmdRTS[0]->click();
     EXPECT_TRUE(scope.fake.rts);
@@ -198,7 +201,8 @@ TEST_F(CtrlPanelFake, SecondBreakPressDuringAPulseIsIgnored) {
     frms_CTRL two;
     two.Form_Load();
     // The second press arrives while the first pulse lets events run.
-    QMetaObject::invokeMethod(two.Command1, [&] { two.Command1->click(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        two.Command1, [&] { two.Command1->click(); }, Qt::QueuedConnection);
     two.Command1->click();
     const auto breaks = std::count(scope.fake.events.begin(), scope.fake.events.end(), "break on");
     EXPECT_EQ(breaks, 1);

@@ -20,9 +20,9 @@ TEST_F(SendToolButtons, EachOpensItsWindowAfterAStopRequest) {
         QPushButton* button;
         const char* window;
     };
-    for (const Case& c : {Case{form->Cmd_KeySend, "frms_KeySend"}, Case{form->Command1, "frms_ent"},
-                          Case{form->Command4, "frms_CTRL"},
-                          Case{form->Cmd_TxtSend, "Frms_TxtSend"}}) {
+    for (const Case& c :
+         {Case{form->Cmd_KeySend, "frms_KeySend"}, Case{form->Command1, "frms_ent"},
+          Case{form->Command4, "frms_CTRL"}, Case{form->Cmd_TxtSend, "Frms_TxtSend"}}) {
         shared().StopFlg = 0;
         shared().FormUnloadFlg = 1;
         int16_t stopWhenOpen = -1, unloadWhenOpen = -1;

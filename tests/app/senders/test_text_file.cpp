@@ -39,9 +39,9 @@ TEST_F(TextFile, LoadsLinesJoinedWithCrLfAndKeepsATrailingLineEnd) {
         {"ABC", "ABC"},
         {"ABC\r\n", "ABC\r\n"},
         {"a\r\nb\rc", "a\r\nb\r\nc"},
-        {"a\rb\r", "a\r\nb"},             // a last CR is dropped with its line end
-        {"a\nb\n", "a\nb\n\r\n"},         // a lone LF stays inside its line
-        {"\r\n\r\n", "\r\n\r\n"},         // two empty lines
+        {"a\rb\r", "a\r\nb"},     // a last CR is dropped with its line end
+        {"a\nb\n", "a\nb\n\r\n"}, // a lone LF stays inside its line
+        {"\r\n\r\n", "\r\n\r\n"}, // two empty lines
         {QByteArray("ab\0", 3), QByteArray("ab\0 ", 4)},
         {"\x82\xa0\r\n\x83\x41", "\x82\xa0\r\n\x83\x41"},
     };
@@ -65,10 +65,12 @@ TEST_F(TextFile, ABoxOfLimitedLengthTakesWhatFitsAndTellsWhenTextWasLeftOut) {
         {"fills the box exactly", line.repeated(5000), 30000, line.repeated(5000), false},
         {"a line more", line.repeated(5001), 30000, line.repeated(5000), true},
         {"no line end at all", QByteArray(70000, 'A'), 30000, QByteArray(30000, 'A'), true},
-        {"a break is kept whole", QByteArray(29999, 'A') + "\r\nB", 30000, QByteArray(29999, 'A'), true},
+        {"a break is kept whole", QByteArray(29999, 'A') + "\r\nB", 30000, QByteArray(29999, 'A'),
+         true},
         {"double-byte characters count one", QByteArray("\x82\xa0").repeated(30001), 30000,
          QByteArray("\x82\xa0").repeated(30000), true},
-        {"a lone CR is a line end", QByteArray("A\r").repeated(10), 14, QByteArray("A\r\n").repeated(4) + "A", true},
+        {"a lone CR is a line end", QByteArray("A\r").repeated(10), 14,
+         QByteArray("A\r\n").repeated(4) + "A", true},
     };
     for (const Case& c : cases) {
         const TextFileRead read = readTextForBox(fileHolding(c.file), c.max);
@@ -98,7 +100,8 @@ TEST_F(TextFile, WritesExactBytesInPlaceOfTheOldContentAndReportsErrors) {
 }
 
 TEST_F(TextFile, BoxShowsOneBreakWhereTheBytesHaveCrLf) {
-    const QByteArray bytes = "\x82\xa0" "A\r\nB\r\n";
+    const QByteArray bytes = "\x82\xa0"
+                             "A\r\nB\r\n";
     const QString shown = textBoxShown(bytes);
     EXPECT_EQ(shown, QStringLiteral("あA\nB\n"));
     EXPECT_EQ(textBoxBytes(shown), bytes);

@@ -62,7 +62,8 @@ TEST_F(TextFileDialog, SavesTheExactBytesUnderTheNameAndAsksBeforeOverwriting) {
     }
 
     auto d = opened(Frms_TxtSend_File_SvLd::SaveMode);
-    emit d->picker->File1->itemClicked(d->picker->File1->findItems("b.txt", Qt::MatchExactly).value(0));
+    emit d->picker->File1->itemClicked(
+        d->picker->File1->findItems("b.txt", Qt::MatchExactly).value(0));
     EXPECT_EQ(d->Text1->text(), QStringLiteral("b.txt")) << "a click takes the file's name";
     writeFileBytes(inFolder("b.txt"), "old");
     clickInNextModal(QStringLiteral("いいえ"));
@@ -100,7 +101,8 @@ TEST_F(TextFileDialog, SavesTheExactBytesUnderTheNameAndAsksBeforeOverwriting) {
 }
 
 TEST_F(TextFileDialog, ALoadedFileFillsTheBoxAsFarAsItHolds) {
-    for (const auto& [file, shown] : {std::pair{"A\r\nB\r\n", "A\nB\n"}, std::pair{"A\r\n\x82\xa0", "A\nあ"}}) {
+    for (const auto& [file, shown] :
+         {std::pair{"A\r\nB\r\n", "A\nB\n"}, std::pair{"A\r\n\x82\xa0", "A\nあ"}}) {
         writeFileBytes(inFolder("t.txt"), file);
         auto d = opened(Frms_TxtSend_File_SvLd::LoadMode);
         EXPECT_EQ(d->windowTitle(), QStringLiteral("テキストファイルを開きます"));
@@ -114,7 +116,8 @@ TEST_F(TextFileDialog, ALoadedFileFillsTheBoxAsFarAsItHolds) {
     auto d = opened(Frms_TxtSend_File_SvLd::LoadMode);
     loadFile(*d, "big.txt");
     ASSERT_EQ(boxes.count(), 1);
-    EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("ファイルが大きすぎます。許容範囲までをロードします。")));
+    EXPECT_TRUE(boxes.texts()[0].contains(
+        QStringLiteral("ファイルが大きすぎます。許容範囲までをロードします。")));
     EXPECT_EQ(box->toPlainText(), QString("0123456789\n").repeated(2500));
 }
 
@@ -148,7 +151,8 @@ TEST_F(TextFileDialog, OpensOnItsFolderOrTheProgramsAndKeepsTheFolderShown) {
     writeFileBytes(inFolder("texts/in.txt"), "x");
     writeFileBytes(inFolder("texts/other.log"), "x");
     settings().TxtDirPath = inFolder("texts");
-    EXPECT_EQ(opened(Frms_TxtSend_File_SvLd::SaveMode)->picker->File1->count(), 1) << "text files only";
+    EXPECT_EQ(opened(Frms_TxtSend_File_SvLd::SaveMode)->picker->File1->count(), 1)
+        << "text files only";
     for (const QString& stored : {inFolder("missing"), QString()}) {
         settings().TxtDirPath = stored;
         opened(Frms_TxtSend_File_SvLd::LoadMode)->close();

@@ -32,11 +32,12 @@ class DuringSend {
   public:
     DuringSend(std::function<bool()> when, std::function<void()> action) {
         timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this, when = std::move(when), action = std::move(action)] {
-            if (!when()) return;
-            timer_.stop();
-            action();
-        });
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this, when = std::move(when), action = std::move(action)] {
+                             if (!when()) return;
+                             timer_.stop();
+                             action();
+                         });
         timer_.start();
     }
 
@@ -216,8 +217,10 @@ TEST_F(TextSend, CancelStopsTheRepeatAndClosingWaitsForTheEnd) {
 TEST_F(TextSend, TheTextIsKeptAcrossClosingAndOpening) {
     for (const QString text : {"AB\nあ", "ends with a break\n", "\n", "", "☃ has no cp932 form"}) {
         openWindow(text)->close();
-        EXPECT_EQ(fileBytes(Frms_TxtSend::wholeTextPath()), textBoxBytes(text)) << text.toStdString();
-        EXPECT_EQ(openWindow()->Text1->toPlainText(), textBoxShown(textBoxBytes(text))) << text.toStdString();
+        EXPECT_EQ(fileBytes(Frms_TxtSend::wholeTextPath()), textBoxBytes(text))
+            << text.toStdString();
+        EXPECT_EQ(openWindow()->Text1->toPlainText(), textBoxShown(textBoxBytes(text)))
+            << text.toStdString();
     }
     writeFileBytes(Frms_TxtSend::wholeTextPath(), QByteArray("AB\0", 3));
     EXPECT_EQ(openWindow()->Text1->toPlainText(), QString("AB") + QChar(0) + ' ');

@@ -70,4 +70,4 @@ TEST_F(LineAndCountViewButtons, NoLineViewOpensWhileAViewerIsOpenOrForTheMiddleB
     EXPECT_EQ(closer.count(), 0);
 }
 
-}  // namespace
+} // namespace

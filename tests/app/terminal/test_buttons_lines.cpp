@@ -23,7 +23,8 @@ TEST_F(MainButtons, LineButtonsWarnWhileThePortIsClosedAndCallNothing) {
     cmdXONF_Click(*form, 0);
     Command9_Click(*form);
     EXPECT_EQ(closer.count(), 4);
-    EXPECT_TRUE(closer.texts().front().contains(QStringLiteral("COMポートがオープンされていません")));
+    EXPECT_TRUE(
+        closer.texts().front().contains(QStringLiteral("COMポートがオープンされていません")));
     EXPECT_TRUE(recordedCalls().empty());
     EXPECT_TRUE(scope.fake.events.empty());
 }
@@ -60,7 +61,7 @@ TEST_F(MainButtons, XonAndXoffLeaveAtOnceAndAFailedWriteIsReported) {
 
 TEST_F(MainButtons, BreakIsOnePulseUnderTheBusyFlag) {
     openPort();
-    form->KeyBusyFlg = 1;  // a key line is being sent
+    form->KeyBusyFlg = 1; // a key line is being sent
     Command9_Click(*form);
     EXPECT_TRUE(scope.fake.events.empty());
 
@@ -149,29 +150,30 @@ TEST_F(MainButtons, TheCompactPanelIsAFreshWindowEveryTime) {
         w->close();
     });
     Command19_Click(*form);
-    EXPECT_TRUE(first.isNull());  // gone once closed
+    EXPECT_TRUE(first.isNull()); // gone once closed
     EXPECT_EQ(pressAndClose([this] { Command19_Click(*form); }).stopFlg, 1);
 }
 
 TEST_F(MainButtons, EveryToolButtonIsEnabled) {
-    for (QPushButton* b : {form->Command13, form->Command6, form->Command19, form->Command3,
-                           form->Command16, form->Command20, form->Command10, form->Command9,
-                           form->Command14, form->Command7, form->Command1, form->Command4,
-                           form->Command8, form->Cmd_KeySend, form->Command5, form->Command2,
-                           form->Command11, form->Command22, form->Command21, form->Cmd_TxtSend,
-                           form->Command25, form->Cmd_File_DS, form->Command18, form->Command15,
-                           form->CmdCsv}) {
+    for (QPushButton* b :
+         {form->Command13, form->Command6,    form->Command19, form->Command3,    form->Command16,
+          form->Command20, form->Command10,   form->Command9,  form->Command14,   form->Command7,
+          form->Command1,  form->Command4,    form->Command8,  form->Cmd_KeySend, form->Command5,
+          form->Command2,  form->Command11,   form->Command22, form->Command21,   form->Cmd_TxtSend,
+          form->Command25, form->Cmd_File_DS, form->Command18, form->Command15,   form->CmdCsv}) {
         EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
     }
 }
 
 TEST_F(MainButtons, EveryHandlerGivesTheFocusBackToTheKeyBox) {
     const std::function<void()> handlers[] = {
-        [this] { Cmd_hex_MouseUp(*form, MouseLeft); }, [this] { Command23_Click(*form); },
-        [this] { cmdDTR_Click(*form, 0); },            [this] { Cmd_Error_Sts_Click(*form, 0); },
+        [this] { Cmd_hex_MouseUp(*form, MouseLeft); },
+        [this] { Command23_Click(*form); },
+        [this] { cmdDTR_Click(*form, 0); },
+        [this] { Cmd_Error_Sts_Click(*form, 0); },
         [this] { Cmd_Graph_MouseUp(*form, 5, MouseLeft); },
     };
-    ModalAutoCloser closer;  // the closed-port warning of DTR ON
+    ModalAutoCloser closer; // the closed-port warning of DTR ON
     for (const auto& handler : handlers) {
         form->Opt_Font[1]->setFocus();
         ASSERT_EQ(form->focusWidget(), form->Opt_Font[1]);
@@ -180,5 +182,5 @@ TEST_F(MainButtons, EveryHandlerGivesTheFocusBackToTheKeyBox) {
     }
 }
 
-}  // namespace
-}  // namespace buttons_test
+} // namespace
+} // namespace buttons_test

@@ -35,11 +35,11 @@ TEST_F(MainButtons, HexSelectsPageOrLargeValueAndARepeatedClickKeepsTheScreen) {
 }
 
 TEST_F(MainButtons, DecimalButtonsTakeTheirOwnMouseButtons) {
-    Cmd_DecNoSign_MouseUp(*form, MouseMiddle);  // any button but the left: large
+    Cmd_DecNoSign_MouseUp(*form, MouseMiddle); // any button but the left: large
     EXPECT_EQ(settings().DispMode, DispBigDecU);
     EXPECT_EQ(buttonColor(form->Cmd_DecNoSign), MarkGreen);
 
-    Cmd_DecSign_MouseUp(*form, MouseMiddle);  // only the right button: large
+    Cmd_DecSign_MouseUp(*form, MouseMiddle); // only the right button: large
     EXPECT_EQ(settings().DispMode, DispBigDecU);
     Cmd_DecSign_MouseUp(*form, MouseRight);
     EXPECT_EQ(settings().DispMode, DispBigDecS);
@@ -58,7 +58,7 @@ TEST_F(MainButtons, DecimalButtonsTakeTheirOwnMouseButtons) {
 TEST_F(MainButtons, GraphButtonsSelectWithTheLeftButtonAndTwoOfThemWithTheRight) {
     Cmd_Graph_MouseUp(*form, 0, MouseRight);
     Cmd_Graph_MouseUp(*form, 4, MouseMiddle);
-    Cmd_Graph_MouseUp(*form, 5, MouseLeft);  // "DG2" has no mode
+    Cmd_Graph_MouseUp(*form, 5, MouseLeft); // "DG2" has no mode
     EXPECT_EQ(settings().DispMode, DispChr);
 
     Cmd_Graph_MouseUp(*form, 1, MouseLeft);
@@ -111,16 +111,21 @@ TEST_F(MainButtons, TheSavedModeComesBackThroughTheWindowsOwnButtons) {
         QPushButton* marked;
     };
     const Saved saved[] = {
-        {DispBigHex, DispHex, 0, form->Cmd_hex},       {DispBigDecU, DispDecU, 0, form->Cmd_DecNoSign},
-        {DispBigDecS, DispDecS, 0, form->Cmd_DecSign}, {DispBitLamp, DispBit, 0, form->Cmd_Graph[6]},
-        {DispSquare2, DispSquare, 0, form->Cmd_Graph[4]}, {DispBar, DispBar, 1, form->Cmd_Graph[3]},
-        {DispAnalog, DispAnalog, 0, form->Cmd_Graph[0]}, {DispBit2, DispBit2, 0, form->Cmd_Graph[7]},
-        {DispBitCount, DispBitCount, 0, form->Cmd_BIT},  {99, DispChr, 0, form->Cmd_chr},
+        {DispBigHex, DispHex, 0, form->Cmd_hex},
+        {DispBigDecU, DispDecU, 0, form->Cmd_DecNoSign},
+        {DispBigDecS, DispDecS, 0, form->Cmd_DecSign},
+        {DispBitLamp, DispBit, 0, form->Cmd_Graph[6]},
+        {DispSquare2, DispSquare, 0, form->Cmd_Graph[4]},
+        {DispBar, DispBar, 1, form->Cmd_Graph[3]},
+        {DispAnalog, DispAnalog, 0, form->Cmd_Graph[0]},
+        {DispBit2, DispBit2, 0, form->Cmd_Graph[7]},
+        {DispBitCount, DispBitCount, 0, form->Cmd_BIT},
+        {99, DispChr, 0, form->Cmd_chr},
     };
     for (const Saved& s : saved) {
         settings().DispMode = s.stored;
         settings().GraphSignFlg = s.sign;
-        shared().PrevDispMode = s.restored;  // a stale layout never stops the restore
+        shared().PrevDispMode = s.restored; // a stale layout never stops the restore
         markPicture();
         form->RestoreDispMode();
         EXPECT_EQ(settings().DispMode, s.restored) << s.stored;
@@ -143,22 +148,23 @@ TEST_F(MainButtons, BitClearsClearTheirCounterAndRedraw) {
     markPicture();
     Cmd_Bit_Clear_Click(*form, 0);
     Cmd_Bit_Clear_Click(*form, 8);
-    EXPECT_EQ(recordedCalls(), (std::vector<std::string>{"BitOnCountClear 0", "BitOnCountClear 8"}));
+    EXPECT_EQ(recordedCalls(),
+              (std::vector<std::string>{"BitOnCountClear 0", "BitOnCountClear 8"}));
     EXPECT_FALSE(pictureKeptMark());
 }
 
 TEST_F(MainButtons, ColourButtonsOpenTheirWindowsOnlyInTheirModes) {
     ModalAutoCloser closer;
-    Cmd_Scale_Click(*form);  // character display: no graph colours
+    Cmd_Scale_Click(*form); // character display: no graph colours
     Cmd_hex_MouseUp(*form, MouseLeft);
-    Cmd_chr_MouseUp(*form, MouseRight);  // character colours only in the character display
+    Cmd_chr_MouseUp(*form, MouseRight); // character colours only in the character display
     EXPECT_EQ(closer.count(), 0);
 
     Cmd_Disp_Pat_MouseUp(*form, 1, MouseLeft);
     const int32_t back = settings().GraphBackColor;
     Cmd_Scale_Click(*form);
     EXPECT_EQ(closer.count(), 1);
-    EXPECT_EQ(settings().GraphBackColor, back);  // closed without OK
+    EXPECT_EQ(settings().GraphBackColor, back); // closed without OK
 
     Cmd_chr_MouseUp(*form, MouseLeft);
     Cmd_chr_MouseUp(*form, MouseRight);
@@ -180,5 +186,5 @@ TEST_F(MainButtons, ARightClickOnAButtonStaysWithTheButton) {
     EXPECT_EQ(closer.count(), 0);
 }
 
-}  // namespace
-}  // namespace buttons_test
+} // namespace
+} // namespace buttons_test

@@ -22,7 +22,7 @@ void recordSendDataByte(int32_t byte, int32_t length, int32_t* written, int16_t*
     realApi->SendDataByte(byte, length, written, ok);
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::string>& recordedCalls() {
     static std::vector<std::string> calls;
@@ -41,4 +41,4 @@ void installRecordingApi() {
     installTovalineApi(&table);
 }
 
-}  // namespace buttons_test
+} // namespace buttons_test

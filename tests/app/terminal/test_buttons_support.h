@@ -22,7 +22,7 @@ inline int32_t windowColor() {
 }
 
 class MainButtons : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         installRecordingApi();
@@ -41,4 +41,4 @@ protected:
     tovaline::FakeDriverScope scope;
 };
 
-}  // namespace buttons_test
+} // namespace buttons_test

@@ -40,7 +40,7 @@ TEST(ViewerBusy, ASecondViewerWaitsAndTheFlagIsReleasedOnEveryWayOut) {
 }
 
 class CaptureFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         QDir(dir.path()).mkdir(QStringLiteral("sub"));
@@ -66,11 +66,12 @@ TEST_F(CaptureFile, TheSameFileByAnotherSpellingIsTheCaptureFile) {
     EXPECT_TRUE(isCaptureFile(dir.path() + QStringLiteral("//./LOG.log"), capture));
     EXPECT_TRUE(isCaptureFile(link, capture));
     const QString hardLink = dir.filePath(QStringLiteral("hard.log"));
-    ASSERT_EQ(::link(QFile::encodeName(capture).constData(), QFile::encodeName(hardLink).constData()), 0);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(capture).constData(), QFile::encodeName(hardLink).constData()), 0);
     EXPECT_TRUE(isCaptureFile(hardLink, capture));
     EXPECT_TRUE(isCaptureFile(QDir::current().relativeFilePath(capture), capture));
     EXPECT_FALSE(isCaptureFile(other, capture));
-    EXPECT_FALSE(isCaptureFile(capture, QString()));  // no capture running
+    EXPECT_FALSE(isCaptureFile(capture, QString())); // no capture running
     // A capture file not written yet is still recognised.
     const QString fresh = dir.filePath(QStringLiteral("RX.log"));
     EXPECT_TRUE(isCaptureFile(dir.path() + QStringLiteral("/sub/../RX.log"), fresh));
@@ -86,15 +87,17 @@ TEST_F(CaptureFile, AViewerRefusesTheCaptureFileAndAFileItCannotRead) {
     EXPECT_EQ(closer.texts()[0], QStringLiteral("このファイルはロギング処理で使用しています｡"));
     EXPECT_EQ(closer.texts()[1], QStringLiteral("ファイルを開く事ができません。"));
 
-    shared().LogFilePath.clear();  // the capture ended
+    shared().LogFilePath.clear(); // the capture ended
     EXPECT_TRUE(CheckViewFile(capture));
 }
 
 TEST_F(CaptureFile, AViewerRefusesAtOnceWhatIsNoRegularFile) {
     ModalAutoCloser closer;
     const NotRegularFiles names(dir.path());
-    for (const NotRegularFile& name : names) EXPECT_FALSE(CheckViewFile(name.path)) << name.kind;
-    EXPECT_EQ(closer.texts(), QStringList(names.size(), QStringLiteral("ファイルを開く事ができません。")));
+    for (const NotRegularFile& name : names)
+        EXPECT_FALSE(CheckViewFile(name.path)) << name.kind;
+    EXPECT_EQ(closer.texts(),
+              QStringList(names.size(), QStringLiteral("ファイルを開く事ができません。")));
 }
 
-}  // namespace
+} // namespace

@@ -13,7 +13,7 @@
 namespace {
 
 class KeyInput : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         shared() = SharedState{};
         settings() = Settings{};
@@ -31,7 +31,8 @@ protected:
 
     int type(int k) { return keyPress(k, busy, actions); }
     void typeAll(const char* keys) {
-        for (const char* p = keys; *p; ++p) type(static_cast<uint8_t>(*p));
+        for (const char* p = keys; *p; ++p)
+            type(static_cast<uint8_t>(*p));
     }
 
     KeyInputActions actions;
@@ -54,7 +55,7 @@ TEST_F(KeyInput, PerCharacterQueuesEachKeyAndEnterAsItsCode) {
     EXPECT_EQ(shared().KeySendBuf, QByteArray("A"));
 
     shared().KeySendBuf.clear();
-    settings().KeySendEnter = 7;  // any other value is LF
+    settings().KeySendEnter = 7; // any other value is LF
     type(13);
     EXPECT_EQ(shared().KeySendBuf, QByteArray("\n"));
 }
@@ -65,13 +66,14 @@ TEST_F(KeyInput, PerCharacterBackspaceIsQueuedAndShownAsAMark) {
 }
 
 TEST_F(KeyInput, PerCharacterQueueTakesKeysOnlyBelow128Characters) {
-    for (int i = 0; i < 127; ++i) type('x');
+    for (int i = 0; i < 127; ++i)
+        type('x');
     // A double-byte character counts as one: the 128th character fits.
     const int kanji = keyCodeOf(QByteArray("\x82\xA0", 2));
     EXPECT_LT(kanji, 0);
     EXPECT_EQ(type(kanji), kanji);
     EXPECT_EQ(shared().KeySendBuf.size(), 129);
-    type('y');  // dropped, but still shown
+    type('y'); // dropped, but still shown
     EXPECT_EQ(shared().KeySendBuf.size(), 129);
     EXPECT_EQ(shared().KeySendBuf.right(2), QByteArray("\x82\xA0", 2));
 
@@ -87,7 +89,7 @@ TEST_F(KeyInput, PerLineEditsTheLineAndEnterReplacesTheQueue) {
     shared().KeySendBuf = "old";
     EXPECT_EQ(type('A'), 'A');
     type('B');
-    EXPECT_EQ(type(8), 8);  // the box deletes too
+    EXPECT_EQ(type(8), 8); // the box deletes too
     type('C');
     EXPECT_EQ(shared().KeySendBuf, QByteArray("old"));
     type(13);
@@ -104,7 +106,7 @@ TEST_F(KeyInput, PerLineEditsTheLineAndEnterReplacesTheQueue) {
 TEST_F(KeyInput, PerLineKeepsDoubleByteCharactersAsTheirBytes) {
     perLine(0, EnterCR);
     type(keyCodeOf(QByteArray("\x88\x9F", 2)));
-    type(0xB1);  // half-width kana
+    type(0xB1); // half-width kana
     type(13);
     EXPECT_EQ(shared().KeySendBuf, QByteArray("\x88\x9F\xB1\r", 4));
 }
@@ -114,7 +116,7 @@ TEST_F(KeyInput, TranslatedLineGoesThroughTheInterpreterAndQueuesOnlyEnter) {
     QString interpreted;
     actions.SendTranslate = [&] { interpreted = shared().KeyLineBuf; };
     typeAll("a\\x");
-    EXPECT_EQ(type(1), 0);  // Ctrl+A neither enters the line nor shows
+    EXPECT_EQ(type(1), 0); // Ctrl+A neither enters the line nor shows
     type(13);
     EXPECT_EQ(interpreted, QString("a\\x"));
     EXPECT_EQ(shared().KeySendBuf, QByteArray("\r"));
@@ -161,7 +163,7 @@ TEST_F(KeyInput, XonAndXoffLeaveAtOnceUnderSoftwareFlowEvenWhileBusy) {
     EXPECT_EQ(type(19), 0);
     EXPECT_EQ(sentAtOnce.back(), 19);
     EXPECT_EQ(busy, 1);
-    EXPECT_EQ(type('a'), 0);  // every other key is dropped while busy
+    EXPECT_EQ(type('a'), 0); // every other key is dropped while busy
     EXPECT_TRUE(shared().KeySendBuf.isEmpty());
 
     // Without software flow they are ordinary keys.
@@ -182,12 +184,18 @@ TEST_F(KeyInput, AClosedPortTakesNoKeyAndTypingClearsAStopRequest) {
 
 TEST(KeyQueueFlush, APartialTakeKeepsExactlyTheUnsentBytes) {
     KeyQueueFlush flush;
-    QByteArray queue("A\x82\xA0" "B", 4);
+    QByteArray queue("A\x82\xA0"
+                     "B",
+                     4);
     // The line took "A" and the lead byte of the double-byte character.
     EXPECT_FALSE(flush.afterWrite(queue, 2, -1));
-    EXPECT_EQ(queue, QByteArray("\xA0" "B", 2));
-    EXPECT_FALSE(flush.afterWrite(queue, 0, -1));  // held back by flow control
-    EXPECT_EQ(queue, QByteArray("\xA0" "B", 2));
+    EXPECT_EQ(queue, QByteArray("\xA0"
+                                "B",
+                                2));
+    EXPECT_FALSE(flush.afterWrite(queue, 0, -1)); // held back by flow control
+    EXPECT_EQ(queue, QByteArray("\xA0"
+                                "B",
+                                2));
     EXPECT_FALSE(flush.afterWrite(queue, 2, -1));
     EXPECT_TRUE(queue.isEmpty());
 }
@@ -217,18 +225,20 @@ TEST(KeyQueue, EnterCodesAndTheCharacterLimit) {
     EXPECT_EQ(enterCodeBytes(-1), QByteArray("\n"));
 
     QByteArray queue;
-    for (int i = 0; i < 64; ++i) queue.append("\x82\xA0", 2);
-    for (int i = 0; i < 63; ++i) queue.append('x');
-    EXPECT_TRUE(appendUnderKeyLimit(queue, "y"));  // 127 characters before
+    for (int i = 0; i < 64; ++i)
+        queue.append("\x82\xA0", 2);
+    for (int i = 0; i < 63; ++i)
+        queue.append('x');
+    EXPECT_TRUE(appendUnderKeyLimit(queue, "y")); // 127 characters before
     EXPECT_FALSE(appendUnderKeyLimit(queue, "z"));
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
 class KeyResend : public KeyInput {
-protected:
+  protected:
     void resend(bool boxEmpty = false) { resendLastLine(boxEmpty, busy, actions); }
 };
 
@@ -279,4 +289,4 @@ TEST_F(KeyResend, PerCharacterRequeuesTheLastKeyOrItsEnterCode) {
     EXPECT_EQ(shared().KeySendBuf, QByteArray("\r\n"));
 }
 
-}  // namespace
+} // namespace

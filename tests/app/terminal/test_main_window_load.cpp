@@ -4,7 +4,6 @@
 
 #include "core/clear_procedures.h"
 #include "fake_port_driver.h"
-#include "core/clear_procedures.h"
 #include "main_window_fixture.h"
 #include "modal_auto_closer.h"
 #include "terminal/receive_poll.h"
@@ -27,7 +26,7 @@ std::array<int32_t, 16> lineCounters() {
 }
 
 class MainWindowLoad : public MainWindowTest {
-protected:
+  protected:
     void openAtStartup() {
         ASSERT_NE(lib().OpenCommPort("COM1"), 0);
         shared().ComOpenFlg = 1;
@@ -54,7 +53,7 @@ TEST_F(MainWindowLoad, APortThatRefusesItsParametersAtLoadIsClosedWithoutAMessag
 
 TEST_F(MainWindowLoad, LoadAppliesTheDriversSpeedAndShowsThePortOpen) {
     openAtStartup();
-    settings().FontChoice = 7;  // out of range: the first font
+    settings().FontChoice = 7; // out of range: the first font
     form->Form_Load();
     stopTimers();
     EXPECT_EQ(shared().ComOpenFlg, 1);
@@ -90,7 +89,7 @@ TEST_F(MainWindowLoad, ClearAllCountersKeepsTheLineCounters) {
     settings().ComOnFlg = 1;
     StartComm();
     ASSERT_EQ(shared().ComOpenFlg, 1);
-    lib().SetLineSt(1);  // RTS off: a line counter moves
+    lib().SetLineSt(1); // RTS off: a line counter moves
     scope.fake.queueIncoming({'a', 'b', 'c'});
     Timer1_Timer();
     ASSERT_EQ(shared().RcvTotal, 3);
@@ -141,7 +140,7 @@ TEST_F(MainWindowLoad, AByteModeStoreOfAThousandBytesGivesAScrollBarOfSeventySte
     // One arrow step back moves 16 bytes and draws from there.
     form->VScroll1->setValue(69);
     EXPECT_EQ(rcvView().DispTopLine, 684);
-    EXPECT_EQ(form->VScroll1->value(), 68);  // the bar shows where the top now is
+    EXPECT_EQ(form->VScroll1->value(), 68); // the bar shows where the top now is
 }
 
 TEST_F(MainWindowLoad, BitLabelsStayAfterAStartInAModeThatShowsThem) {
@@ -167,11 +166,13 @@ TEST_F(MainWindowLoad, LabelsOverTheGraphBackgroundContrastWithIt) {
     auto textColor = [](const QLabel* l) {
         return vbcolor::fromQColor(l->palette().color(QPalette::WindowText));
     };
-    for (const auto& [back, text] : {std::pair{0x3A3A1D, 0xFFFFFF}, std::pair{0xE0FFFF, 0x000000}}) {
+    for (const auto& [back, text] :
+         {std::pair{0x3A3A1D, 0xFFFFFF}, std::pair{0xE0FFFF, 0x000000}}) {
         settings().GraphBackColor = back;
         form->ApplyGraphBackColor();
         EXPECT_EQ(textColor(form->LblDecHex), text);
-        for (const QLabel* l : form->Lbl_Bit_cont) EXPECT_EQ(textColor(l), text);
+        for (const QLabel* l : form->Lbl_Bit_cont)
+            EXPECT_EQ(textColor(l), text);
     }
 }
 
@@ -185,9 +186,10 @@ TEST_F(MainWindowLoad, TheReceiveAreaHasItsWholeFrame) {
         const int w = area.width(), h = area.height();
         const QColor edge = area.pixelColor(0, h / 2);
         EXPECT_NE(edge, area.pixelColor(w / 2, h / 2)) << "the left edge stands out";
-        for (const QPoint p : {QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(w - 1, 1)})
+        for (const QPoint p :
+             {QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(w - 1, 1)})
             EXPECT_EQ(area.pixelColor(p), edge) << p.x() << "," << p.y();
     }
 }
 
-}  // namespace
+} // namespace

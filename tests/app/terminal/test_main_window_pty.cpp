@@ -116,7 +116,8 @@ TEST_F(MainWindowPty, AFarSideThatGoesAwayIsReportedOnceAndThePortOpensAgainWhen
 
     ModalAutoCloser boxes;
     peer.closeMaster();
-    for (int tick = 0; tick < 10; ++tick) Timer1_Timer();
+    for (int tick = 0; tick < 10; ++tick)
+        Timer1_Timer();
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("APIに異常がありました｡")));
     EXPECT_EQ(shared().RcvTotal, 6);
@@ -138,4 +139,4 @@ TEST_F(MainWindowPty, AFarSideThatGoesAwayIsReportedOnceAndThePortOpensAgainWhen
     EXPECT_EQ(boxes.count(), 2);
 }
 
-}  // namespace
+} // namespace

@@ -10,7 +10,7 @@ namespace {
 
 TEST_F(MainWindowTest, MainWindowLiesWithinTheScreenAndEveryControlCanBeReached) {
     form->show();
-    QCoreApplication::sendPostedEvents();  // the layout it was given
+    QCoreApplication::sendPostedEvents(); // the layout it was given
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(area.contains(form->frameGeometry()));
     auto* scroll = form->findChild<QScrollArea*>();
@@ -22,9 +22,9 @@ TEST_F(MainWindowTest, MainWindowLiesWithinTheScreenAndEveryControlCanBeReached)
         EXPECT_EQ(at.intersected(view->rect()).size(), at.size().boundedTo(view->size()));
     }
     if (area.width() >= 1204 && area.height() >= 660) {
-        EXPECT_EQ(form->size(), QSize(1200, 656));  // a screen that holds it
+        EXPECT_EQ(form->size(), QSize(1200, 656)); // a screen that holds it
     }
     form->hide();
 }
 
-}  // namespace
+} // namespace

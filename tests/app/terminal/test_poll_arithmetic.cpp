@@ -19,14 +19,12 @@ TEST(PollPageScroll, TheEmptyNewestTextLineCountsButNoRowOrLineTwice) {
         int32_t lines;
     };
     const Case cases[] = {
-        {0, 16, true, 17},     // 16 ended lines; the newest page ends with the empty 17th
-        {0, 17, false, 17},    // 16 ended and a partial one, which the library counted
-        {0, 0, true, 1},
-        {0, 1999, true, 2000},
+        {0, 16, true, 17},  // 16 ended lines; the newest page ends with the empty 17th
+        {0, 17, false, 17}, // 16 ended and a partial one, which the library counted
+        {0, 0, true, 1},       {0, 1999, true, 2000},
         {0, 2000, true, 2000}, // a full ring: the empty line took the oldest one's place
         {1, 16, true, 16},     // rows: a partial last row is counted once, by the library
-        {2, 17, false, 17},
-        {3, 63, true, 63},
+        {2, 17, false, 17},    {3, 63, true, 63},
     };
     for (const Case& c : cases)
         EXPECT_EQ(pageLineCount(c.mode, c.reported, c.newestLineEmpty), c.lines)
@@ -128,7 +126,10 @@ TEST(PollTotals, ReceivedTotalStopsGrowingAtTheCountLimit) {
 }
 
 TEST(PollPageText, UndefinedSingleBytesBecomeDotsButDoubleByteTrailsStay) {
-    QByteArray page("\x80" "A\xA0" "\xFD\xFE\xFF", 6);
+    QByteArray page("\x80"
+                    "A\xA0"
+                    "\xFD\xFE\xFF",
+                    6);
     FormatDispNumber(page);
     EXPECT_EQ(page, QByteArray(".A...."));
 
@@ -145,7 +146,8 @@ TEST(PollPageText, UndefinedSingleBytesBecomeDotsButDoubleByteTrailsStay) {
 
 TEST(PollPageText, SignedPageSplitsIntoFieldsAndStopsAtTheEnd) {
     QString row;
-    for (int i = 0; i < 16; ++i) row += (i % 2 ? QStringLiteral(" -128") : QStringLiteral("  127"));
+    for (int i = 0; i < 16; ++i)
+        row += (i % 2 ? QStringLiteral(" -128") : QStringLiteral("  127"));
     const QString page = row + "\r\n" + QStringLiteral("   -1    2    3    4");
     const std::vector<SignedField> fields = signedDecimalFields(page);
     ASSERT_EQ(fields.size(), 20u);

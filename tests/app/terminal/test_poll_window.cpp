@@ -2,9 +2,9 @@
 // capture, and the totals' saturation colours, over the scripted fake driver.
 #include <gtest/gtest.h>
 
+#include "core/clear_procedures.h"
 #include "fake_port_driver.h"
 #include "main_window_fixture.h"
-#include "core/clear_procedures.h"
 #include "terminal/receive_poll.h"
 #include "terminal/screen_select.h"
 
@@ -23,7 +23,7 @@ namespace {
 using tovaline::FakeDriverScope;
 
 class PollWindow : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         settings().ComOnFlg = 1;
@@ -33,7 +33,8 @@ protected:
     void receiveLines(int count) {
         std::vector<uint8_t> bytes;
         for (int i = 0; i < count; ++i) {
-            for (char c : std::string("line\r\n")) bytes.push_back(static_cast<uint8_t>(c));
+            for (char c : std::string("line\r\n"))
+                bytes.push_back(static_cast<uint8_t>(c));
         }
         scope.fake.queueIncoming(bytes);
         Timer1_Timer();
@@ -57,7 +58,7 @@ void recordingReadDisp(char* page, int32_t* pageLen, int32_t start, int32_t* byt
 
 // The page-mode scroll bar against what each page shows.
 class PollWindowScroll : public PollWindow {
-protected:
+  protected:
     void SetUp() override {
         PollWindow::SetUp();
         api_ = lib();
@@ -73,10 +74,18 @@ protected:
 
     static void select(int16_t mode) {
         switch (mode) {
-        case DispHex: SelectHexMode(); break;
-        case DispDecU: SelectDecMode(); break;
-        case DispDecS: SelectSignedDecMode(); break;
-        default: SelectSjisTextMode(); break;
+        case DispHex:
+            SelectHexMode();
+            break;
+        case DispDecU:
+            SelectDecMode();
+            break;
+        case DispDecS:
+            SelectSignedDecMode();
+            break;
+        default:
+            SelectSjisTextMode();
+            break;
         }
     }
     // The page of `mode` from line or row `start` (-1 the newest), as the library renders it.
@@ -105,11 +114,13 @@ TEST_F(PollWindowScroll, EveryRowOfTheNumericPagesCanBeBroughtOnScreenAfterAnySw
         for (const int16_t from : numericModes) {
             for (const int16_t to : numericModes) {
                 if (to == from) continue;
-                SCOPED_TRACE(testing::Message() << stored << " bytes, mode " << from << " to " << to);
+                SCOPED_TRACE(testing::Message()
+                             << stored << " bytes, mode " << from << " to " << to);
                 ClearDispBuffer();
                 select(from);
                 std::vector<uint8_t> ramp(static_cast<size_t>(stored));
-                for (size_t i = 0; i < ramp.size(); ++i) ramp[i] = static_cast<uint8_t>(i);
+                for (size_t i = 0; i < ramp.size(); ++i)
+                    ramp[i] = static_cast<uint8_t>(i);
                 scope.fake.queueIncoming(ramp);
                 Timer1_Timer();
 
@@ -156,7 +167,7 @@ TEST_F(PollWindowScroll, TextLinesAreAllReachableAndTheBarEndIsTheNewestPage) {
     struct Case {
         const char* name;
         int endedLines;
-        bool partialLine;  // the newest line holds text without its line end
+        bool partialLine; // the newest line holds text without its line end
         bool barShown;
     };
     const Case cases[] = {
@@ -182,7 +193,8 @@ TEST_F(PollWindowScroll, TextLinesAreAllReachableAndTheBarEndIsTheNewestPage) {
         // The bar's end is the newest page's first line, one step back the line before.
         const int newestFirst = c.endedLines + 1 - 16;
         EXPECT_EQ(bar->maximum(), newestFirst);
-        EXPECT_EQ(shownBy([&] { bar->setValue(bar->maximum() - 1); }), pageOf(DispChr, newestFirst - 1));
+        EXPECT_EQ(shownBy([&] { bar->setValue(bar->maximum() - 1); }),
+                  pageOf(DispChr, newestFirst - 1));
         if (bar->value() > 0) {
             EXPECT_EQ(shownBy([&] { bar->setValue(0); }), pageOf(DispChr, 0));
         }
@@ -194,7 +206,7 @@ TEST_F(PollWindow, ScrolledBackThePageStaysUntilNewBytesArrive) {
     const int max = form->VScroll1->maximum();
     ASSERT_GT(max, 10);
     form->VScroll1->setValue(3);
-    Timer1_Timer();  // nothing arrived: the chosen page stays
+    Timer1_Timer(); // nothing arrived: the chosen page stays
     EXPECT_EQ(form->VScroll1->value(), 3);
     receiveLines(1);
     EXPECT_EQ(form->VScroll1->value(), form->VScroll1->maximum());
@@ -231,7 +243,8 @@ TEST_F(PollWindow, TheEndOfAFramedTransferEndsTheCaptureAndFlagsIt) {
     EXPECT_TRUE(form->Picl6->isHidden());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("a\x10" "b"));
+    EXPECT_EQ(file.readAll(), QByteArray("a\x10"
+                                         "b"));
 }
 
 TEST_F(PollWindow, ATickWithoutBytesDoesNotEndACaptureAtItsLimit) {
@@ -265,4 +278,4 @@ TEST_F(PollWindow, AClosedPortLeavesEverythingAsItIs) {
     EXPECT_EQ(form->Label8->text(), "unchanged");
 }
 
-}  // namespace
+} // namespace

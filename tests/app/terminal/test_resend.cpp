@@ -11,7 +11,7 @@ namespace buttons_test {
 namespace {
 
 class Resend : public MainButtons {
-protected:
+  protected:
     void perCharacter() { settings().KeySendUnit = 0; }
     void clickResend() { form->Command10_Click(); }
 };
@@ -34,7 +34,7 @@ TEST_F(Resend, NothingWithAnEmptyKeyBoxOrAClosedPort) {
     shared().LastKeyLine = QStringLiteral("A");
     ModalAutoCloser closer;
     form->Text1->setPlainText(QStringLiteral("A"));
-    clickResend();  // closed: the warning only
+    clickResend(); // closed: the warning only
     EXPECT_EQ(closer.count(), 1);
     openPort();
     form->Text1->clear();
@@ -53,7 +53,7 @@ TEST_F(Resend, PerCharacterAppendsOneCopyWhileTheQueueHoldsFewerThan128Character
     EXPECT_EQ(shared().KeySendBuf, QByteArray(126, 'x') + "k");
     clickResend();
     EXPECT_EQ(shared().KeySendBuf, QByteArray(126, 'x') + "kk");
-    clickResend();  // 128 characters queued: no more
+    clickResend(); // 128 characters queued: no more
     EXPECT_EQ(shared().KeySendBuf.size(), 128);
 
     // A double-byte character counts once.
@@ -79,7 +79,7 @@ TEST_F(Resend, AStoppedTranslatedResendLeavesNothingForTheNextLine) {
     bool stop = true;
     actions.SendTranslate = [&] {
         interpreted << shared().KeyLineBuf;
-        if (stop) shared().StopFlg = 1;  // Stop pressed during the line
+        if (stop) shared().StopFlg = 1; // Stop pressed during the line
     };
     shared().LastKeyLine = QStringLiteral("OLD");
     resendLastLine(false, busy, actions);
@@ -97,5 +97,5 @@ TEST_F(Resend, AStoppedTranslatedResendLeavesNothingForTheNextLine) {
     EXPECT_EQ(shared().KeySendBuf, QByteArray("\r"));
 }
 
-}  // namespace
-}  // namespace buttons_test
+} // namespace
+} // namespace buttons_test

@@ -15,7 +15,7 @@ namespace {
 using tovaline::FakeDriverScope;
 
 class StatusPoll : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         ASSERT_NE(lib().OpenCommPort("COM1"), 0);
@@ -66,7 +66,7 @@ TEST_F(StatusPoll, AnOverrunOnThreeTicksTurnsTheButtonRedWithACountOfThree) {
         scope.fake.pendingErrors = tovaline::kErrOverrun;
         form->MainTimer3();
     }
-    form->MainTimer3();  // a tick without the error changes nothing
+    form->MainTimer3(); // a tick without the error changes nothing
     EXPECT_EQ(buttonColor(form->Cmd_Error_Sts[0]), 0x0000FF);
     EXPECT_EQ(form->Cmd_Error_Sts[0]->text(), "OE     3");
     EXPECT_EQ(form->ErrStsCount[0], 3);
@@ -85,10 +85,10 @@ TEST_F(StatusPoll, AnOverrunOnThreeTicksTurnsTheButtonRedWithACountOfThree) {
 TEST_F(StatusPoll, LampsFollowTheModemLinesOnlyWhileThePortIsOpen) {
     scope.fake.modem = tovaline::kModemCts | tovaline::kModemDcd;
     form->MainTimer3();
-    EXPECT_FALSE(form->lblMSdo[1]->isHidden());  // CTS on
+    EXPECT_FALSE(form->lblMSdo[1]->isHidden()); // CTS on
     EXPECT_TRUE(form->lblmsd[1]->isHidden());
-    EXPECT_FALSE(form->lblMSdo[4]->isHidden());  // DCD on
-    EXPECT_TRUE(form->lblMSdo[3]->isHidden());   // DSR off
+    EXPECT_FALSE(form->lblMSdo[4]->isHidden()); // DCD on
+    EXPECT_TRUE(form->lblMSdo[3]->isHidden());  // DSR off
 
     shared().ComOpenFlg = 0;
     scope.fake.modem = 0;
@@ -100,7 +100,7 @@ TEST_F(StatusPoll, KeysHeldByXoffWaitAndLeaveAfterXon) {
     setFlow(2);
     scope.fake.queueIncoming({0x13});
     shared().ComOpenFlg = 1;
-    Timer1_Timer();  // the library reads the XOFF
+    Timer1_Timer(); // the library reads the XOFF
     shared().KeySendBuf = "abc";
     form->MainTimer3();
     EXPECT_EQ(form->lblSndS->text(), "送信不可");
@@ -117,11 +117,17 @@ TEST_F(StatusPoll, KeysHeldByXoffWaitAndLeaveAfterXon) {
 
 TEST_F(StatusPoll, APartialWriteKeepsTheUnsentHalfOfADoubleByteCharacter) {
     scope.fake.takeAtMost = 2;
-    shared().KeySendBuf = QByteArray("A\x82\xA0" "B", 4);
+    shared().KeySendBuf = QByteArray("A\x82\xA0"
+                                     "B",
+                                     4);
     form->MainTimer3();
-    EXPECT_EQ(shared().KeySendBuf, QByteArray("\xA0" "B", 2));
+    EXPECT_EQ(shared().KeySendBuf, QByteArray("\xA0"
+                                              "B",
+                                              2));
     form->MainTimer3();
-    EXPECT_EQ(wire(), QByteArray("A\x82\xA0" "B", 4));
+    EXPECT_EQ(wire(), QByteArray("A\x82\xA0"
+                                 "B",
+                                 4));
     EXPECT_TRUE(shared().KeySendBuf.isEmpty());
 }
 
@@ -129,7 +135,8 @@ TEST_F(StatusPoll, AKeyWriteThatKeepsFailingIsReportedOnceAndKeepsTheQueue) {
     ModalAutoCloser closer;
     scope.fake.failWrite = true;
     shared().KeySendBuf = "abc";
-    for (int tick = 0; tick < 5; ++tick) form->MainTimer3();
+    for (int tick = 0; tick < 5; ++tick)
+        form->MainTimer3();
     EXPECT_EQ(closer.count(), 1);
     EXPECT_EQ(shared().KeySendBuf, QByteArray("abc"));
 
@@ -147,4 +154,4 @@ TEST_F(StatusPoll, AStopRequestDropsTheQueuedKeys) {
     EXPECT_TRUE(wire().isEmpty());
 }
 
-}  // namespace
+} // namespace

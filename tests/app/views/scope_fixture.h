@@ -10,7 +10,6 @@
 #include "ui/vb_color.h"
 #include "views/scope_strip.h"
 
-
 // Whether a pixel of the rectangle (corners included) has the colour, or,
 // with `ink`, comes near it (its channels at least A0h where the colour's
 // are full, at most 60h where they are empty): text is smoothed, so few of

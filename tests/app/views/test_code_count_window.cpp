@@ -36,13 +36,14 @@ TEST(CodeCounts, TheTotalStopsAtTheCapWithoutOverflowing) {
     const Case cases[] = {
         {{}, 0},
         {{{1, 5}, {200, 7}}, 12},
-        {{{3, 1500000000}, {9, 1500000000}}, TOVALINE_COUNT_MAX},  // beyond 32 bits
+        {{{3, 1500000000}, {9, 1500000000}}, TOVALINE_COUNT_MAX}, // beyond 32 bits
         {{{0, TOVALINE_COUNT_MAX}, {1, 1}}, TOVALINE_COUNT_MAX},
         {{{0, TOVALINE_COUNT_MAX - 1}, {255, 1}}, TOVALINE_COUNT_MAX},
     };
     for (const Case& c : cases) {
         Counts counts{};
-        for (const auto& [value, count] : c.counts) counts[value] = count;
+        for (const auto& [value, count] : c.counts)
+            counts[value] = count;
         EXPECT_EQ(cappedTotal(counts), c.total);
     }
 }
@@ -66,12 +67,12 @@ TEST_F(CodeCountWindows, APageShowsItsValuesCountsAndTheCappedTotal) {
     EXPECT_EQ(window.Label2->text(), QStringLiteral("2,100,000,000"));
     EXPECT_EQ(textColor(window.Label2), vbcolors::Red);
 
-    window.Command1_Click();  // "≪" from the first page: the last
+    window.Command1_Click(); // "≪" from the first page: the last
     EXPECT_EQ(window.page(), 7);
     EXPECT_EQ(window.lblt[0]->text(), QStringLiteral("E0h "));
     EXPECT_EQ(window.lblt[31]->text(), QStringLiteral("FFh "));
     EXPECT_EQ(window.lbld[30]->text(), QStringLiteral("3"));
-    window.Command2_Click();  // "≫" from the last: the first
+    window.Command2_Click(); // "≫" from the last: the first
     EXPECT_EQ(window.page(), 0);
     window.Command2_Click();
     window.Command2_Click();
@@ -88,7 +89,7 @@ TEST_F(CodeCountWindows, AClearAsksAndClearsOnlyItsOwnSide) {
     window.Form_Load();
 
     {
-        ModalAutoCloser closer;  // closing the question answers No
+        ModalAutoCloser closer; // closing the question answers No
         window.Command3_Click();
         ASSERT_EQ(closer.count(), 1);
         EXPECT_EQ(closer.texts()[0], QStringLiteral("カウンタをクリアします｡"));
@@ -114,14 +115,14 @@ TEST_F(CodeCountWindows, TheReceivedViewFollowsOnEveryTick) {
     EXPECT_EQ(window.Label2->text(), QStringLiteral("0"));
 
     receive(QByteArrayLiteral("AAB\x01"));
-    EXPECT_EQ(window.Label2->text(), QStringLiteral("0"));  // not before the tick
+    EXPECT_EQ(window.Label2->text(), QStringLiteral("0")); // not before the tick
     window.Timer1_Timer();
     EXPECT_EQ(window.lbld[1]->text(), QStringLiteral("1"));
     EXPECT_EQ(window.Label2->text(), QStringLiteral("4"));
     window.Command2_Click();
     window.Command2_Click();
-    EXPECT_EQ(window.lbld[1]->text(), QStringLiteral("2"));  // 41h
-    EXPECT_EQ(window.lbld[2]->text(), QStringLiteral("1"));  // 42h
+    EXPECT_EQ(window.lbld[1]->text(), QStringLiteral("2")); // 41h
+    EXPECT_EQ(window.lbld[2]->text(), QStringLiteral("1")); // 42h
 }
 
 TEST_F(CodeCountWindows, TheSentViewReadsAgainAfterTheDisplaySelector) {
@@ -129,7 +130,7 @@ TEST_F(CodeCountWindows, TheSentViewReadsAgainAfterTheDisplaySelector) {
     SetDisplaySelector([&selectorShown] { ++selectorShown; });
     frms_Code_disp_snd window;
     window.Form_Load();
-    lib().ClearCodeCounter('A', 9, Sent);  // sent meanwhile
+    lib().ClearCodeCounter('A', 9, Sent); // sent meanwhile
     EXPECT_EQ(window.Label2->text(), QStringLiteral("0"));
 
     const QPointF at(5, 5);
@@ -141,4 +142,4 @@ TEST_F(CodeCountWindows, TheSentViewReadsAgainAfterTheDisplaySelector) {
     SetDisplaySelector(nullptr);
 }
 
-}  // namespace
+} // namespace

@@ -10,17 +10,21 @@ using Lines = std::vector<QByteArray>;
 
 TEST(SplitDispLines, LineEndsPairsAndBytesThatAreNoCharacter) {
     const std::pair<QByteArray, Lines> cases[] = {
-        {QByteArrayLiteral("AB\r\nA\xA0" "B\x82\xA0\r\nCD"), {"AB\r\n", "A.B\x82\xA0\r\n", "CD"}},
-        {QByteArrayLiteral("A\nB"), {"AB"}},                       // LF adds no row
-        {QByteArrayLiteral("\r\r"), {"\r\n", "\r\n", ""}},         // the line being filled may be empty
+        {QByteArrayLiteral("AB\r\nA\xA0"
+                           "B\x82\xA0\r\nCD"),
+         {"AB\r\n", "A.B\x82\xA0\r\n", "CD"}},
+        {QByteArrayLiteral("A\nB"), {"AB"}},               // LF adds no row
+        {QByteArrayLiteral("\r\r"), {"\r\n", "\r\n", ""}}, // the line being filled may be empty
         {QByteArrayLiteral("\x80\xFD\xFE\xFF"), {"...."}},
         {QByteArrayLiteral("\x81\x40\x9F\xFC\xE0\x7E"), {"\x81\x40\x9F\xFC\xE0\x7E"}},
-        {QByteArrayLiteral("\x82\x31\r"), {".1\r\n", ""}},         // a trail below 40h
-        {QByteArrayLiteral("A\x82"), {"A."}},                      // a lead whose trail has not come
-        {QByteArrayLiteral("\xB1\xDF\x7F\x81\xA9"), {"\xB1\xDF\x7F\x81\xA9"}},  // kana, DEL, a symbol
+        {QByteArrayLiteral("\x82\x31\r"), {".1\r\n", ""}}, // a trail below 40h
+        {QByteArrayLiteral("A\x82"), {"A."}},              // a lead whose trail has not come
+        {QByteArrayLiteral("\xB1\xDF\x7F\x81\xA9"),
+         {"\xB1\xDF\x7F\x81\xA9"}}, // kana, DEL, a symbol
         {QByteArray(), {""}},
     };
-    for (const auto& [text, lines] : cases) EXPECT_EQ(SplitDispLines(text), lines) << text.toHex(' ').toStdString();
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(SplitDispLines(text), lines) << text.toHex(' ').toStdString();
 }
 
 TEST(SplitDispLines, StopsAfterTheLastLineTheStoreCanHold) {
@@ -31,7 +35,8 @@ TEST(SplitDispLines, StopsAfterTheLastLineTheStoreCanHold) {
 
 TEST(DispPageRows, RowsFromTheTopWithinTheCount) {
     Lines lines;
-    for (int k = 0; k < 30; ++k) lines.push_back(QByteArray("L") + QByteArray::number(k) + "\r\n");
+    for (int k = 0; k < 30; ++k)
+        lines.push_back(QByteArray("L") + QByteArray::number(k) + "\r\n");
     lines.push_back("\x82\xA0");
     const auto rows = dispPageRows(lines, 31, 7);
     ASSERT_EQ(rows.size(), 24u);
@@ -39,7 +44,7 @@ TEST(DispPageRows, RowsFromTheTopWithinTheCount) {
     EXPECT_EQ(rows.back(), QStringLiteral("あ"));
     EXPECT_EQ(dispPageRows(lines, 31, 30), std::vector<QString>{QStringLiteral("あ")});
     EXPECT_EQ(dispPageRows(lines, 3, 0).size(), 3u);    // none beyond the count
-    EXPECT_EQ(dispPageRows(lines, 500, 29).size(), 2u);  // nor beyond the lines held
+    EXPECT_EQ(dispPageRows(lines, 500, 29).size(), 2u); // nor beyond the lines held
     EXPECT_TRUE(dispPageRows(lines, 0, 0).empty());
 }
 
@@ -50,9 +55,9 @@ TEST(DispLineScroll, ShownFromAFullPageWithATenthAsItsLargeStep) {
         int32_t top, max, largeStep;
     };
     const Case cases[] = {
-        {0, false, 0, 0, 1},      {10, false, 0, 9, 1},      {23, false, 0, 22, 1},
-        {24, true, 0, 23, 2},     {25, true, 1, 24, 2},      {30, true, 6, 29, 3},
-        {35, true, 11, 34, 4},    {2000, true, 1976, 1999, 200},
+        {0, false, 0, 0, 1},   {10, false, 0, 9, 1},          {23, false, 0, 22, 1},
+        {24, true, 0, 23, 2},  {25, true, 1, 24, 2},          {30, true, 6, 29, 3},
+        {35, true, 11, 34, 4}, {2000, true, 1976, 1999, 200},
     };
     for (const Case& c : cases) {
         const DispLineScroll s = dispLineScroll(c.lines);
@@ -63,4 +68,4 @@ TEST(DispLineScroll, ShownFromAFullPageWithATenthAsItsLargeStep) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -3,8 +3,8 @@
 // of what it read.
 #include "views_fixture.h"
 
-#include "msgbox_answers.h"
 #include "core/display_selector.h"
+#include "msgbox_answers.h"
 #include "ui/picture_box.h"
 #include "views/disp_lines.h"
 #include "views/frms_Disp_Line.h"
@@ -24,13 +24,14 @@ class LineViewA : public ViewsTest {
   protected:
     void SetUp() override {
         ViewsTest::SetUp();
-        setDisplay(1, 0);  // CR ends a line; CR and LF themselves show nothing
+        setDisplay(1, 0); // CR ends a line; CR and LF themselves show nothing
         dispLineStore() = DispLineStore{};
     }
 
     void receiveLines(int count) {
         QByteArray bytes;
-        for (int k = 0; k < count; ++k) bytes += "L" + QByteArray::number(k) + "\r\n";
+        for (int k = 0; k < count; ++k)
+            bytes += "L" + QByteArray::number(k) + "\r\n";
         receive(bytes);
     }
 
@@ -40,22 +41,25 @@ class LineViewA : public ViewsTest {
 };
 
 TEST_F(LineViewA, ReadsTheStoreOnceAndSavesItsLinesAsDotted) {
-    receive(QByteArrayLiteral("AB\r\nA\xA0" "B\x82\xA0\r\nCD"));
+    receive(QByteArrayLiteral("AB\r\nA\xA0"
+                              "B\x82\xA0\r\nCD"));
     frms_Disp_Line view;
     view.Form_Load();
     EXPECT_EQ(view.windowTitle(), QStringLiteral("受信ダンプ Chr. Type A"));
-    EXPECT_EQ(dispLineStore().DispLines, (std::vector<QByteArray>{"AB\r\n", "A.B\x82\xA0\r\n", "CD"}));
+    EXPECT_EQ(dispLineStore().DispLines,
+              (std::vector<QByteArray>{"AB\r\n", "A.B\x82\xA0\r\n", "CD"}));
     EXPECT_EQ(dispLineStore().DispLineCount, 3);
     EXPECT_EQ(view.Label3->text(), QStringLiteral("3"));
     EXPECT_TRUE(view.VScroll1->isHidden());
 
-    receive("later\r\n");  // not shown, not saved, until the view opens again
+    receive("later\r\n"); // not shown, not saved, until the view opens again
     EXPECT_EQ(dispLineStore().DispLineCount, 3);
 
     MsgBoxAnswers answers({QStringLiteral("はい")});
     frms_Disp_Line_file save;
     save.Command1_Click();
-    EXPECT_EQ(saved("CONSOLE.TXT"), QByteArrayLiteral("\x41\x42\x0D\x0A\x41\x2E\x42\x82\xA0\x0D\x0A\x43\x44"));
+    EXPECT_EQ(saved("CONSOLE.TXT"),
+              QByteArrayLiteral("\x41\x42\x0D\x0A\x41\x2E\x42\x82\xA0\x0D\x0A\x43\x44"));
 }
 
 TEST_F(LineViewA, AFullStoreOpensOnItsLastPage) {
@@ -69,7 +73,7 @@ TEST_F(LineViewA, AFullStoreOpensOnItsLastPage) {
     EXPECT_EQ(view.VScroll1->pageStep(), 200);
     EXPECT_EQ(view.top(), 1976);
 
-    view.VScroll1->setValue(view.VScroll1->maximum());  // only the last line on the page
+    view.VScroll1->setValue(view.VScroll1->maximum()); // only the last line on the page
     EXPECT_EQ(view.top(), 1999);
 }
 
@@ -140,8 +144,8 @@ TEST_F(LineViewA, ItsSaveButtonOpensTheTextSaveAndARightClickTheSelector) {
     int selectorShown = 0;
     SetDisplaySelector([&selectorShown] { ++selectorShown; });
     const QPointF at(2, 2);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, view.mapToGlobal(at), Qt::RightButton, Qt::NoButton,
-                        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view.mapToGlobal(at), Qt::RightButton,
+                        Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&view, &release);
     SetDisplaySelector(nullptr);
     EXPECT_EQ(selectorShown, 1);
@@ -150,15 +154,16 @@ TEST_F(LineViewA, ItsSaveButtonOpensTheTextSaveAndARightClickTheSelector) {
 TEST_F(LineViewA, TheLinesArePrintedInTheChosenColours) {
     settings().LineViewBackColor = 0x203040;
     settings().LineViewForeColor = 0x00FFFF;
-    receive("\x81\xA1\x81\xA1\x81\xA1\r\n");  // "■■■"
+    receive("\x81\xA1\x81\xA1\x81\xA1\r\n"); // "■■■"
     frms_Disp_Line view;
     view.Form_Load();
     const QImage& page = view.Pic_Data->image();
     bool foreFound = false;
     for (int y = 0; y < 20 && !foreFound; ++y)
-        for (int x = 0; x < 40 && !foreFound; ++x) foreFound = view.Pic_Data->Point(x, y) == 0x00FFFF;
+        for (int x = 0; x < 40 && !foreFound; ++x)
+            foreFound = view.Pic_Data->Point(x, y) == 0x00FFFF;
     EXPECT_TRUE(foreFound);
     EXPECT_EQ(view.Pic_Data->Point(page.width() - 2, page.height() - 2), 0x203040);
 }
 
-}  // namespace
+} // namespace

@@ -15,25 +15,29 @@ class LineViewB : public ViewsTest {};
 
 TEST(LineView2Text, AStoredFontSizeOutsideTheListBecomesTheDefault) {
     const std::pair<const char*, const char*> cases[] = {
-        {"8", "8"}, {"50", "50"}, {"12", "12"}, {" 30 ", "30"}, {"7", "24"},
-        {"51", "24"}, {"", "24"}, {"abc", "24"}, {"12.5", "24"}, {"-10", "24"},
+        {"8", "8"},   {"50", "50"}, {"12", "12"},  {" 30 ", "30"}, {"7", "24"},
+        {"51", "24"}, {"", "24"},   {"abc", "24"}, {"12.5", "24"}, {"-10", "24"},
     };
     for (const auto& [stored, shown] : cases)
-        EXPECT_EQ(lineView2FontSizeChoice(QString::fromUtf8(stored)), QString::fromUtf8(shown)) << stored;
+        EXPECT_EQ(lineView2FontSizeChoice(QString::fromUtf8(stored)), QString::fromUtf8(shown))
+            << stored;
 }
 
 TEST_F(LineViewB, ShowsTheNewestBytesWithControlCodesDotted) {
-    receive(QByteArrayLiteral("A\x07\r\n\x1B" "B\x7F\x82\xA0"));
+    receive(QByteArrayLiteral("A\x07\r\n\x1B"
+                              "B\x7F\x82\xA0"));
     frms_Disp_Line2 window;
     window.Form_Load();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("受信ダンプ Chr. Type B"));
-    EXPECT_EQ(window.Text1->toPlainText(), QStringLiteral("A.\n.B\x7F" "あ"));
+    EXPECT_EQ(window.Text1->toPlainText(), QStringLiteral("A.\n.B\x7F"
+                                                          "あ"));
     EXPECT_TRUE(window.Text1->isReadOnly());
 }
 
 TEST_F(LineViewB, OfFortyThousandBytesTheNewest28672AreShown) {
     QByteArray bytes;
-    for (int i = 0; i < 40000; ++i) bytes += char('a' + i % 26);
+    for (int i = 0; i < 40000; ++i)
+        bytes += char('a' + i % 26);
     receive(bytes);
     frms_Disp_Line2 window;
     window.Form_Load();
@@ -83,7 +87,7 @@ TEST_F(LineViewB, AnyOtherFontNameSelectsMincho) {
 TEST_F(LineViewB, TheTextBoxFillsTheWindowWithEqualMargins) {
     frms_Disp_Line2 window;
     window.Form_Load();
-    window.show();  // a hidden window hears of its size only when shown
+    window.show(); // a hidden window hears of its size only when shown
     for (const QSize size : {QSize(700, 500), QSize(900, 640)}) {
         window.resize(size);
         const QRect box = window.Text1->geometry();
@@ -113,4 +117,4 @@ TEST_F(LineViewB, TheStoredPositionIsKeptOnlyFromTheNormalState) {
     EXPECT_EQ(run.DispLine2Top, 900);
 }
 
-}  // namespace
+} // namespace

@@ -30,13 +30,17 @@ const QByteArray Snapshot = QByteArrayLiteral("AB\r\n");
 TEST(SaveTargetPath, ANameWithoutALeadingSlashGoesInTheProgramsFolder) {
     setProgramFolderForTests("/opt/prog");
     const std::pair<const char*, const char*> cases[] = {
-        {"", "/opt/prog/CONSOLE.BIN"},        {"   ", "/opt/prog/CONSOLE.BIN"},
-        {"data.bin", "/opt/prog/data.bin"},   {" a ", "/opt/prog/a"},
-        {"sub/x.bin", "/opt/prog/sub/x.bin"}, {"/tmp/x.bin", "/tmp/x.bin"},
+        {"", "/opt/prog/CONSOLE.BIN"},
+        {"   ", "/opt/prog/CONSOLE.BIN"},
+        {"data.bin", "/opt/prog/data.bin"},
+        {" a ", "/opt/prog/a"},
+        {"sub/x.bin", "/opt/prog/sub/x.bin"},
+        {"/tmp/x.bin", "/tmp/x.bin"},
         {"C:x", "/opt/prog/C:x"},
     };
     for (const auto& [typed, path] : cases)
-        EXPECT_EQ(saveTargetPath(QString::fromUtf8(typed), QStringLiteral("CONSOLE.BIN")), QString::fromUtf8(path))
+        EXPECT_EQ(saveTargetPath(QString::fromUtf8(typed), QStringLiteral("CONSOLE.BIN")),
+                  QString::fromUtf8(path))
             << typed;
     setProgramFolderForTests("");
     EXPECT_EQ(trimBlanks(QStringLiteral("\t a \t ")), QStringLiteral("\t a \t"));
@@ -76,7 +80,8 @@ class SaveDialog : public ::testing::Test {
     void write(const char* name, const QByteArray& bytes) const { folder.write(name, bytes); }
 
     // Saves in the mode given with the answers given; returns the questions asked.
-    QStringList save(frms_Disp_Hex_file& dialog, int mode, QStringList answers, const QString& name = {}) {
+    QStringList save(frms_Disp_Hex_file& dialog, int mode, QStringList answers,
+                     const QString& name = {}) {
         dialog.Text1->setText(name);
         dialog.Option1[mode]->setChecked(true);
         MsgBoxAnswers boxes(std::move(answers));
@@ -93,9 +98,10 @@ TEST_F(SaveDialog, NewModeWritesTheSnapshotAndAppendModeAddsItWithoutAQuestion) 
     EXPECT_EQ(dialog.Picture2Label[1]->text(), QStringLiteral("CONSOLE．BIN"));
     dialog.show();
     const QStringList asked = save(dialog, 0, {Yes});
-    EXPECT_EQ(asked, QStringList{QStringLiteral("ファイル名  ") + path("CONSOLE.BIN") + QStringLiteral(" でセーブします｡")});
+    EXPECT_EQ(asked, QStringList{QStringLiteral("ファイル名  ") + path("CONSOLE.BIN") +
+                                 QStringLiteral(" でセーブします｡")});
     EXPECT_EQ(contents("CONSOLE.BIN"), Snapshot);
-    EXPECT_FALSE(dialog.isVisible());  // closes itself after a save
+    EXPECT_FALSE(dialog.isVisible()); // closes itself after a save
 
     for (int k = 0; k < 2; ++k) {
         frms_Disp_Hex_file again;
@@ -137,7 +143,8 @@ TEST_F(SaveDialog, TheCaptureFileIsRefusedByAnySpelling) {
     for (const QString& name : {QStringLiteral("./LOG.log"), QStringLiteral("sub/../LOG.log"),
                                 QStringLiteral("link.log"), path("LOG.log")}) {
         frms_Disp_Hex_file dialog;
-        EXPECT_EQ(save(dialog, 1, {}, name), QStringList{QStringLiteral("このファイルは受信処理で使用されています｡")})
+        EXPECT_EQ(save(dialog, 1, {}, name),
+                  QStringList{QStringLiteral("このファイルは受信処理で使用されています｡")})
             << name.toStdString();
     }
     EXPECT_EQ(contents("LOG.log"), QByteArray("captured"));
@@ -159,9 +166,9 @@ TEST_F(SaveDialog, AFileThatCannotBeWrittenIsReportedAndTheDialogStays) {
 TEST_F(SaveDialog, AnEmptySnapshotEmptiesInNewModeAndChangesNothingInAppendMode) {
     write("new.bin", "old");
     write("append.bin", "old");
-    for (const auto& [mode, name, answers] :
-         {std::tuple{0, "new.bin", QStringList{Yes, Yes}}, std::tuple{1, "append.bin", QStringList{Yes}},
-          std::tuple{1, "created.bin", QStringList{Yes}}}) {
+    for (const auto& [mode, name, answers] : {std::tuple{0, "new.bin", QStringList{Yes, Yes}},
+                                              std::tuple{1, "append.bin", QStringList{Yes}},
+                                              std::tuple{1, "created.bin", QStringList{Yes}}}) {
         takeSnapshot({});
         frms_Disp_Hex_file dialog;
         save(dialog, mode, answers, QString::fromLatin1(name));
@@ -191,7 +198,7 @@ TEST_F(SaveDialog, TheDialogCannotBeClosedWhileItWrites) {
     frms_Disp_Hex_file dialog;
     dialog.show();
     bool triedWhileBusy = false, stayedOpen = false;
-    QTimer watcher;  // runs at every pump
+    QTimer watcher; // runs at every pump
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         if (dialog.BusyFlg == 1 && !triedWhileBusy) {
             triedWhileBusy = true;
@@ -231,4 +238,4 @@ TEST_F(ReceiveDumpSave, TheDumpsSaveButtonWritesItsSnapshot) {
     EXPECT_EQ(folder.contents("CONSOLE.BIN"), before);
 }
 
-}  // namespace
+} // namespace

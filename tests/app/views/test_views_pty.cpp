@@ -24,9 +24,10 @@ class ViewsPty : public ViewsTestBase {
         ASSERT_FALSE(peer.slavePath().isEmpty());
         ASSERT_EQ(lib().OpenCommPort(peer.slavePath().toLocal8Bit().constData()), -1);
         ASSERT_NE(lib().SetCommPortParam("9600,0,8,0,0"), 0);
-        setDisplay(1, 0);  // CR ends a line
+        setDisplay(1, 0); // CR ends a line
         for (int16_t side : {0, 1})
-            for (int16_t value = 0; value < 256; ++value) lib().ClearCodeCounter(value, 0, side);
+            for (int16_t value = 0; value < 256; ++value)
+                lib().ClearCodeCounter(value, 0, side);
     }
 
     PtyPeer peer;
@@ -44,18 +45,21 @@ TEST_F(ViewsPty, WhatTheFarSideWroteIsWhatTheViewsShow) {
     frms_Disp_Line lineViewA;
     lineViewA.Form_Load();
     QByteArray lines;
-    for (int32_t k = 0; k < dispLineStore().DispLineCount; ++k) lines += dispLineStore().DispLines[size_t(k)];
+    for (int32_t k = 0; k < dispLineStore().DispLineCount; ++k)
+        lines += dispLineStore().DispLines[size_t(k)];
     EXPECT_EQ(lines, text);
 
     frms_Disp_Line2 lineViewB;
     lineViewB.Form_Load();
-    EXPECT_EQ(lineViewB.Text1->toPlainText(), cp932::toUnicode(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(lineViewB.Text1->toPlainText(),
+              cp932::toUnicode(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     frms_Code_disp counts;
     counts.Form_Load();
     EXPECT_EQ(counts.Label2->text(), formatCount(text.size()));
-    for (int page = 0; page < 4; ++page) counts.Command2_Click();  // 80h-9Fh
-    EXPECT_EQ(counts.lbld[2]->text(), QString::number(text.count(char(0x82))));  // 82h
+    for (int page = 0; page < 4; ++page)
+        counts.Command2_Click();                                                // 80h-9Fh
+    EXPECT_EQ(counts.lbld[2]->text(), QString::number(text.count(char(0x82)))); // 82h
 }
 
 TEST_F(ViewsPty, WhatTheProgramSendsIsWhatTheSentCountersCount) {
@@ -70,8 +74,9 @@ TEST_F(ViewsPty, WhatTheProgramSendsIsWhatTheSentCountersCount) {
     frms_Code_disp_snd counts;
     counts.Form_Load();
     EXPECT_EQ(counts.Label2->text(), QStringLiteral("7"));
-    for (int page = 0; page < 3; ++page) counts.Command2_Click();  // 60h-7Fh
-    EXPECT_EQ(counts.lbld[0x6C - 0x60]->text(), QStringLiteral("2"));  // "l"
+    for (int page = 0; page < 3; ++page)
+        counts.Command2_Click();                                      // 60h-7Fh
+    EXPECT_EQ(counts.lbld[0x6C - 0x60]->text(), QStringLiteral("2")); // "l"
 }
 
-}  // namespace
+} // namespace

@@ -35,7 +35,9 @@ class ProgramFolderScope {
 
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
     QByteArray contents(const char* name) const { return fileBytes(path(name)); }
-    void write(const char* name, const QByteArray& bytes) const { writeFileBytes(path(name), bytes); }
+    void write(const char* name, const QByteArray& bytes) const {
+        writeFileBytes(path(name), bytes);
+    }
 
   private:
     QTemporaryDir dir_;
