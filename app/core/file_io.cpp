@@ -19,6 +19,13 @@ int kindError(mode_t mode) {
     return S_ISDIR(mode) ? EISDIR : kNotARegularFile;
 }
 
+// 0 when the opened file is a regular one, else the errno to answer: the
+// name may have been replaced between the check and the open.
+int openedFileError(int fd, struct stat& st) {
+    if (::fstat(fd, &st) != 0) return errno;
+    return S_ISREG(st.st_mode) ? 0 : kindError(st.st_mode);
+}
+
 FileForReading failed(int error) {
     FileForReading file;
     file.error = error;
@@ -34,13 +41,9 @@ FileForReading openForReading(const QString& path) {
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) return failed(errno);
     if (!S_ISREG(st.st_mode)) return failed(kindError(st.st_mode));
-    // Non-blocking and checked again on the open file, in case the name was
-    // replaced in between.
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return failed(errno);
-    int error = ::fstat(fd, &st) == 0 ? 0 : errno;
-    if (error == 0 && !S_ISREG(st.st_mode)) error = kindError(st.st_mode);
-    if (error != 0) {
+    if (const int error = openedFileError(fd, st)) {
         ::close(fd);
         return failed(error);
     }
@@ -102,9 +105,7 @@ FileForWriting openForWriting(const QString& path, int extraFlags) {
         return file;
     }
     struct stat st {};
-    file.error = ::fstat(file.fd, &st) == 0 ? 0 : errno;
-    if (file.error == 0 && !S_ISREG(st.st_mode)) file.error = kindError(st.st_mode);
-    if (file.error != 0) {
+    if ((file.error = openedFileError(file.fd, st)) != 0) {
         ::close(file.fd);
         file.fd = -1;
         return file;
