@@ -87,10 +87,10 @@ int writeTargetError(const QString& path) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
         return kindError(st.st_mode);
-    if (const int error = runningPartError(path)) return error;
-    // The capture holds its file without sharing: a second writer would
-    // destroy what it has written.
-    return isCaptureFile(path, shared().LogFilePath) ? ETXTBSY : 0;
+    // A running part is answered with the error the system gives a write to
+    // the running program; the capture holds its file without sharing, and a
+    // second writer would destroy what it has written.
+    return isRunningPart(path) || isCaptureFile(path, shared().LogFilePath) ? ETXTBSY : 0;
 }
 
 FileForWriting openForWriting(const QString& path, int extraFlags) {

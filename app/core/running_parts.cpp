@@ -2,8 +2,6 @@
 
 #include "core/capture_file.h"
 
-#include <cerrno>
-
 namespace {
 
 QString& loadedLibrary() {
@@ -24,8 +22,4 @@ bool isRunningPart(const QString& path) {
     // where "link" leads to another folder) and still be a file of its own.
     return isSameExistingFile(path, QStringLiteral("/proc/self/exe")) ||
            isSameExistingFile(path, loadedLibrary());
-}
-
-int runningPartError(const QString& path) {
-    return isRunningPart(path) ? ETXTBSY : 0;
 }

@@ -14,8 +14,3 @@ void setLoadedLibraryPath(const QString& path);
 // (the same device and inode), however spelt: a relative path, "..", a
 // symbolic or a hard link.
 bool isRunningPart(const QString& path);
-
-// What a writer answers before it opens, empties or asks about a running
-// part: ETXTBSY, the error the system gives a write to the running program
-// ("書込みできません｡"), for a running part; else 0.
-int runningPartError(const QString& path);
