@@ -36,6 +36,9 @@ bool captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode)
     if (QFileInfo::exists(path)) createEmptyFile(path);
     int32_t r = lib().LogStart(QFile::encodeName(path).constData(), mode, 0);
     if (r != TOVALINE_TRUE) return false;
+    // The library holds the file without sharing: every other writer refuses
+    // it as the running capture's file, or a save would destroy what came.
+    s.LogFilePath = path;
     while (r != TOVALINE_LOG_WRITE_ERROR && r != TOVALINE_LOG_FINISHED) {
         host.pumpEventsWaiting();
         if (s.FRStopFlg == 1 || s.StopFlg == 1) break;
@@ -47,6 +50,7 @@ bool captureUntilDone(SendHost& host, const QString& path, ReceiveFileMode mode)
         }
     }
     lib().LogStop();
+    s.LogFilePath.clear();
     return true;
 }
 

@@ -1,5 +1,6 @@
 // Waits and break pulses on the wait timer, file sends and the
 // receive-to-file step, over a host on a virtual clock and a recording line.
+#include "core/file_io.h"
 #include "fake_send_host.h"
 #include "fkeys/script_procedures.h"
 #include "fkeys/script_window.h"
@@ -222,7 +223,11 @@ TEST_F(ScriptProceduresTest, ReceiveStepCapturesUntilTheLibraryEndsIt) {
     const QString path = storeInFolder("rx.bin", "old contents");
     RecordingLine::logContResults = {-1, -1, 1};
     RecordingScriptWindow window;
+    int writeDuringCapture = 0;
+    host_.onPump = [&] { writeDuringCapture = writeTargetError(path); };
     EXPECT_TRUE(ReceiveToFile(host_, &window, "rx.bin", ReceiveDle));
+    EXPECT_EQ(writeDuringCapture, ETXTBSY) << "the file is in use while it is written";
+    EXPECT_EQ(writeTargetError(path), 0) << "and free once the step ended";
 
     EXPECT_EQ(host_.log, (Log{"rx timer off", "t=0 logstart 1 0", "t=0 logcont", "t=0 logcont",
                               "t=0 logcont", "t=0 logstop", "rx timer on"}));
