@@ -20,14 +20,16 @@ bool applyParams(const QByteArray& param, int32_t& bps) {
     return lib().SetCommPortParamAnyBPS(param.constData(), &bps) != 0;
 }
 
-void showOpen(int32_t bps) {
+// The state an open leaves when it succeeded; the callers show it.
+void markOpen(int32_t bps) {
     settings().ComBps = QString::number(bps);
     shared().FlowMode = flowModeOf(settings().ComFlow);
     shared().ComOpenFlg = 1;
 }
 
-// closePort: the failed step left the port open.
-bool showFailed(bool closePort) {
+// The state a failed step leaves (closePort: that step left the port open).
+// Always false, the callers' answer.
+bool markClosed(bool closePort) {
     if (closePort) lib().CloseCommPort();
     shared().ComOpenFlg = 0;
     return false;
@@ -57,15 +59,15 @@ void openPortAtStartUp() {
     // The modem lines as they are now become the baseline of the edge counters.
     lib().ResetStatus();
     if (!applied) {
-        showFailed(true);
+        markClosed(true);
         return;
     }
     lib().CloseCommPort();
     if (!openNamed(s.ComPortName)) {
-        showFailed(false);
+        markClosed(false);
         return;
     }
-    showOpen(bps);
+    markOpen(bps);
 }
 
 void applyStartUpPortParams() {
@@ -77,9 +79,9 @@ void applyStartUpPortParams() {
         settings().ComBps = QString::number(bps);
         int32_t reported = 0;
         if (applyParams(QByteArray::number(bps) + sh.ComParamStr, reported))
-            showOpen(bps);
+            markOpen(bps);
         else
-            showFailed(true);
+            markClosed(true);
     }
     sh.ComParamStr.clear();
 }
@@ -87,23 +89,23 @@ void applyStartUpPortParams() {
 bool openPortForStart() {
     const Settings& s = settings();
     if (shared().ComOpenFlg != 0 || s.ComOnFlg != 1) return false;
-    if (!openNamed(s.ComPortName)) return showFailed(false);
+    if (!openNamed(s.ComPortName)) return markClosed(false);
     int32_t bps = 0;
-    if (!applyParams(s.ComBps.toLatin1() + storedTail(), bps)) return showFailed(true);
-    showOpen(bps);
+    if (!applyParams(s.ComBps.toLatin1() + storedTail(), bps)) return markClosed(true);
+    markOpen(bps);
     return true;
 }
 
 bool openChosenPort(const PortChoice& c) {
     const QByteArray tail = comParamTail(c.parity, c.dataBits, c.stopBits, c.flow);
     if (shared().ComOpenFlg == 1) lib().CloseCommPort();
-    if (!openNamed(c.port)) return showFailed(false);
+    if (!openNamed(c.port)) return markClosed(false);
     int32_t bps = 0;
-    if (!applyParams(c.speed.toLatin1() + tail, bps)) return showFailed(true);
+    if (!applyParams(c.speed.toLatin1() + tail, bps)) return markClosed(true);
     lib().CloseCommPort();
-    if (!openNamed(c.port)) return showFailed(false);
+    if (!openNamed(c.port)) return markClosed(false);
     lib().ReadBPS(&bps);
-    if (!applyParams(QByteArray::number(bps) + tail, bps)) return showFailed(true);
+    if (!applyParams(QByteArray::number(bps) + tail, bps)) return markClosed(true);
 
     Settings& s = settings();
     s.ComPortName = c.port;
@@ -113,6 +115,6 @@ bool openChosenPort(const PortChoice& c) {
     s.ComFlow = c.flow;
     // The speed the driver took, which may differ from the one typed.
     lib().ReadBPS(&bps);
-    showOpen(bps);
+    markOpen(bps);
     return true;
 }
