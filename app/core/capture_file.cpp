@@ -33,5 +33,10 @@ bool isSameFile(const QString& a, const QString& b) {
 }
 
 bool isCaptureFile(const QString& path, const QString& logFilePath) {
+    // Once written the capture's file is known by what names lead to: a new
+    // file behind a folder link ("dirlink/../LOG.log") is another file,
+    // however its name reads. Before that, only the name can tell.
+    if (!logFilePath.isEmpty() && QFileInfo::exists(logFilePath))
+        return isSameExistingFile(path, logFilePath);
     return isSameFile(path, logFilePath);
 }

@@ -71,6 +71,11 @@ TEST_F(CaptureFile, TheSameFileByAnotherSpellingIsTheCaptureFile) {
     EXPECT_TRUE(isCaptureFile(hardLink, capture));
     EXPECT_TRUE(isCaptureFile(QDir::current().relativeFilePath(capture), capture));
     EXPECT_FALSE(isCaptureFile(other, capture));
+    // A new file in the folder a link leads to, whose name reads as the capture's.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("a/b")));
+    ASSERT_TRUE(
+        QFile::link(dir.filePath(QStringLiteral("a/b")), dir.filePath(QStringLiteral("dirlink"))));
+    EXPECT_FALSE(isCaptureFile(dir.filePath(QStringLiteral("dirlink/../LOG.log")), capture));
     EXPECT_FALSE(isCaptureFile(capture, QString())); // no capture running
     // A capture file not written yet is still recognised.
     const QString fresh = dir.filePath(QStringLiteral("RX.log"));
