@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 
 namespace tovaline {
@@ -38,6 +39,9 @@ std::string portDevicePath(const char* name, const std::string& libraryFolder) {
         const std::string link = libraryFolder + "/ports/COM" + std::to_string(n);
         struct stat st;
         if (::lstat(link.c_str(), &st) == 0) return link;
+        // An entry that may be there but cannot be looked at (a folder the
+        // user may not search) must not send the user's bytes elsewhere.
+        if (errno != ENOENT) return {};
     }
     return "/dev/ttyS" + std::to_string(n - 1);
 }
