@@ -1,6 +1,7 @@
 #include "core/settings_file.h"
 
 #include "core/file_io.h"
+#include "core/file_save.h"
 #include "core/program_folder.h"
 #include "core/settings_values.h"
 #include "core/tovaline_api.h"
@@ -8,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
@@ -303,21 +303,6 @@ QByteArray settingsFileText(const Settings& s, const SavedCounters& counters) {
 }
 
 bool SaveSetting() {
-    // The save renames a new file over what the name leads to: a device node
-    // behind a link would become a regular file.
-    if (writeTargetError(settingsFilePath()) != 0) return false;
-    const QByteArray text = settingsFileText(settings(), readLibraryCounters());
-    // Unbuffered, and every byte checked here: a buffered QSaveFile commits a
-    // file that a full disk or a size limit cut short as if it were whole.
-    QSaveFile file(settingsFilePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    for (qsizetype done = 0; done < text.size();) {
-        const qint64 n = file.write(text.constData() + done, text.size() - done);
-        if (n <= 0) {
-            file.cancelWriting();
-            return false;
-        }
-        done += n;
-    }
-    return file.commit();
+    return saveWholeFile(settingsFilePath(), settingsFileText(settings(), readLibraryCounters())) ==
+           0;
 }

@@ -60,6 +60,7 @@ QByteArray settingsFileText(const Settings& s, const SavedCounters& counters);
 // counters to the library, as LoadSetting does.
 void readSettingsText(const QByteArray& text, Settings& s);
 
-// Writes settings() and the library's counters to the settings file. False
-// when the file could not be written; the old file then stays as it was.
+// Writes settings() and the library's counters to the settings file, kept
+// its user's (saveWholeFile). False when it could not be written or may not
+// be: anything but a regular file, a file the user may not write.
 bool SaveSetting();

@@ -1,20 +1,14 @@
 #include "fkeys/fkey_editor_store.h"
 
 #include "core/file_io.h"
+#include "core/file_save.h"
 #include "core/text_box_bytes.h"
 #include "fkeys/fkey_files.h"
 #include "text/cp932.h"
 
 #include <QByteArray>
-#include <QFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <string>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -29,33 +23,6 @@ UFEditContents contentsOfDataFile(const QByteArray& bytes) {
     contents.text = textBoxShown(contents.data);
     contents.fileLength = int32_t(bytes.size());
     return contents;
-}
-
-std::string nativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-// Writes the bytes to a new file beside finalPath; tempPath receives its
-// name. Returns 0 or the errno of the failing step (the temporary file is
-// then gone again).
-int writeBeside(const std::string& finalPath, const QByteArray& bytes, std::string& tempPath) {
-    std::vector<char> name(finalPath.begin(), finalPath.end());
-    const std::string suffix = ".XXXXXX";
-    name.insert(name.end(), suffix.begin(), suffix.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return errno;
-    tempPath = name.data();
-
-    // mkstemp makes the file private; a key file gets the usual mode.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    int error = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
-    if (error == 0) error = writeAll(fd, bytes);
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error != 0) ::unlink(tempPath.c_str());
-    return error;
 }
 
 } // namespace
@@ -85,35 +52,12 @@ QByteArray ufEditData(const QString& text, const UFEditContents& loaded) {
 int saveUFKeyFromEdit(int keyNo, bool translated, const QByteArray& data, const QString& name) {
     const QByteArray file =
         (translated ? QByteArrayLiteral("121") : QByteArrayLiteral("120")) + data;
-    // The new files are renamed over the key's names. A name that is not a
-    // regular file (a FIFO, a link to a device), one linked to a running part
-    // of the program and the file the running capture writes are refused as
-    // any writer refuses them: the rename would replace them.
+    // Neither file is touched unless both may be saved: a name file the user
+    // keeps read-only must not leave the key half changed.
     for (const QString& path : {ufDataFilePath(keyNo), ufNameFilePath(keyNo)})
-        if (const int error = writeTargetError(path)) return error;
-    const std::string dataPath = nativePath(ufDataFilePath(keyNo));
-    const std::string namePath = nativePath(ufNameFilePath(keyNo));
-
-    std::string dataTemp, nameTemp;
-    int error = writeBeside(dataPath, file, dataTemp);
-    if (error != 0) return error;
-    error = writeBeside(namePath, cp932::fromUnicode(name), nameTemp);
-    if (error != 0) {
-        ::unlink(dataTemp.c_str());
-        return error;
-    }
+        if (const int error = saveTargetError(path)) return error;
     // The data file first: should the name fail after it, the key still
     // sends what was saved.
-    if (::rename(dataTemp.c_str(), dataPath.c_str()) != 0) {
-        error = errno;
-        ::unlink(dataTemp.c_str());
-        ::unlink(nameTemp.c_str());
-        return error;
-    }
-    if (::rename(nameTemp.c_str(), namePath.c_str()) != 0) {
-        error = errno;
-        ::unlink(nameTemp.c_str());
-        return error;
-    }
-    return 0;
+    if (const int error = saveWholeFile(ufDataFilePath(keyNo), file)) return error;
+    return saveWholeFile(ufNameFilePath(keyNo), cp932::fromUnicode(name));
 }

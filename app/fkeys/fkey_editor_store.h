@@ -35,8 +35,7 @@ QByteArray ufEditData(const QString& text, const UFEditContents& loaded);
 UFOutputMode outputModeOfHeader(const QString& header);
 
 // Stores header "12" + "0"/"1" and the key data in the data file, and the
-// name as cp932 in the name file, neither with a line end added. Both files
-// are first written under temporary names in the same folder and then
-// renamed over the old ones, so a failed save leaves the old key whole.
-// Returns 0 on success, otherwise the errno of the failing step.
+// name as cp932 in the name file, neither with a line end added, each kept
+// its user's (saveWholeFile). Neither is touched when either may not be
+// saved. Returns 0 on success, otherwise the errno of the failing step.
 int saveUFKeyFromEdit(int keyNo, bool translated, const QByteArray& data, const QString& name);
