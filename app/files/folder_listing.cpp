@@ -44,8 +44,12 @@ FolderListing listEntries(const QString& folder, EntryKind kind, Accept accept) 
     const QByteArray prefix = encoded.endsWith('/') ? encoded : encoded + '/';
     while (const dirent* entry = ::readdir(dir.get())) {
         if (entry->d_name[0] == '.') continue;
-        if (!isKind(prefix + entry->d_name, kind)) continue;
+        // A name its text cannot spell back (bytes that are not UTF-8, such
+        // as a cp932 name from a Windows disk) would lead every open, save
+        // or capture to another file: it is left out.
         const QString name = QFile::decodeName(entry->d_name);
+        if (QFile::encodeName(name) != entry->d_name) continue;
+        if (!isKind(prefix + entry->d_name, kind)) continue;
         if (accept(name)) listing.names.append(name);
     }
     sortNames(listing.names);

@@ -23,11 +23,13 @@ struct FolderListing {
 // it can be listed.
 int checkFolder(const QString& folder, const std::vector<DriveEntry>& drives);
 
-// The folders in `folder`. Dot-named entries count as hidden and are left out.
+// The folders in `folder`. Dot-named entries count as hidden and are left
+// out, and so is a name that is not the text it shows (not UTF-8).
 FolderListing listSubfolders(const QString& folder);
 
 // The plain files in `folder` whose names match `pattern` ("*.*" is every
-// file; other wildcards match in any letter case). Dot-named files are left out.
+// file; other wildcards match in any letter case). Dot-named files, and names
+// that are not the text they show, are left out.
 FolderListing listFiles(const QString& folder, const QString& pattern);
 
 // folder + "/" + name, with no doubled "/" after the root.

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,8 +96,14 @@ TEST_F(FilePickerTest, ListsShowPlainFilesByPatternAndNoDotNamedEntries) {
     ASSERT_EQ(::symlink(path("A/other/x.bin").toLocal8Bit().constData(),
                         path("A/prog/link.bin").toLocal8Bit().constData()),
               0);
+    // Names as a Windows disk leaves them, in cp932 bytes: no text spells
+    // them, so no list offers them; the same name in UTF-8 is listed.
+    const QByteArray prog = QFile::encodeName(path("A/prog"));
+    ASSERT_EQ(::close(::creat(prog + "/\x83\x65\x83\x58\x83\x67.txt", 0644)), 0);
+    ASSERT_EQ(::mkdir(prog + "/\x83\x65\x83\x58\x83\x67", 0755), 0);
+    ASSERT_EQ(::close(::creat(prog + "/" + QByteArray("テスト.log"), 0644)), 0);
     EXPECT_EQ(listFiles(path("A/prog"), "*.*").names,
-              QStringList({"a.txt", "B.TXT", "link.bin", "notes.log"}));
+              QStringList({"a.txt", "B.TXT", "link.bin", "notes.log", "テスト.log"}));
     EXPECT_EQ(listFiles(path("A/prog"), "*.txt").names, QStringList({"a.txt", "B.TXT"}));
     EXPECT_EQ(listSubfolders(path("A/prog")).names, QStringList({"sub1"}));
     EXPECT_EQ(listFiles(path("A/missing"), "*.*").error, kPathNotFound);
