@@ -303,6 +303,6 @@ QByteArray settingsFileText(const Settings& s, const SavedCounters& counters) {
 }
 
 bool SaveSetting() {
-    return saveWholeFile(settingsFilePath(), settingsFileText(settings(), readLibraryCounters())) ==
-           0;
+    const QByteArray text = settingsFileText(settings(), readLibraryCounters());
+    return saveWholeFile(settingsFilePath(), text) == 0;
 }
