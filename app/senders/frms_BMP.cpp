@@ -6,9 +6,9 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 
 #include <array>
-#include <memory>
 
 using twips::toPixels;
 
@@ -33,9 +33,10 @@ constexpr std::array<PictureWindowSpec, ReferencePictureCount> Specs{{
 } // namespace
 
 frms_BMP& frms_BMP::instance(int number) {
-    static std::array<std::unique_ptr<frms_BMP>, ReferencePictureCount> windows;
-    std::unique_ptr<frms_BMP>& window = windows[static_cast<std::size_t>(number)];
-    if (!window) window.reset(new frms_BMP(number));
+    // Freed by no one: they live for the run, as the main window does.
+    static std::array<QPointer<frms_BMP>, ReferencePictureCount> windows;
+    QPointer<frms_BMP>& window = windows[static_cast<std::size_t>(number)];
+    if (!window) window = new frms_BMP(number);
     return *window;
 }
 

@@ -7,11 +7,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -24,8 +24,9 @@ constexpr ValueRange UnsignedRange{0, 255, ScaleKind::Unsigned, 0, 250};
 } // namespace
 
 frms_Cur_Send& frms_Cur_Send::instance() {
-    static std::unique_ptr<frms_Cur_Send> window;
-    if (!window) window.reset(new frms_Cur_Send);
+    // Freed by no one: it lives for the run, as the main window does.
+    static QPointer<frms_Cur_Send> window;
+    if (!window) window = new frms_Cur_Send;
     return *window;
 }
 

@@ -9,10 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <memory>
 
 namespace {
 
@@ -48,8 +47,9 @@ QFrame* separator(QWidget* parent, int top) {
 } // namespace
 
 frms_Rand_Send& frms_Rand_Send::instance() {
-    static std::unique_ptr<frms_Rand_Send> window;
-    if (!window) window.reset(new frms_Rand_Send);
+    // Freed by no one: it lives for the run, as the main window does.
+    static QPointer<frms_Rand_Send> window;
+    if (!window) window = new frms_Rand_Send;
     return *window;
 }
 

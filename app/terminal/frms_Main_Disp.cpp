@@ -9,9 +9,8 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
-
-#include <memory>
 
 using twips::toPixels;
 
@@ -61,10 +60,9 @@ int mouseButtonCode(Qt::MouseButton button) {
 } // namespace
 
 frms_Main_Disp& frms_Main_Disp::instance() {
-    static std::unique_ptr<frms_Main_Disp> selector;
-    if (!selector) {
-        selector.reset(new frms_Main_Disp);
-    }
+    // Freed by no one: it lives for the run, as the main window does.
+    static QPointer<frms_Main_Disp> selector;
+    if (!selector) selector = new frms_Main_Disp;
     return *selector;
 }
 

@@ -23,8 +23,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
-
-#include <memory>
+#include <QPointer>
 
 namespace {
 
@@ -36,8 +35,10 @@ bool isArrowKey(const QEvent* event) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
-std::unique_ptr<T_Term_frm>& formInstance() {
-    static std::unique_ptr<T_Term_frm> form;
+QPointer<T_Term_frm>& formInstance() {
+    // Lives for the run, freed by no one: the program ends through _Exit, and a
+    // test program deletes its windows while its application is still there.
+    static QPointer<T_Term_frm> form;
     return form;
 }
 
@@ -46,7 +47,7 @@ std::unique_ptr<T_Term_frm>& formInstance() {
 T_Term_frm& mainForm() {
     auto& form = formInstance();
     if (!form) {
-        form = std::make_unique<T_Term_frm>();
+        form = new T_Term_frm;
         form->Form_Load();
     }
     return *form;

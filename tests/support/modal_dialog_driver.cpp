@@ -13,19 +13,18 @@
 namespace {
 
 // Ends the application before the program's statics go, so that Qt frees
-// what it holds.
+// what it holds. The windows the program keeps for its run go first: a widget
+// calls on the application when it is deleted.
 class TestApplicationEnvironment : public ::testing::Environment {
   public:
     explicit TestApplicationEnvironment(QApplication* app) : app_(app) {}
     void TearDown() override {
-        // Grabbing a control of a window never shown leaves the scroll bars
-        // of a scroll area above it marked as shown, and a widget marked so
-        // calls on the application when it goes, which is gone by then.
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible()) continue;
-            for (QWidget* w : window->findChildren<QWidget*>())
-                w->setAttribute(Qt::WA_WState_Visible, false);
-        }
+        // A window deleted takes the windows it owns with it.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            windows.append(window);
+        for (const QPointer<QWidget>& window : windows)
+            delete window.data();
         delete app_;
     }
 

@@ -10,7 +10,8 @@
 class QAbstractButton;
 class QWidget;
 
-// The one QApplication of the test program (created on first use).
+// The one QApplication of the test program (created on first use). After the
+// last test every window still there is deleted, then the application.
 void ensureTestApplication();
 
 // Runs action on the next modal window that opens above the one on top now.

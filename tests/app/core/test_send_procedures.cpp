@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/error_messages.h"
 #include "core/main_controls.h"
 #include "core/port_guard.h"
 #include "core/send_procedures.h"
@@ -39,6 +40,7 @@ class SendProcedures : public ::testing::Test {
         installRealTovalineApi();
         shared() = SharedState{};
         settings() = Settings{};
+        ForgetToldFailure(); // an earlier test's failure was told already
         ASSERT_NE(lib().OpenCommPort("COM1"), 0);
         shared().ComOpenFlg = 1;
     }

@@ -38,7 +38,7 @@ const QByteArray longName = QByteArray(70, 'a');
 
 const ScriptCase cases[] = {
     {"hex bytes", "A^0D^0AB", "A\r\nB", {}},
-    {"lower-case hex", "^1b^fF", "\x1b\xff", {}},
+    {"lower-case hex", "^1b^fF^0d^0a", "\x1b\xff\r\n", {}},
     {"no hex digit drops escape with both", "A^0GB", "AB", {}},
     {"caret doubled", "^^", "^", {}},
     {"unknown escape consumed", "^xA", "A", {}},
