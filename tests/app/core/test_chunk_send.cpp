@@ -2,6 +2,7 @@
 // each call offers, how partial takes, holds, stops and failures go on, and
 // the caller's conversion and chunk step.
 #include "core/chunk_send.h"
+#include "core/error_messages.h"
 
 #include "core/shared_state.h"
 #include "modal_auto_closer.h"
@@ -27,6 +28,7 @@ class ChunkSend : public ::testing::Test {
     void SetUp() override {
         ensureTestApplication();
         shared() = SharedState{};
+        ForgetToldFailure(); // an earlier test's failure was told already
     }
 
     // A sender over a byte array, as the callers build theirs.

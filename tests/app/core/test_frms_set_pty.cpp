@@ -26,13 +26,16 @@ class PortDialogPtyTest : public ::testing::Test {
         ensureTestApplication();
         savedSettings_ = settings();
         savedShared_ = shared();
+        // The pseudo-terminal takes only the default line: an earlier test may
+        // have left another parity or flow in the settings.
+        settings() = Settings{};
+        shared() = SharedState{};
         master_ = posix_openpt(O_RDWR | O_NOCTTY);
         ASSERT_GE(master_, 0);
         ASSERT_EQ(grantpt(master_), 0);
         ASSERT_EQ(unlockpt(master_), 0);
         slave_ = QString::fromLocal8Bit(ptsname(master_));
         installRealTovalineApi();
-        shared().ComOpenFlg = 0;
     }
     void TearDown() override {
         lib().CloseCommPort();

@@ -45,6 +45,8 @@ class StartUp : public ::testing::Test {
         setProgramFolderForTests({});
         QCoreApplication::setApplicationName(QStringLiteral("VELDRAKON"));
         OvrFileName.clear();
+        settings() = Settings{};
+        shared() = SharedState{};
     }
 
     // A settings file with these values, as the end procedure writes it.
