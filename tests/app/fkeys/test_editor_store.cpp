@@ -147,15 +147,9 @@ TEST_F(EditorStore, AFailedWriteKeepsTheOldKey) {
 
 // A key whose name file is kept read-only is refused whole: no half-saved key.
 TEST_F(EditorStore, AKeyTheUserMayNotWriteIsRefusedAndKept) {
-    writeFileBytes(ufDataFilePath(1), "120OLD");
-    writeFileBytes(ufNameFilePath(1), "old");
-    const QByteArray data = QFile::encodeName(ufDataFilePath(1));
-    const QByteArray name = QFile::encodeName(ufNameFilePath(1));
-    const QByteArray folder = QFile::encodeName(folder_.path());
-    if (testsRunAsRoot()) { // all the user's, the folder too
-        for (const QByteArray& path : {folder, data, name})
-            ASSERT_EQ(::chown(path, kOrdinaryUid, kOrdinaryGid), 0);
-    }
+    const QByteArray name = QFile::encodeName(storeInFolder("UF0001.UFN", "old"));
+    for (const QString& path : {folder_.path(), storeInFolder("UF0001.UFK", "120OLD")})
+        if (testsRunAsRoot()) ::chown(QFile::encodeName(path), kOrdinaryUid, kOrdinaryGid);
     ASSERT_EQ(::chmod(name, 0444), 0);
     const auto error = asOrdinaryUser([] { return saveUFKeyFromEdit(1, false, "NEW", "new"); });
     if (!error) GTEST_SKIP() << "no ordinary user to run as";
